@@ -50,6 +50,7 @@ void Editor::Form_Load() {
   setPreview(1, s_.FlexCall);
   setPreview(2, s_.FlexGprs);
   txtpreview_Change();
+  s_.baseline = s_.txtpreview;
   s_.frmPagina1Visible = true;
   s_.frmPagina2Visible = false;
   AggiornaOpzioni();
@@ -192,7 +193,11 @@ void Editor::mnuFlexInterna_Click() {
 
 FileOutcome Editor::mnuApri_Click() {
   Action action(*this);
-  const std::string name = view_.openFileName();
+  return openFile(view_.openFileName());
+}
+
+FileOutcome Editor::openFile(const std::string& name) {
+  Action action(*this);
   s_.statusText = "File: " + name;
   if (name.empty()) {
     AggiornaOpzioni();
@@ -209,6 +214,8 @@ FileOutcome Editor::mnuApri_Click() {
     if (slot == 0) s_.FlexBase = lines[slot];
     if (slot == 1) s_.FlexCall = lines[slot];
   }
+  s_.fileName = name;
+  s_.baseline = s_.txtpreview;
   AggiornaOpzioni();
   return FileOutcome::Done;
 }
@@ -224,6 +231,8 @@ FileOutcome Editor::mnuSalva_Click() {
     message("Impossibile salvare il file \"" + name + "\": " + file.reason, kFileErrorTitle);
     return FileOutcome::Failed;
   }
+  s_.fileName = name;
+  s_.baseline = s_.txtpreview;
   return FileOutcome::Done;
 }
 

@@ -37,6 +37,11 @@ struct EditorState {
   std::string statusText;      // status bar panel 1
   bool labelDialogOpen = false;
   std::string txt1;            // the label dialog's text
+  // The file last loaded or saved (UTF-8 path, empty before the first) and the records as they
+  // were then: the built-in flex at start-up, the file's lines after a load, what was written
+  // after a save.
+  std::string fileName;
+  std::array<std::string, 3> baseline;
 };
 
 enum class FileOutcome { Done, Cancelled, Failed };
@@ -55,6 +60,8 @@ class Editor {
   Editor& operator=(const Editor&) = delete;
 
   const EditorState& state() const { return s_; }
+  // True while the records differ from what was last loaded or saved.
+  bool modified() const { return s_.txtpreview != s_.baseline; }
 
   // --- main window ---
   void Form_Load();    // start-up: built-in flex, page 1, readback
@@ -65,6 +72,7 @@ class Editor {
   void TabStrip1_Click(int tabIndex);     // a person selects tab 1 or 2
   void editRaw(std::size_t slot, std::string ansiText);  // a hand edit of a raw preview
   FileOutcome mnuApri_Click();            // "Apri Flex"
+  FileOutcome openFile(const std::string& name);  // "Apri Flex" with `name` already chosen
   FileOutcome mnuSalva_Click();           // "Salva Flex..." / "Genera File FLEX"
   void mnuFlexInterna_Click();            // "Carica Flex Interna"
   void AggiornaOpzioni();                 // the option readback

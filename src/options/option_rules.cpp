@@ -1,6 +1,7 @@
 #include "options/option_rules.hpp"
 
 #include "model/bit_edit.hpp"
+#include "model/builtin_records.hpp"
 
 namespace flex {
 namespace {
@@ -36,6 +37,28 @@ int readBitOption(const OptionDef& option, std::string_view record) {
   if (value < 0) return 0;
   const bool any = (value & option.readMask) != 0;
   return option.readRule == ReadRule::MaskClear ? (any ? 0 : 1) : (any ? 1 : 0);
+}
+
+std::array<int, kOptionCount> readbackStates(const std::array<std::string, 3>& records) {
+  std::array<int, kOptionCount> states{};
+  const auto catalog = optionCatalog();
+  const std::string& gprs = records[2];
+  for (std::size_t row = 0; row < kOptionCount; ++row) {
+    const OptionDef& option = catalog[row];
+    switch (option.readRule) {
+      case ReadRule::MaskSet:
+      case ReadRule::MaskClear:
+        states[row] = readBitOption(option, records[option.readRecord == RecordKind::Call ? 1 : 0]);
+        break;
+      case ReadRule::IsGprsNull:
+        states[row] = gprs == builtin::kGprsNull ? 1 : 0;
+        break;
+      case ReadRule::IsPersonal:
+        states[row] = gprs != builtin::kGprs && gprs != builtin::kGprsNull ? 1 : 0;
+        break;
+    }
+  }
+  return states;
 }
 
 }  // namespace flex

@@ -1,5 +1,6 @@
 #pragma once
 // The rules that one option applies to a record: its bit or whole-byte action and its readback.
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,9 @@ int readByte(std::string_view record, std::size_t position);
 // The state (0 or 1) the readback gives a bit option for the record of its slot; an
 // unreadable byte reads as 0 whatever the option's sense.
 int readBitOption(const OptionDef& option, std::string_view record);
+
+// The state every option reads back to from a set of records, without running any click
+// handling: slot 2 is compared with the built-in label records.
+std::array<int, kOptionCount> readbackStates(const std::array<std::string, 3>& records);
 
 }  // namespace flex

@@ -1,0 +1,82 @@
+#include "options/byte_inspector.hpp"
+
+#include <cstdio>
+
+#include "model/ansi.hpp"
+#include "options/option_rules.hpp"
+
+namespace flex {
+namespace {
+
+RecordKind kindOf(std::size_t slot) {
+  return slot == 0 ? RecordKind::Base : slot == 1 ? RecordKind::Call : RecordKind::GprsLabel;
+}
+
+std::string hex(std::size_t value, int width) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%0*zX", width, value);
+  return buffer;
+}
+
+}  // namespace
+
+std::string bitList(int mask) {
+  std::string out;
+  for (int bit = 8; bit >= 1; --bit) {
+    if (!(mask & (1 << (bit - 1)))) continue;
+    if (!out.empty()) out += ", ";
+    out += std::to_string(bit);
+  }
+  return out;
+}
+
+ByteInfo inspectByte(std::size_t slot, std::string_view record, std::size_t offset,
+                     const std::array<int, kOptionCount>& states) {
+  ByteInfo info;
+  info.slot = slot;
+  info.offset = offset;
+  const std::size_t position = 2 * offset + 1;
+  if (2 * offset < record.size()) info.pair = std::string(record.substr(2 * offset, 2));
+  info.value = readByte(record, position);
+  const auto catalog = optionCatalog();
+  for (std::size_t row = 0; row < kOptionCount; ++row) {
+    const OptionDef& option = catalog[row];
+    if (option.action != ActionKind::Bits && option.action != ActionKind::WholeByte) continue;
+    int mask = 0;
+    if (option.record == kindOf(slot) && option.position == position) {
+      if (option.action == ActionKind::WholeByte) mask = 0xFF;
+      for (int i = 0; i < option.bitCount; ++i)
+        mask |= 1 << (option.bits[static_cast<std::size_t>(i)] - 1);
+    }
+    if (option.readRecord == kindOf(slot) && option.readPosition == position)
+      mask |= option.readMask;
+    if (mask) info.options.push_back({row, mask, states[row]});
+  }
+  return info;
+}
+
+std::string byteToolTip(const ByteInfo& info) {
+  static constexpr const char* kRecords[] = {"Base", "Call", "GPRS"};
+  std::string out = "Record " + std::string(kRecords[info.slot < 3 ? info.slot : 2]) + ", byte 0x" +
+                    hex(info.offset, 2) + " (" + std::to_string(info.offset) + ")";
+  if (info.value >= 0) {
+    std::string binary;
+    for (int bit = 7; bit >= 0; --bit) {
+      binary += (info.value >> bit & 1) ? '1' : '0';
+      if (bit == 4) binary += ' ';
+    }
+    out += "\nValore: " + info.pair + " = " + std::to_string(info.value) + " = " + binary;
+  } else {
+    out += "\nValore non valido: \"" + ansi::toUtf8(info.pair) + "\"";
+  }
+  const auto catalog = optionCatalog();
+  for (const ByteOption& o : info.options) {
+    const OptionDef& option = catalog[o.row];
+    out += "\n" + std::string(option.id) + " " + std::string(option.caption) + ": ";
+    out += o.mask == 0xFF ? std::string("byte intero") : "bit " + bitList(o.mask);
+    out += o.state ? " (attiva)" : " (non attiva)";
+  }
+  return out;
+}
+
+}  // namespace flex

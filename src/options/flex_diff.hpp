@@ -1,0 +1,49 @@
+#pragma once
+// What tells two flexes apart: the options whose state differs, the bytes no option explains,
+// and differences of length, header and trailing word.
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "options/option_catalog.hpp"
+
+namespace flex {
+
+using RecordSet = std::array<std::string, 3>;  // Base, Call, GPRS label (ANSI text)
+
+struct OptionDifference {
+  std::size_t row;  // catalogue row
+  int a;            // state read back from the first flex
+  int b;            // ... from the second
+};
+
+struct ByteDifference {
+  std::size_t slot;
+  std::size_t offset;  // byte offset in the record
+  std::string a;       // the two characters in the first flex
+  std::string b;
+};
+
+enum class RecordPart { Length, Header, TrailingWord, Content };
+
+struct RecordDifference {
+  std::size_t slot;
+  RecordPart part;
+  std::string a;  // the length in decimal, or the characters of that part
+  std::string b;
+};
+
+struct FlexDiff {
+  std::vector<OptionDifference> options;
+  std::vector<ByteDifference> bytes;
+  std::vector<RecordDifference> records;
+  bool equal = true;  // the three records are the same, character for character
+};
+
+// A data byte that differs is explained when every differing bit belongs to an option on that
+// byte whose state differs; a differing "GPRS Null" or "GPRS Personale" explains the whole label
+// record.
+FlexDiff diffFlexes(const RecordSet& a, const RecordSet& b);
+
+}  // namespace flex
