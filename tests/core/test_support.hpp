@@ -1,0 +1,198 @@
+#pragma once
+// Shared pieces of the core tests: a view that records what the editor asks of it, a temporary
+// folder, an editor fixture started like the window starts it, and the option table as the
+// records see it.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/builtin_records.hpp"
+#include "model/editor.hpp"
+#include "options/option_catalog.hpp"
+
+namespace flextest {
+
+namespace fs = std::filesystem;
+
+struct Message {
+  std::string prompt;
+  std::string title;
+};
+
+class FakeView : public flex::EditorView {
+ public:
+  std::vector<Message> messages;
+  std::deque<std::string> openNames;  // answers of the open dialog, in order ("" = cancel)
+  std::deque<std::string> saveNames;
+  int dialogShown = 0;
+  int dialogClosed = 0;
+
+  void messageBox(std::string_view prompt, std::string_view title) override {
+    messages.push_back({std::string(prompt), std::string(title)});
+  }
+  std::string openFileName() override { return next(openNames); }
+  std::string saveFileName() override { return next(saveNames); }
+  void labelDialogShown() override { ++dialogShown; }
+  void labelDialogClosed() override { ++dialogClosed; }
+  void stateChanged() override {}
+
+ private:
+  static std::string next(std::deque<std::string>& names) {
+    if (names.empty()) return {};
+    std::string name = names.front();
+    names.pop_front();
+    return name;
+  }
+};
+
+class TempDir {
+ public:
+  TempDir() {
+    std::string pattern = (fs::temp_directory_path() / "flexedit-core-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+  }
+  ~TempDir() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  std::string path(std::string_view name) const { return (path_ / name).string(); }
+  std::string write(std::string_view name, std::string_view content) const {
+    std::ofstream(path(name), std::ios::binary) << content;
+    return path(name);
+  }
+  std::string read(std::string_view name) const {
+    std::ifstream in(path(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+  std::vector<std::string> entries() const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(path_)) names.push_back(e.path().filename());
+    return names;
+  }
+
+ private:
+  fs::path path_;
+};
+
+// `record` with the two characters at `position` (from 1) replaced.
+inline std::string withByte(std::string record, std::size_t position, std::string_view pair) {
+  record.replace(position - 1, 2, pair);
+  return record;
+}
+
+inline std::string byteAt(std::string_view record, std::size_t position) {
+  return std::string(record.substr(position - 1, 2));
+}
+
+inline std::size_t row(std::string_view id) {
+  const auto found = flex::findOption(id);
+  if (!found) throw std::invalid_argument(std::string(id));
+  return *found;
+}
+
+// An editor after start-up.
+class EditorTest : public ::testing::Test {
+ protected:
+  EditorTest() { editor.Form_Load(); }
+
+  const flex::EditorState& st() const { return editor.state(); }
+  int value(std::string_view id) const { return st().boxes[row(id)].Value; }
+  bool flag(std::string_view id) const { return st().boxes[row(id)].flag; }
+  void click(std::string_view id) { editor.userClick(row(id)); }
+
+  // Ids of the ticked option boxes, Check1(0) ... Check5(13).
+  std::vector<std::string> ticked() const {
+    std::vector<std::string> ids;
+    for (std::size_t r : flex::optionsById())
+      if (st().boxes[r].Value) ids.emplace_back(flex::optionCatalog()[r].id);
+    return ids;
+  }
+
+  // Loads `content` as a ".hs" file through "Apri Flex".
+  flex::FileOutcome load(std::string_view content) {
+    view.openNames.push_back(dir.write("in.hs", content));
+    return editor.mnuApri_Click();
+  }
+
+  std::string base(std::size_t position, std::string_view pair) const {
+    return withByte(std::string(flex::builtin::kBase), position, pair);
+  }
+  std::string call(std::size_t position, std::string_view pair) const {
+    return withByte(std::string(flex::builtin::kCall), position, pair);
+  }
+
+  TempDir dir;
+  FakeView view;
+  flex::Editor editor{view};
+};
+
+// What every bit or whole-byte option does to the built-in flex, and how the readback judges
+// it: slot (0 Base, 1 Call), character position of its byte, the built-in byte, the byte after
+// one click from start-up (a clear box becomes ticked, a ticked one clear), the readback mask and
+// whether a set mask means ticked.
+struct OptionCase {
+  std::string_view id;
+  std::string_view caption;
+  std::size_t slot;
+  std::size_t position;
+  std::string_view builtin;
+  std::string_view afterClick;
+  int mask;
+  bool tickedWhenSet;
+};
+
+inline constexpr OptionCase kOptionCases[] = {
+    {"Check1(0)", "Menu Engineering", 0, 181, "07", "B7", 0x10, true},
+    {"Check1(1)", "Disposizione Schermo", 0, 207, "EF", "ED", 0x02, false},
+    {"Check1(2)", "Chiamata Attiva", 0, 187, "20", "00", 0x20, true},
+    {"Check1(4)", "Selezione Fissa", 0, 111, "02", "03", 0x01, true},
+    {"Check2(0)", "Show Data", 0, 173, "2A", "3A", 0x10, false},
+    {"Check2(1)", "Java Loader", 0, 179, "F4", "F5", 0x01, true},
+    {"Check2(2)", "AGPS Func.", 0, 191, "FF", "9F", 0x20, true},
+    {"Check2(3)", "Selezione Rapida", 0, 85, "6F", "67", 0x08, false},
+    {"Check2(4)", "Menu \"Tutte le Chiamate\"", 0, 85, "6F", "6E", 0x01, true},
+    {"Check3(0)", "Quick Menu", 0, 169, "A1", "80", 0x21, true},
+    {"Check3(1)", "One for Call Uscenti", 1, 51, "1F", "3F", 0x20, true},
+    {"Check3(4)", "One for Call Entranti", 1, 51, "1F", "5F", 0x40, true},
+    {"Check3(2)", "Time AutoUpdate", 0, 45, "D2", "D3", 0x01, true},
+    {"Check3(3)", "Seconda Linea", 0, 107, "67", "77", 0x10, true},
+    {"Check4(0)", "Tono Interruzione Rete", 0, 87, "94", "B4", 0x20, true},
+    {"Check4(1)", "Menu Rete -> Area", 0, 183, "F9", "89", 0x10, false},
+    {"Check4(2)", "Tutte le Aree di Rete", 0, 219, "1F", "DF", 0xC0, true},
+    {"Check5(0)", "Disabilita Logo Motorola", 0, 103, "79", "71", 0x08, false},
+    {"Check5(1)", "Attiva Menu \"Banner\"", 0, 141, "A3", "E3", 0x40, true},
+    {"Check5(2)", "Retroilluminazione Plus", 0, 147, "30", "70", 0x40, true},
+    {"Check5(3)", "Salva SMS sulla SIM", 0, 173, "2A", "6A", 0x40, true},
+    {"Check5(4)", "Voce \"Chiamata Roaming\"", 0, 89, "A0", "E0", 0x40, true},
+    {"Check5(5)", "Disabilita Logo Motorola", 0, 143, "AD", "AC", 0x01, false},
+    {"Check5(6)", "Sblocca \"Info Server\"", 0, 209, "0D", "4D", 0x40, true},
+    {"Check5(7)", "Voce \"Animazioni\"", 0, 105, "07", "0F", 0x08, true},
+    {"Check5(8)", "Voce \"Chiamata Sicura\"", 0, 63, "FD", "FF", 0x02, true},
+    {"Check5(9)", "Voce \"Versione PRL\"", 0, 47, "EE", "EF", 0x01, true},
+    {"Check5(10)", "Voce \"Indicazioni LED\"", 0, 155, "08", "0C", 0x04, true},
+    {"Check5(11)", "Voce \"E-mail Gateway\"", 0, 167, "0F", "8F", 0x80, true},
+    {"Check5(12)", "Cell Broadcast Plus", 0, 107, "67", "6F", 0x08, true},
+    {"Check5(13)", "Disabilita Logo TRE", 0, 197, "09", "01", 0x08, false},
+};
+
+inline std::string caseName(const ::testing::TestParamInfo<OptionCase>& info) {
+  std::string name;
+  for (char c : info.param.id)
+    if (std::isalnum(static_cast<unsigned char>(c))) name += c;
+  return name;
+}
+
+}  // namespace flextest
