@@ -1,0 +1,206 @@
+#include "cli/cli_options.hpp"
+
+#include <algorithm>
+#include <array>
+
+#include "cli/cli_text.hpp"
+#include "options/option_catalog.hpp"
+
+namespace flex::cli {
+namespace {
+
+enum class Arg { None, Path, Id, Slot, Text };
+
+struct Syntax {
+  std::string_view name;
+  Step step;
+  Arg first;
+  Arg second;
+  bool thenOk;  // --label: the text is followed by the dialog's OK
+};
+
+constexpr std::array<Syntax, 11> kSyntax{{
+    {"--open", Step::Open, Arg::Path, Arg::None, false},
+    {"--save", Step::Save, Arg::Path, Arg::None, false},
+    {"--reset", Step::Reset, Arg::None, Arg::None, false},
+    {"--click", Step::Click, Arg::Id, Arg::None, false},
+    {"--tick", Step::Tick, Arg::Id, Arg::None, false},
+    {"--clear", Step::Clear, Arg::Id, Arg::None, false},
+    {"--raw", Step::Raw, Arg::Slot, Arg::Text, false},
+    {"--type", Step::Type, Arg::Text, Arg::None, false},
+    {"--ok", Step::Ok, Arg::None, Arg::None, false},
+    {"--close", Step::Close, Arg::None, Arg::None, false},
+    {"--label", Step::Type, Arg::Text, Arg::None, true},
+}};
+
+constexpr std::array<std::string_view, 4> kSwitches{"--json", "--list", "--help", "-h"};
+
+const Syntax* findSyntax(std::string_view word) {
+  const auto it = std::find_if(kSyntax.begin(), kSyntax.end(),
+                               [word](const Syntax& s) { return s.name == word; });
+  return it == kSyntax.end() ? nullptr : &*it;
+}
+
+// An argument that is itself an action or a switch means the real argument was left out
+// ("--save --json" saves nothing rather than a file named "--json").
+bool isKeyword(std::string_view word) {
+  return findSyntax(word) != nullptr ||
+         std::find(kSwitches.begin(), kSwitches.end(), word) != kSwitches.end();
+}
+
+std::string_view argName(Arg arg) {
+  switch (arg) {
+    case Arg::Path: return "PATH";
+    case Arg::Id: return "an option ID";
+    case Arg::Slot: return "a preview number N";
+    case Arg::Text: return "TEXT";
+    case Arg::None: break;
+  }
+  return "";
+}
+
+// Checks one argument and stores it in the action; returns the error, or "" when it is fine.
+std::string takeArgument(Arg arg, std::string_view name, std::string_view value, Action& action) {
+  switch (arg) {
+    case Arg::Path:
+      action.text = value;
+      return {};
+    case Arg::Id:
+      if (const auto row = findOption(value)) {
+        action.target = *row;
+        return {};
+      }
+      return std::string(name) + ": unknown option ID '" + printable(value) +
+             "' (flexedit-cli --list shows them)";
+    case Arg::Slot:
+      if (value.size() == 1 && value[0] >= '0' && value[0] <= '2') {
+        action.target = static_cast<std::size_t>(value[0] - '0');
+        return {};
+      }
+      return std::string(name) + ": bad preview number '" + printable(value) + "' (0, 1 or 2)";
+    case Arg::Text:
+      if (!isValidUtf8(value)) return std::string(name) + ": TEXT is not valid UTF-8";
+      action.text = value;
+      return {};
+    case Arg::None: break;
+  }
+  return {};
+}
+
+}  // namespace
+
+ParseResult parseCommandLine(std::span<const std::string_view> args) {
+  ParseResult result;
+  Command& command = result.command;
+  bool list = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view word = args[i];
+    if (word == "--help" || word == "-h") {
+      command = Command{Mode::Help, false, {}};
+      return result;
+    }
+    if (word == "--json") {
+      command.json = true;
+      continue;
+    }
+    if (word == "--list") {
+      list = true;
+      continue;
+    }
+    const Syntax* syntax = findSyntax(word);
+    if (syntax == nullptr) {
+      result.error = "unknown action '" + printable(word) + "'";
+      return result;
+    }
+    Action action{syntax->step, syntax->name, 0, {}};
+    for (const Arg arg : {syntax->first, syntax->second}) {
+      if (arg == Arg::None) break;
+      if (i + 1 >= args.size() || isKeyword(args[i + 1])) {
+        result.error = std::string(syntax->name) + " needs " + std::string(argName(arg));
+        return result;
+      }
+      result.error = takeArgument(arg, syntax->name, args[++i], action);
+      if (!result.error.empty()) return result;
+    }
+    command.actions.push_back(std::move(action));
+    if (syntax->thenOk) command.actions.push_back(Action{Step::Ok, syntax->name, 0, {}});
+  }
+  if (list) {
+    if (!command.actions.empty()) {
+      result.error = "--list takes no actions";
+      return result;
+    }
+    command.mode = Mode::List;
+  }
+  return result;
+}
+
+std::string_view usageText() {
+  return R"(Usage: flexedit-cli [ACTION ...] [--json]
+       flexedit-cli --list [--json]
+       flexedit-cli --help
+
+Edit the FLEX configuration of the Motorola A835 without the window. The editor
+starts as the window does (built-in flex, options read back from it), runs each
+ACTION in the order given, as a person would in the window, and prints the
+final state: the ticked options, the three records as the formatted boxes show
+them (16 pairs a line, header left out), the status bar text and every message
+box shown. Every message box is acknowledged with OK at once.
+
+The whole command line is checked before anything runs: a malformed one does
+nothing at all.
+
+Actions:
+  --open PATH     "Apri Flex" with PATH chosen in the open dialog; --open ""
+                  cancels the dialog. The status bar shows "File: " and PATH.
+  --save PATH     "Salva Flex..." with PATH chosen in the save dialog; --save ""
+                  cancels the dialog. An existing file is replaced atomically.
+  --reset         "Carica Flex Interna": back to the built-in flex.
+  --click ID      one click on option ID (it toggles).
+  --tick ID       a click on option ID only when it is not ticked.
+  --clear ID      a click on option ID only when it is ticked.
+  --raw N TEXT    replace the whole text of raw preview N (0 Base, 1 Call,
+                  2 GPRS label) with TEXT.
+  --type TEXT     set the text of the open label dialog to TEXT (at most 12
+                  characters; a longer text is cut, with a message).
+  --ok            press OK in the label dialog.
+  --close         close the label dialog with its close box.
+  --label TEXT    the same as --type TEXT --ok.
+
+  ID is one of Check1(0) .. Check5(13) (see --list); quote it in the shell.
+  The label dialog opens when "GPRS Personale" (Check1(5)) becomes ticked by a
+  click; --type, --ok and --close while it is closed stop the run.
+  TEXT is UTF-8; it is stored in the Windows-1252 character set, and a
+  character that set lacks becomes "?". An argument that is itself an action
+  or switch counts as missing: write ./--name for such a file.
+
+Switches:
+  --json          print the state (or the catalogue) as JSON.
+  --list          print the 33 options (ID, caption, tool-tip, record,
+                  position, bits, polarity, readback) and run nothing.
+  -h, --help      print this text.
+
+JSON state:
+  One object: "slots" (the three raw previews), "formatted" (the three
+  formatted boxes), "FlexBase", "FlexCall", "FlexGprs", "FlexGprsNull",
+  "FlexGprsPersonale", "options" (each ID, Check1(0) .. Check5(13), to 0 or 1),
+  "labelDialog" ({"open", "text"}), "messages" ([{"title", "prompt"}], in the
+  order shown) and "status" (the status bar text). Bytes of a file name that
+  are not UTF-8 are shown as U+FFFD.
+
+Exit status:
+  0   done.
+  1   a file could not be read or written (its message is recorded and the
+      remaining actions still run), or the output could not be written.
+  2   usage error: a malformed command line (nothing is done), or a label
+      dialog action while the dialog is closed (the run stops there). The
+      message goes to standard error and no state is printed.
+
+Examples:
+  flexedit-cli --open in.hs --tick 'Check1(0)' --save out.hs
+  flexedit-cli --tick 'Check1(5)' --label 'Ciao 3G' --save label.hs
+  flexedit-cli --open in.hs --json
+)";
+}
+
+}  // namespace flex::cli

@@ -1,0 +1,40 @@
+#pragma once
+// The command line of flexedit-cli. It is parsed in full before anything runs, so that a
+// malformed command line does nothing at all.
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace flex::cli {
+
+enum class Step { Open, Save, Reset, Click, Tick, Clear, Raw, Type, Ok, Close };
+
+// One thing the user does in the window, in the order given.
+struct Action {
+  Step step;
+  std::string_view name;   // the action as written ("--label" for both of its steps)
+  std::size_t target = 0;  // catalogue row (Click, Tick, Clear) or preview slot (Raw)
+  std::string text;        // path (Open, Save; "" is a cancelled dialog) or UTF-8 text
+};
+
+enum class Mode { Run, Help, List };
+
+struct Command {
+  Mode mode = Mode::Run;
+  bool json = false;
+  std::vector<Action> actions;
+};
+
+struct ParseResult {
+  Command command;
+  std::string error;  // empty when the command line is well-formed
+};
+
+ParseResult parseCommandLine(std::span<const std::string_view> args);
+
+// The text of --help, written so that it can be turned into a manual page as it stands.
+std::string_view usageText();
+
+}  // namespace flex::cli

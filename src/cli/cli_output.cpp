@@ -1,0 +1,231 @@
+#include "cli/cli_output.hpp"
+
+#include <array>
+#include <cstdio>
+#include <initializer_list>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/cli_text.hpp"
+#include "model/ansi.hpp"
+#include "model/hex_format.hpp"
+#include "options/option_catalog.hpp"
+
+namespace flex::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr std::array<std::string_view, 3> kRecordTitles{"Base record", "Call record",
+                                                        "GPRS label record"};
+
+void append(std::string& out, std::initializer_list<std::string_view> parts) {
+  for (const std::string_view part : parts) out += part;
+}
+
+std::string hexLabel(std::size_t value) {
+  char buffer[24];
+  std::snprintf(buffer, sizeof buffer, "%02zX", value);
+  return buffer;
+}
+
+// ANSI record or label text, made safe for the terminal.
+std::string shown(std::string_view ansiText) { return printable(ansi::toUtf8(ansiText)); }
+
+std::string padded(std::string_view utf8, std::size_t width) {
+  std::string out(utf8);
+  for (std::size_t n = ansi::utf8Length(utf8); n < width; ++n) out += ' ';
+  return out;
+}
+
+// A formatted box as the window lays it out: 16 pairs a line ("XX " each, the blank after the
+// 16th falling at the line end) beside its row label, under the column ruler.
+void appendFormattedBox(std::string& out, std::string_view formatted) {
+  constexpr std::size_t kLineChars = kPairsPerLine * 3;
+  if (formatted.empty()) {
+    out += "  (no data bytes)\n";
+    return;
+  }
+  const std::size_t lines = (formatted.size() + kLineChars - 1) / kLineChars;
+  const std::size_t labelWidth = hexLabel((lines - 1) * kPairsPerLine).size();
+  out += std::string(2 + labelWidth + 2, ' ') + std::string(kRuler) + "\n";
+  for (std::size_t line = 0; line < lines; ++line) {
+    const std::string label = hexLabel(line * kPairsPerLine);
+    append(out, {"  ", std::string(labelWidth - label.size(), ' '), label, "  ",
+                 shown(formatted.substr(line * kLineChars, kLineChars - 1)), "\n"});
+  }
+}
+
+std::string_view actionName(ActionKind kind) {
+  switch (kind) {
+    case ActionKind::Bits: return "bits";
+    case ActionKind::WholeByte: return "wholeByte";
+    case ActionKind::GprsNull: return "gprsNull";
+    case ActionKind::GprsPersonale: return "gprsPersonale";
+  }
+  return "";
+}
+
+std::string_view readSense(ReadRule rule) {
+  switch (rule) {
+    case ReadRule::MaskSet: return "bit set";
+    case ReadRule::MaskClear: return "bit clear";
+    case ReadRule::IsGprsNull: return "slot 2 is the empty label record";
+    case ReadRule::IsPersonal: return "slot 2 is neither built-in label record";
+  }
+  return "";
+}
+
+bool editsBytes(const OptionDef& o) {
+  return o.action == ActionKind::Bits || o.action == ActionKind::WholeByte;
+}
+
+// What ticking writes: "ticked sets" / "ticked clears" / "ticked 89, cleared F9" / the label.
+std::string polarity(const OptionDef& o) {
+  switch (o.action) {
+    case ActionKind::Bits: return o.inverted() ? "ticked clears" : "ticked sets";
+    case ActionKind::WholeByte:
+      return "ticked " + std::string(o.tickedByte) + ", cleared " + std::string(o.clearedByte);
+    case ActionKind::GprsNull: return "empty label record";
+    case ActionKind::GprsPersonale: return "personal label record";
+  }
+  return "";
+}
+
+std::string bitList(const OptionDef& o) {
+  std::string out;
+  for (int k = 0; k < o.bitCount; ++k) {
+    if (k > 0) out += ',';
+    out += std::to_string(o.bits[static_cast<std::size_t>(k)]);
+  }
+  return out.empty() ? "-" : out;
+}
+
+std::string readback(const OptionDef& o) {
+  if (o.readRule == ReadRule::IsGprsNull) return "empty label";
+  if (o.readRule == ReadRule::IsPersonal) return "other label";
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "0x%02X %s", static_cast<unsigned>(o.readMask),
+                o.readRule == ReadRule::MaskSet ? "set" : "clear");
+  return buffer;
+}
+
+}  // namespace
+
+std::string summaryText(const EditorState& state, std::span<const Message> messages) {
+  const auto catalog = optionCatalog();
+  std::size_t ticked = 0;
+  std::string list;
+  for (const std::size_t row : optionsById()) {
+    if (state.boxes[row].Value == 0) continue;
+    ++ticked;
+    append(list, {"  ", padded(catalog[row].id, 12), catalog[row].caption, "\n"});
+  }
+  std::string out;
+  append(out, {"Options ticked (", std::to_string(ticked), " of ", std::to_string(kOptionCount),
+               "):\n", list});
+  for (std::size_t slot = 0; slot < 3; ++slot) {
+    append(out, {"\n", kRecordTitles[slot], " (", std::to_string(state.txtpreview[slot].size()),
+                 " characters):\n"});
+    appendFormattedBox(out, state.formatted[slot]);
+  }
+  if (state.labelDialogOpen) append(out, {"\nLabel dialog: open, text \"", shown(state.txt1), "\"\n"});
+  if (!state.statusText.empty()) append(out, {"\nStatus: ", printable(state.statusText), "\n"});
+  if (!messages.empty()) {
+    out += "\nMessages:\n";
+    for (const Message& m : messages)
+      append(out, {"  [", printable(m.title), "] ", printable(m.prompt), "\n"});
+  }
+  return out;
+}
+
+std::string stateJson(const EditorState& state, std::span<const Message> messages) {
+  Json slots = Json::array();
+  Json formatted = Json::array();
+  for (std::size_t slot = 0; slot < 3; ++slot) {
+    slots.push_back(ansi::toUtf8(state.txtpreview[slot]));
+    formatted.push_back(ansi::toUtf8(state.formatted[slot]));
+  }
+  Json options = Json::object();
+  for (const std::size_t row : optionsById())
+    options[std::string(optionCatalog()[row].id)] = state.boxes[row].Value;
+  Json shownMessages = Json::array();
+  for (const Message& m : messages) shownMessages.push_back(Json{{"title", m.title}, {"prompt", m.prompt}});
+
+  Json j = Json::object();
+  j["slots"] = std::move(slots);
+  j["formatted"] = std::move(formatted);
+  j["FlexBase"] = ansi::toUtf8(state.FlexBase);
+  j["FlexCall"] = ansi::toUtf8(state.FlexCall);
+  j["FlexGprs"] = ansi::toUtf8(state.FlexGprs);
+  j["FlexGprsNull"] = ansi::toUtf8(state.FlexGprsNull);
+  j["FlexGprsPersonale"] = ansi::toUtf8(state.FlexGprsPersonale);
+  j["options"] = std::move(options);
+  j["labelDialog"] = {{"open", state.labelDialogOpen}, {"text", ansi::toUtf8(state.txt1)}};
+  j["messages"] = std::move(shownMessages);
+  j["status"] = state.statusText;
+  // File names are bytes: what is not UTF-8 in them is shown as U+FFFD.
+  return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+std::string catalogueText() {
+  const auto catalog = optionCatalog();
+  std::string out = padded("ID", 12) + padded("CAPTION", 28) + padded("RECORD", 7) +
+                    padded("POS", 5) + padded("BYTE", 5) + padded("BITS", 7) +
+                    padded("POLARITY", 23) + padded("READBACK", 12) + "TOOL-TIP\n";
+  for (const std::size_t row : optionsById()) {
+    const OptionDef& o = catalog[row];
+    const bool bytes = editsBytes(o);
+    out += padded(o.id, 12) + padded(o.caption, 28) + padded(recordName(o.record), 7) +
+           padded(bytes ? std::to_string(o.position) : "-", 5) +
+           padded(bytes ? std::to_string(o.byteOffset()) : "-", 5) + padded(bitList(o), 7) +
+           padded(polarity(o), 23) + padded(readback(o), 12) + std::string(o.toolTip) + "\n";
+  }
+  return out;
+}
+
+std::string catalogueJson() {
+  Json rows = Json::array();
+  const auto catalog = optionCatalog();
+  for (const std::size_t row : optionsById()) {
+    const OptionDef& o = catalog[row];
+    Json j = Json::object();
+    j["id"] = o.id;
+    j["group"] = o.group;
+    j["index"] = o.index;
+    j["caption"] = o.caption;
+    j["toolTip"] = o.toolTip;
+    j["page"] = o.page;
+    j["action"] = actionName(o.action);
+    j["record"] = recordName(o.record);
+    if (editsBytes(o)) {
+      j["position"] = o.position;
+      j["byte"] = o.byteOffset();
+    }
+    Json bits = Json::array();
+    for (int k = 0; k < o.bitCount; ++k) bits.push_back(o.bits[static_cast<std::size_t>(k)]);
+    j["bits"] = std::move(bits);
+    j["polarity"] = polarity(o);
+    if (o.action == ActionKind::Bits) {
+      j["tickedWrites"] = o.tickedWrites;
+      j["clearedWrites"] = o.clearedWrites;
+    } else if (o.action == ActionKind::WholeByte) {
+      j["tickedByte"] = o.tickedByte;
+      j["clearedByte"] = o.clearedByte;
+    }
+    j["gated"] = o.gated;
+    Json read = Json::object();
+    read["tickedWhen"] = readSense(o.readRule);
+    if (o.readRule == ReadRule::MaskSet || o.readRule == ReadRule::MaskClear) {
+      read["record"] = recordName(o.readRecord);
+      read["position"] = o.readPosition;
+      read["mask"] = o.readMask;
+    }
+    j["readback"] = std::move(read);
+    rows.push_back(std::move(j));
+  }
+  return rows.dump(2) + "\n";
+}
+
+}  // namespace flex::cli

@@ -1,0 +1,18 @@
+#pragma once
+// What flexedit-cli prints: the editor's state as a readable summary or as one JSON object, and
+// the option catalogue as a table or a JSON array.
+#include <span>
+#include <string>
+
+#include "cli/cli_view.hpp"
+#include "model/editor.hpp"
+
+namespace flex::cli {
+
+std::string summaryText(const EditorState& state, std::span<const Message> messages);
+std::string stateJson(const EditorState& state, std::span<const Message> messages);
+
+std::string catalogueText();
+std::string catalogueJson();
+
+}  // namespace flex::cli

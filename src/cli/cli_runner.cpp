@@ -1,0 +1,62 @@
+#include "cli/cli_runner.hpp"
+
+#include "model/ansi.hpp"
+
+namespace flex::cli {
+namespace {
+
+// A click, only when the box is not already in the wanted state.
+void clickInto(Editor& editor, std::size_t row, int wanted) {
+  if (editor.state().boxes[row].Value != wanted) editor.userClick(row);
+}
+
+}  // namespace
+
+RunResult runActions(Editor& editor, CliView& view, std::span<const Action> actions) {
+  RunResult result;
+  for (const Action& action : actions) {
+    bool dialogOpen = true;
+    switch (action.step) {
+      case Step::Open:
+        view.answerFileDialog(action.text);
+        if (editor.mnuApri_Click() == FileOutcome::Failed) result.fileFailed = true;
+        break;
+      case Step::Save:
+        view.answerFileDialog(action.text);
+        if (editor.mnuSalva_Click() == FileOutcome::Failed) result.fileFailed = true;
+        break;
+      case Step::Reset:
+        editor.mnuFlexInterna_Click();
+        break;
+      case Step::Click:
+        editor.userClick(action.target);
+        break;
+      case Step::Tick:
+        clickInto(editor, action.target, 1);
+        break;
+      case Step::Clear:
+        clickInto(editor, action.target, 0);
+        break;
+      case Step::Raw:
+        editor.editRaw(action.target, ansi::fromUtf8(action.text));
+        break;
+      case Step::Type:
+        dialogOpen = editor.txt1_Change(ansi::fromUtf8(action.text));
+        break;
+      case Step::Ok:
+        dialogOpen = editor.cmdOKGPRS_Click();
+        break;
+      case Step::Close:
+        dialogOpen = editor.closeLabelDialog();
+        break;
+    }
+    if (!dialogOpen) {
+      result.stopped = std::string(action.name) +
+                       ": the label dialog is not open (it opens when \"GPRS Personale\" is ticked)";
+      return result;
+    }
+  }
+  return result;
+}
+
+}  // namespace flex::cli

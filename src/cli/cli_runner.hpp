@@ -1,0 +1,19 @@
+#pragma once
+// Runs the actions of the command line, in order, through the editor.
+#include <span>
+#include <string>
+
+#include "cli/cli_options.hpp"
+#include "cli/cli_view.hpp"
+#include "model/editor.hpp"
+
+namespace flex::cli {
+
+struct RunResult {
+  bool fileFailed = false;  // a file could not be read or written; the run went on
+  std::string stopped;      // why the run stopped early (a label dialog action with no dialog)
+};
+
+RunResult runActions(Editor& editor, CliView& view, std::span<const Action> actions);
+
+}  // namespace flex::cli

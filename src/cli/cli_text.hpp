@@ -1,0 +1,18 @@
+#pragma once
+// Text helpers of the command line: checking that an argument is UTF-8, and making a text safe
+// to show on a terminal.
+#include <string>
+#include <string_view>
+
+namespace flex::cli {
+
+// True when the text is well-formed UTF-8 (no overlong forms, no surrogates, nothing above
+// U+10FFFF).
+bool isValidUtf8(std::string_view text);
+
+// The text with every control character written as an escape: C0 controls, DEL and any byte
+// that is not part of well-formed UTF-8 as \xHH, C1 controls as \uHHHH. Nothing from a record,
+// a label or a file name can then steer the terminal; every other character passes unchanged.
+std::string printable(std::string_view text);
+
+}  // namespace flex::cli
