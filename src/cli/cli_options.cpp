@@ -154,7 +154,8 @@ Actions:
   --open PATH     "Apri Flex" with PATH chosen in the open dialog; --open ""
                   cancels the dialog. The status bar shows "File: " and PATH.
   --save PATH     "Salva Flex..." with PATH chosen in the save dialog; --save ""
-                  cancels the dialog. An existing file is replaced atomically.
+                  cancels the dialog. An existing file is replaced without a
+                  prompt; a save that fails leaves it as it was.
   --reset         "Carica Flex Interna": back to the built-in flex.
   --click ID      one click on option ID (it toggles).
   --tick ID       a click on option ID only when it is not ticked.
