@@ -69,8 +69,8 @@ std::string_view actionName(ActionKind kind) {
 
 std::string_view readSense(ReadRule rule) {
   switch (rule) {
-    case ReadRule::MaskSet: return "bit set";
-    case ReadRule::MaskClear: return "bit clear";
+    case ReadRule::MaskSet: return "any bit of the mask set";
+    case ReadRule::MaskClear: return "every bit of the mask clear";
     case ReadRule::IsGprsNull: return "slot 2 is the empty label record";
     case ReadRule::IsPersonal: return "slot 2 is neither built-in label record";
   }
