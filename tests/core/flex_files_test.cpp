@@ -114,6 +114,22 @@ TEST_F(Files, SavedBuiltInFlexIs376BytesAndLoadsBack) {
   EXPECT_EQ(dir.entries(), std::vector<std::string>{"out.hs"});
 }
 
+TEST_F(Files, ModifiedComparesWithWhatWasLastLoadedOrSaved) {
+  EXPECT_FALSE(editor.modified());
+  click("Check1(0)");
+  EXPECT_TRUE(editor.modified());
+  view.saveNames.push_back(dir.path("a.hs"));
+  editor.mnuSalva_Click();
+  EXPECT_FALSE(editor.modified());
+  EXPECT_EQ(st().fileName, dir.path("a.hs"));
+  click("Check1(0)");
+  EXPECT_TRUE(editor.modified());
+  EXPECT_EQ(editor.openFile(dir.path("a.hs")), FileOutcome::Done);
+  EXPECT_FALSE(editor.modified());
+  EXPECT_EQ(editor.openFile(dir.path("missing.hs")), FileOutcome::Failed);
+  EXPECT_EQ(st().fileName, dir.path("a.hs"));
+}
+
 TEST_F(Files, EmptySlotsWriteNoLine) {
   editor.editRaw(1, "");
   view.saveNames.push_back(dir.path("two.hs"));

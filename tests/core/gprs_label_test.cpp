@@ -133,14 +133,6 @@ TEST_F(GprsLabel, ClearingGprsNullAlwaysBringsBackTheGprsRecord) {
   EXPECT_EQ(st().FlexGprsPersonale, kPersonal);
 }
 
-TEST_F(GprsLabel, ClickingEitherOptionCopiesFlexBaseIntoSlotZero) {
-  for (const char* id : {"Check1(3)", "Check1(5)"}) {
-    editor.editRaw(0, "hand edit");
-    click(id);
-    EXPECT_EQ(st().txtpreview[0], builtin::kBase) << id;
-  }
-}
-
 TEST_F(GprsLabel, LoadingAPersonalLabelTicksPersonaleAndKeepsTheRecord) {
   const std::string file = std::string(builtin::kBase) + "\r\n" + std::string(builtin::kCall) +
                            "\r\n" + kPersonal + "\r\n";

@@ -1,9 +1,9 @@
 // The option readback: every box from the bits of the record slots, in the table's order.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cctype>
 #include <cstdio>
-#include <utility>
 
 #include "model/builtin_records.hpp"
 #include "options/option_rules.hpp"
@@ -43,6 +43,42 @@ TEST_P(ReadbackRule, EveryByteValueAndUnreadableBytes) {
   EXPECT_EQ(flex::readBitOption(option, record.substr(0, c.position)), 0) << c.id;
   EXPECT_EQ(flex::readBitOption(option, ""), 0) << c.id;
 }
+
+using ReadbackClick = flextest::OptionTest;
+
+// A hand edit reaches the readback but not the working copies, so what the option's action
+// writes during the readback shows there. Only this option's state changes.
+TEST_P(ReadbackClick, GatedOptionsWriteNothingButTheirFlagsFollow) {
+  const OptionCase& c = GetParam();
+  const int before = value(c.id);
+  const std::string builtinRecord(c.slot == 0 ? builtin::kBase : builtin::kCall);
+  const std::string edited = flextest::withByte(builtinRecord, c.position, c.afterClick);
+  editor.editRaw(c.slot, edited);
+  editor.AggiornaOpzioni();
+
+  EXPECT_NE(value(c.id), before);
+  EXPECT_EQ(flag(c.id), value(c.id) == 1);
+  const std::string& working = c.slot == 0 ? st().FlexBase : st().FlexCall;
+  EXPECT_EQ(working, c.gated ? builtinRecord : edited);
+  EXPECT_EQ(st().txtpreview[c.slot], working);
+  EXPECT_TRUE(st().ModificheAttive);
+}
+
+// Loaded records reach the working copies too: the readback then changes none of them, and the
+// boxes end as the click-free readbackStates() says.
+TEST_P(ReadbackClick, LoadedRecordsKeepTheirBytesAndMatchReadbackStates) {
+  const OptionCase& c = GetParam();
+  std::array<std::string, 3> records{std::string(builtin::kBase), std::string(builtin::kCall),
+                                     std::string(builtin::kGprs)};
+  records[c.slot] = flextest::withByte(records[c.slot], c.position, c.afterClick);
+  load(records[0] + "\r\n" + records[1] + "\r\n" + records[2] + "\r\n");
+  EXPECT_EQ(st().txtpreview, records);
+  const auto states = flex::readbackStates(records);
+  for (std::size_t r = 0; r < flex::kOptionCount; ++r) EXPECT_EQ(st().boxes[r].Value, states[r]);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllBitOptions, ReadbackClick, ::testing::ValuesIn(flextest::kOptionCases),
+                         flextest::caseName);
 
 INSTANTIATE_TEST_SUITE_P(AllBitOptions, ReadbackRule, ::testing::ValuesIn(flextest::kOptionCases),
                          flextest::caseName);
@@ -96,40 +132,6 @@ TEST_F(Readback, EitherBitTicksTheTwoBitOptionsAndTheirActionsWriteAllBits) {
   }
 }
 
-TEST_F(Readback, CallRecordOptionsReadSlotOne) {
-  load(std::string(builtin::kBase) + "\r\n" + call(51, "7F") + "\r\n");
-  EXPECT_EQ(value("Check3(1)"), 1);
-  EXPECT_EQ(value("Check3(4)"), 1);
-  load(std::string(builtin::kBase) + "\r\n" + call(51, "40") + "\r\n");
-  EXPECT_EQ(value("Check3(1)"), 0);
-  EXPECT_EQ(value("Check3(4)"), 1);
-}
-
-TEST_F(Readback, GatedOptionsWriteNothingButTheirFlagsFollow) {
-  // A hand edit reaches the readback but not FlexBase: what the actions write shows there. The
-  // first click copies FlexBase over the hand edit, so each case changes one box only.
-  editor.editRaw(0, base(173, "3A"));  // Show Data becomes clear: gated
-  editor.AggiornaOpzioni();
-  EXPECT_EQ(value("Check2(0)"), 0);
-  EXPECT_FALSE(flag("Check2(0)"));
-  EXPECT_EQ(st().FlexBase, builtin::kBase);
-  EXPECT_EQ(st().txtpreview[0], builtin::kBase);
-
-  editor.mnuFlexInterna_Click();
-  editor.editRaw(0, base(173, "6A"));  // Salva SMS sulla SIM becomes ticked: gated
-  editor.AggiornaOpzioni();
-  EXPECT_EQ(value("Check5(3)"), 1);
-  EXPECT_TRUE(flag("Check5(3)"));
-  EXPECT_EQ(st().FlexBase, builtin::kBase);
-
-  editor.mnuFlexInterna_Click();
-  editor.editRaw(0, base(179, "F5"));  // Java Loader is not gated
-  editor.AggiornaOpzioni();
-  EXPECT_EQ(value("Check2(1)"), 1);
-  EXPECT_EQ(flextest::byteAt(st().FlexBase, 179), "F5");
-  EXPECT_TRUE(st().ModificheAttive);
-}
-
 TEST_F(Readback, ASecondReadbackRunsNoClick) {
   const auto boxes = st().boxes;
   // Any click would copy FlexBase over this hand edit.
@@ -140,14 +142,6 @@ TEST_F(Readback, ASecondReadbackRunsNoClick) {
   for (std::size_t r = 0; r < boxes.size(); ++r) {
     EXPECT_EQ(st().boxes[r].Value, boxes[r].Value);
     EXPECT_EQ(st().boxes[r].flag, boxes[r].flag);
-  }
-}
-
-TEST_F(Readback, DisposizioneSchermoFollowsBitTwoOfByte103) {
-  for (const auto& [byte, expected] : {std::pair{"ED", 1}, {"EF", 0}, {"E7", 0}, {"FD", 1}}) {
-    load(base(207, byte) + "\r\n");
-    EXPECT_EQ(value("Check1(1)"), expected) << byte;
-    EXPECT_EQ(flextest::byteAt(st().FlexBase, 207), byte);  // the action agrees: no change
   }
 }
 

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -141,8 +142,8 @@ class EditorTest : public ::testing::Test {
 
 // What every bit or whole-byte option does to the built-in flex, and how the readback judges
 // it: slot (0 Base, 1 Call), character position of its byte, the built-in byte, the byte after
-// one click from start-up (a clear box becomes ticked, a ticked one clear), the readback mask and
-// whether a set mask means ticked.
+// one click from start-up (a clear box becomes ticked, a ticked one clear), the readback mask,
+// whether a set mask means ticked, and whether the option writes nothing during a readback.
 struct OptionCase {
   std::string_view id;
   std::string_view caption;
@@ -152,30 +153,33 @@ struct OptionCase {
   std::string_view afterClick;
   int mask;
   bool tickedWhenSet;
+  bool gated = false;
 };
+
+inline void PrintTo(const OptionCase& c, std::ostream* os) { *os << c.id; }
 
 inline constexpr OptionCase kOptionCases[] = {
     {"Check1(0)", "Menu Engineering", 0, 181, "07", "B7", 0x10, true},
     {"Check1(1)", "Disposizione Schermo", 0, 207, "EF", "ED", 0x02, false},
     {"Check1(2)", "Chiamata Attiva", 0, 187, "20", "00", 0x20, true},
     {"Check1(4)", "Selezione Fissa", 0, 111, "02", "03", 0x01, true},
-    {"Check2(0)", "Show Data", 0, 173, "2A", "3A", 0x10, false},
+    {"Check2(0)", "Show Data", 0, 173, "2A", "3A", 0x10, false, true},
     {"Check2(1)", "Java Loader", 0, 179, "F4", "F5", 0x01, true},
     {"Check2(2)", "AGPS Func.", 0, 191, "FF", "9F", 0x20, true},
-    {"Check2(3)", "Selezione Rapida", 0, 85, "6F", "67", 0x08, false},
-    {"Check2(4)", "Menu \"Tutte le Chiamate\"", 0, 85, "6F", "6E", 0x01, true},
+    {"Check2(3)", "Selezione Rapida", 0, 85, "6F", "67", 0x08, false, true},
+    {"Check2(4)", "Menu \"Tutte le Chiamate\"", 0, 85, "6F", "6E", 0x01, true, true},
     {"Check3(0)", "Quick Menu", 0, 169, "A1", "80", 0x21, true},
     {"Check3(1)", "One for Call Uscenti", 1, 51, "1F", "3F", 0x20, true},
     {"Check3(4)", "One for Call Entranti", 1, 51, "1F", "5F", 0x40, true},
     {"Check3(2)", "Time AutoUpdate", 0, 45, "D2", "D3", 0x01, true},
-    {"Check3(3)", "Seconda Linea", 0, 107, "67", "77", 0x10, true},
+    {"Check3(3)", "Seconda Linea", 0, 107, "67", "77", 0x10, true, true},
     {"Check4(0)", "Tono Interruzione Rete", 0, 87, "94", "B4", 0x20, true},
     {"Check4(1)", "Menu Rete -> Area", 0, 183, "F9", "89", 0x10, false},
     {"Check4(2)", "Tutte le Aree di Rete", 0, 219, "1F", "DF", 0xC0, true},
     {"Check5(0)", "Disabilita Logo Motorola", 0, 103, "79", "71", 0x08, false},
     {"Check5(1)", "Attiva Menu \"Banner\"", 0, 141, "A3", "E3", 0x40, true},
     {"Check5(2)", "Retroilluminazione Plus", 0, 147, "30", "70", 0x40, true},
-    {"Check5(3)", "Salva SMS sulla SIM", 0, 173, "2A", "6A", 0x40, true},
+    {"Check5(3)", "Salva SMS sulla SIM", 0, 173, "2A", "6A", 0x40, true, true},
     {"Check5(4)", "Voce \"Chiamata Roaming\"", 0, 89, "A0", "E0", 0x40, true},
     {"Check5(5)", "Disabilita Logo Motorola", 0, 143, "AD", "AC", 0x01, false},
     {"Check5(6)", "Sblocca \"Info Server\"", 0, 209, "0D", "4D", 0x40, true},
@@ -184,9 +188,11 @@ inline constexpr OptionCase kOptionCases[] = {
     {"Check5(9)", "Voce \"Versione PRL\"", 0, 47, "EE", "EF", 0x01, true},
     {"Check5(10)", "Voce \"Indicazioni LED\"", 0, 155, "08", "0C", 0x04, true},
     {"Check5(11)", "Voce \"E-mail Gateway\"", 0, 167, "0F", "8F", 0x80, true},
-    {"Check5(12)", "Cell Broadcast Plus", 0, 107, "67", "6F", 0x08, true},
+    {"Check5(12)", "Cell Broadcast Plus", 0, 107, "67", "6F", 0x08, true, true},
     {"Check5(13)", "Disabilita Logo TRE", 0, 197, "09", "01", 0x08, false},
 };
+
+class OptionTest : public EditorTest, public ::testing::WithParamInterface<OptionCase> {};
 
 inline std::string caseName(const ::testing::TestParamInfo<OptionCase>& info) {
   std::string name;
