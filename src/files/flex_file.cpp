@@ -94,10 +94,15 @@ std::string folderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
+// A hidden name beside the target: "." + name + ".tmp" + up to 9 digits. The name part is cut
+// so that the whole stays within the 255 bytes a folder entry may have, or a file with a long
+// name could never be saved.
 std::string tempName(const std::string& target) {
   static std::mt19937_64 rng{std::random_device{}()};
+  constexpr std::size_t kMaxBase = 255 - 1 - 4 - 9;
   const auto slash = target.rfind('/');
-  const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+  const std::string base =
+      (slash == std::string::npos ? target : target.substr(slash + 1)).substr(0, kMaxBase);
   const std::string dir = folderOf(target);
   return (dir == "/" ? "" : dir) + "/." + base + ".tmp" + std::to_string(rng() % 1000000000);
 }

@@ -211,6 +211,16 @@ TEST_F(Files, AFailedWriteKeepsTheOldFile) {
   EXPECT_EQ(dir.entries(), std::vector<std::string>{"old.hs"});
 }
 
+TEST_F(Files, AFileWithTheLongestNameCanBeReplaced) {
+  const std::string name = std::string(252, 'n') + ".hs";
+  const std::string path = dir.write(name, "OLD\r\n");
+  view.saveNames.push_back(path);
+  EXPECT_EQ(editor.mnuSalva_Click(), FileOutcome::Done);
+  EXPECT_TRUE(view.messages.empty());
+  EXPECT_EQ(dir.read(name), kBuiltInFile);
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{name});
+}
+
 TEST_F(Files, AReplacedFileKeepsItsPermissionBits) {
   const std::string path = dir.write("mode.hs", "OLD\r\n");
   ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
