@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Runs the real program on a virtual X screen and saves screenshots of option page 1, option
+# page 2 and the GPRS label dialog in front of the main window.
+#   scripts/screenshots.sh [OUTDIR] [PROGRAM]
+# OUTDIR defaults to out/screenshots; PROGRAM to build/src/ui/flexedit (built when missing).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=${1:-out/screenshots}
+program=${2:-build/src/ui/flexedit}
+
+need=()
+command -v Xvfb >/dev/null || need+=(xvfb)
+command -v xdotool >/dev/null || need+=(xdotool)
+command -v xwininfo >/dev/null || need+=(x11-utils)
+command -v openbox >/dev/null || need+=(openbox)
+[ -x /usr/bin/import ] || need+=(imagemagick)
+if ((${#need[@]})); then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${need[@]}"
+fi
+
+if [ ! -x "$program" ]; then
+  scripts/setup.sh
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake --build build --target flexedit
+  program=build/src/ui/flexedit
+fi
+mkdir -p "$out"
+
+# A free display number.
+display=99
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+  display=$((display + 1))
+done
+export DISPLAY=":$display"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+pids=()
+cleanup() {
+  local pid
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+}
+trap cleanup EXIT
+
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# A window manager, for title bars and the stacking of the tool window.
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+
+"$program" &
+pids+=($!)
+main=$(xdotool search --sync --onlyvisible --name '^Tessaron Orvane$' | head -n1)
+sleep 1
+
+# The window's place, and the window manager's frame around it (title bar included).
+geometry() {  # window id -> X Y WIDTH HEIGHT, on the screen
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+    /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
+}
+read -r X Y WIDTH HEIGHT < <(geometry "$main")
+read -r left right top bottom < <(xprop -id "$main" _NET_FRAME_EXTENTS |
+  sed -n 's/.*= *\([0-9]*\), *\([0-9]*\), *\([0-9]*\), *\([0-9]*\).*/\1 \2 \3 \4/p')
+left=${left:-0} right=${right:-0} top=${top:-0} bottom=${bottom:-0}
+shoot() {  # file: the main window with its frame
+  import -window root -crop "$((WIDTH + left + right))x$((HEIGHT + top + bottom))+$((X - left))+$((Y - top))" +repage "$1"
+}
+# The client area (5805 twips high) lies between the menu bar and the status bar.
+menu=$(( (HEIGHT - 387) / 2 ))
+
+click() {  # x y, in the main window's client area (pixels at 96 dpi)
+  xdotool mousemove --window "$main" "$1" $(($2 + menu)) click 1
+  sleep 0.5
+}
+
+shoot "$out/page1.png"
+
+click 100 20   # tab "Pag. 2"
+xdotool mousemove 0 0
+sleep 0.3
+shoot "$out/page2.png"
+
+click 40 20    # tab "Pagina 1"
+click 24 360   # "GPRS Personale", the lowest box of page 1 (top 4680 twips in a frame at 600)
+dialog=$(xdotool search --sync --onlyvisible --name '^Personalizzazione Scritta GPRS$' | head -n1)
+sleep 0.5
+xdotool type --window "$dialog" --delay 50 "Ciao A835"
+sleep 0.5
+import -window root "$out/label-dialog.png"  # the whole screen: both windows
+
+echo "Screenshots in $out: page1.png page2.png label-dialog.png"

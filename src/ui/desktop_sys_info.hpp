@@ -1,0 +1,26 @@
+#pragma once
+// The system's own SysInfoHost. On Windows: the registry and MSINFO32.EXE. Elsewhere there is
+// no registry: the tool's location value is answered with the first system information program
+// found on PATH, and every other value is missing.
+#include <functional>
+
+#include "ui/sys_info.hpp"
+
+namespace flex::ui {
+
+class DesktopSysInfoHost : public SysInfoHost {
+ public:
+  using MessageSink = std::function<void(std::string_view prompt, std::string_view title)>;
+  explicit DesktopSysInfoHost(MessageSink message) : message_(std::move(message)) {}
+
+  bool GetKeyValue(RegistryRoot keyRoot, std::string_view keyName, std::string_view subKeyRef,
+                   std::string& keyVal) override;
+  bool fileExists(const std::string& path) override;
+  bool startProgram(const std::string& path) override;
+  void messageBox(std::string_view prompt, std::string_view title) override;
+
+ private:
+  MessageSink message_;
+};
+
+}  // namespace flex::ui

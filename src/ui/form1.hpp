@@ -1,0 +1,108 @@
+#pragma once
+// The main window: the two option pages, the picture buttons, the "Preview" frame with the
+// raw and formatted views of the three records, the menus and the status bar. It holds no
+// editor rule: every click and keystroke goes to flex::Editor, and after each action the whole
+// window is drawn again from the editor's state.
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "model/editor.hpp"
+#include "ui/prompts.hpp"
+#include "ui/twips.hpp"
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTabBar;
+class QToolButton;
+
+namespace flex::ui {
+
+class FrmAbout;
+class FrmGprs;
+class HexView;
+class SysInfoHost;
+
+class Form1 : public QMainWindow, private EditorView {
+  Q_OBJECT
+
+ public:
+  explicit Form1(Prompts prompts = desktopPrompts(), QWidget* parent = nullptr);
+  ~Form1() override;
+
+  Editor& editor() { return editor_; }
+  const EditorState& state() const { return editor_.state(); }
+
+  // The dialogs while they are open, else null.
+  FrmGprs* labelDialog() const;
+  FrmAbout* aboutDialog() const;
+
+  // What "System Info..." of the About dialog talks to (the desktop's own by default).
+  void setSysInfoHost(std::unique_ptr<SysInfoHost> host);
+
+  QCheckBox* optionBox(std::size_t row) const { return checks_[row]; }
+  QPlainTextEdit* rawPreview(std::size_t slot) const { return txtpreview_[slot]; }
+  HexView* formattedBox(std::size_t slot) const { return formatted_[slot]; }
+  const std::vector<QLabel*>& rowLabels(std::size_t slot) const { return rowLabels_[slot]; }
+  QLabel* ruler() const { return ruler_; }
+  QTabBar* tabStrip() const { return tabStrip_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // EditorView
+  void messageBox(std::string_view prompt, std::string_view title) override;
+  std::string openFileName() override;
+  std::string saveFileName() override;
+  void labelDialogShown() override;
+  void labelDialogClosed() override;
+  void stateChanged() override;
+
+  void createActions();
+  void createMenus();
+  void createStatusBar();
+  void createPictureButtons(QWidget* client);
+  void createPages(QWidget* client);
+  void createPreview(QWidget* client);
+  void placeRuler();
+  void placeRowLabels(std::size_t slot);
+  void mnuAbout_Click();
+  void rawEdited(std::size_t slot);
+  QWidget* messageParent();
+
+  Prompts prompts_;
+  Twips tw_;
+
+  QAction* mnuApri_ = nullptr;
+  QAction* mnuSalva_ = nullptr;
+  QAction* mnuFlexInterna_ = nullptr;
+  QAction* mnuHelp_ = nullptr;
+  QAction* mnuAbout_ = nullptr;
+
+  QTabBar* tabStrip_ = nullptr;
+  QGroupBox* frmPagina1_ = nullptr;
+  QGroupBox* frmPagina2_ = nullptr;
+  QGroupBox* frame2_ = nullptr;
+  std::array<QCheckBox*, kOptionCount> checks_{};  // by catalogue row
+  QCheckBox* formattazioneTesto_ = nullptr;
+  std::array<QPlainTextEdit*, 3> txtpreview_{};
+  std::array<HexView*, 3> formatted_{};
+  std::array<std::vector<QLabel*>, 3> rowLabels_;
+  QLabel* ruler_ = nullptr;
+  QLabel* statusPanel_ = nullptr;
+
+  QPointer<FrmGprs> gprs_;
+  QPointer<FrmAbout> about_;
+  std::unique_ptr<SysInfoHost> sysInfo_;
+
+  Editor editor_{static_cast<EditorView&>(*this)};
+};
+
+}  // namespace flex::ui

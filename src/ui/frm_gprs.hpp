@@ -1,0 +1,39 @@
+#pragma once
+// The label dialog: the person types the text that replaces the phone's "GPRS" label. A
+// modeless tool window kept in front; it shows the editor's state and hands typing, OK and its
+// close box to the editor, which decides everything.
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace flex {
+class Editor;
+}
+
+namespace flex::ui {
+
+class FrmGprs : public QWidget {
+  Q_OBJECT
+
+ public:
+  FrmGprs(Editor& editor, QWidget* parent);
+
+  // Shows the editor's text (txt1) without raising a change.
+  void redraw();
+
+  QLineEdit* txt1() const { return txt1_; }
+  QPushButton* okButton() const { return ok_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  Editor& editor_;
+  QLabel* label1_;
+  QLineEdit* txt1_;
+  QPushButton* ok_;
+};
+
+}  // namespace flex::ui

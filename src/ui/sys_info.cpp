@@ -1,0 +1,20 @@
+#include "ui/sys_info.hpp"
+
+namespace flex::ui {
+
+SysInfoOutcome StartSysInfo(SysInfoHost& host, std::string_view appTitle) {
+  std::string path;
+  if (!host.GetKeyValue(RegistryRoot::LocalMachine, kSysInfoKey, kSysInfoValue, path)) {
+    std::string folder;
+    if (host.GetKeyValue(RegistryRoot::LocalMachine, kSysInfoLocationKey,
+                         kSysInfoLocationValue, folder)) {
+      folder += kSysInfoProgram;
+      if (host.fileExists(folder)) path = folder;
+    }
+  }
+  if (!path.empty() && host.startProgram(path)) return SysInfoOutcome::Started;
+  host.messageBox(kSysInfoUnavailable, appTitle);
+  return SysInfoOutcome::Unavailable;
+}
+
+}  // namespace flex::ui

@@ -1,0 +1,333 @@
+// The main window and its dialogs, driven as a person drives them: real clicks and typing on
+// the widgets, the file names and message boxes answered by the test.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+#include "model/builtin_records.hpp"
+#include "options/option_catalog.hpp"
+#include "ui/form1.hpp"
+#include "ui/frm_about.hpp"
+#include "ui/frm_gprs.hpp"
+#include "ui/hex_view.hpp"
+
+using flex::ui::Form1;
+using flex::ui::FrmAbout;
+using flex::ui::FrmGprs;
+using flex::ui::HexView;
+
+namespace {
+
+QString latin(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::size_t row(int group, int index) { return *flex::findOption(group, index); }
+
+QPoint indicator(const QCheckBox* box) { return {6, box->height() / 2}; }
+
+}  // namespace
+
+class Form1Test : public QObject {
+  Q_OBJECT
+
+ private:
+  struct Message {
+    QString prompt;
+    QString title;
+  };
+  std::vector<Message> messages_;
+  QString openName_;
+  QString saveName_;
+  std::unique_ptr<Form1> form_;
+
+  template <class T>
+  T* child(const char* name) {
+    T* widget = form_->findChild<T*>(QLatin1String(name));
+    if (!widget) qFatal("no child %s", name);
+    return widget;
+  }
+  void click(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, indicator(box)); }
+  void clickOption(int group, int index) { click(form_->optionBox(row(group, index))); }
+  const std::string& slot(std::size_t i) const { return form_->state().txtpreview[i]; }
+  QStringList tickedBoxes() const {
+    QStringList names;
+    for (std::size_t r = 0; r < flex::kOptionCount; ++r)
+      if (form_->optionBox(r)->isChecked()) names << form_->optionBox(r)->objectName();
+    names.sort();
+    return names;
+  }
+
+ private Q_SLOTS:
+  void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+  void init() {
+    messages_.clear();
+    flex::ui::Prompts prompts;
+    prompts.openFileName = [this](QWidget*) { return openName_; };
+    prompts.saveFileName = [this](QWidget*) { return saveName_; };
+    prompts.messageBox = [this](QWidget*, const QString& prompt, const QString& title) {
+      messages_.push_back({prompt, title});
+    };
+    form_ = std::make_unique<Form1>(prompts);
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+  }
+
+  void cleanup() {
+    form_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  void startUpShowsBuiltInFlexOnPageOne() {
+    QCOMPARE(tickedBoxes(), QStringList({"Check1_2", "Check2_0", "Check2_2", "Check2_4",
+                                         "Check3_0"}));
+    QVERIFY(child<QGroupBox>("frmPagina1")->isVisible());
+    QVERIFY(!child<QGroupBox>("frmPagina2")->isVisible());
+    QCOMPARE(form_->tabStrip()->currentIndex(), 0);
+    QVERIFY(child<QCheckBox>("CheckFormattazioneTesto")->isChecked());
+    for (std::size_t i = 0; i < 3; ++i) {
+      QVERIFY(form_->formattedBox(i)->isVisible());
+      QVERIFY(!form_->rawPreview(i)->isVisible());
+    }
+    QCOMPARE(form_->rawPreview(0)->toPlainText(), latin(flex::builtin::kBase));
+    QCOMPARE(form_->rawPreview(2)->toPlainText(), latin(flex::builtin::kGprs));
+    // 100 data bytes of the Base record: six full lines and four pairs.
+    const QStringList base = form_->formattedBox(0)->lines();
+    QCOMPARE(base.size(), 7);
+    for (int i = 0; i < 6; ++i) QCOMPARE(base[i].split(' ').size(), 16);
+    QCOMPARE(base[6], QStringLiteral("E0 01 33 4A"));
+    QCOMPARE(form_->formattedBox(1)->text(), QStringLiteral("CC 41 80 1F 0E 02 68"));
+    QCOMPARE(child<QLabel>("StatusBarPanel1")->text(), QString());
+    QCOMPARE(form_->minimumSize(), form_->maximumSize());  // fixed size
+  }
+
+  void tabsSwitchPagesAndKeepTicks() {
+    QTabBar* tabs = form_->tabStrip();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    QVERIFY(!child<QGroupBox>("frmPagina1")->isVisible());
+    QVERIFY(child<QGroupBox>("frmPagina2")->isVisible());
+    clickOption(5, 0);  // a page-2 box takes clicks while shown
+    QCOMPARE(slot(0).substr(102, 2), std::string("71"));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    QVERIFY(child<QGroupBox>("frmPagina1")->isVisible());
+    QVERIFY(!child<QGroupBox>("frmPagina2")->isVisible());
+    QCOMPARE(tickedBoxes(), QStringList({"Check1_2", "Check2_0", "Check2_2", "Check2_4",
+                                         "Check3_0", "Check5_0"}));
+  }
+
+  void clickOnBoxReachesRecordAndPreview() {
+    QCheckBox* engineering = child<QCheckBox>("Check1_0");
+    QCOMPARE(engineering->text(), QStringLiteral("Menu Engineering"));
+    click(engineering);
+    QVERIFY(engineering->isChecked());
+    // Byte 90 of the Base record: characters 181-182; data byte 68, line 4, pair 4.
+    QCOMPARE(form_->rawPreview(0)->toPlainText().mid(180, 2), QStringLiteral("B7"));
+    QCOMPARE(form_->formattedBox(0)->lines()[4].mid(12, 2), QStringLiteral("B7"));
+    click(engineering);
+    QVERIFY(!engineering->isChecked());
+    QCOMPARE(form_->formattedBox(0)->lines()[4].mid(12, 2), QStringLiteral("07"));
+    QCOMPARE(slot(0), std::string(flex::builtin::kBase));
+  }
+
+  void rawEditRefreshesFormattedViewOnly() {
+    click(child<QCheckBox>("CheckFormattazioneTesto"));
+    QPlainTextEdit* raw = form_->rawPreview(0);
+    QVERIFY(raw->isVisible());
+    QVERIFY(!form_->formattedBox(0)->isVisible());
+    const QStringList ticked = tickedBoxes();
+
+    QTextCursor cursor = raw->textCursor();
+    cursor.setPosition(44);  // the first data digit
+    raw->setTextCursor(cursor);
+    QTest::keyClicks(raw, "x9");
+    QCOMPARE(raw->textCursor().position(), 46);  // typing keeps the cursor
+    QCOMPARE(slot(0).substr(40, 8), std::string("0062x9D2"));
+    QCOMPARE(form_->formattedBox(0)->lines()[0].left(8), QStringLiteral("x9 D2 EE"));
+    QCOMPARE(tickedBoxes(), ticked);
+    QCOMPARE(form_->state().FlexBase, std::string(flex::builtin::kBase));
+
+    click(child<QCheckBox>("CheckFormattazioneTesto"));
+    QVERIFY(form_->formattedBox(0)->isVisible());
+    QVERIFY(!raw->isVisible());
+  }
+
+  void labelDialogTakesTypedLabel() {
+    clickOption(1, 5);  // "GPRS Personale"
+    QPointer<FrmGprs> dialog = form_->labelDialog();
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->windowType(), Qt::Tool);
+    QVERIFY(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Personalizzazione Scritta GPRS"));
+    QVERIFY(dialog->txt1()->font().bold());
+
+    // A 13th character is refused once with the message; the first 12 stay.
+    QTest::keyClicks(dialog->txt1(), "ciao a835 xyz");
+    QCOMPARE(messages_.size(), std::size_t(1));
+    QCOMPARE(messages_[0].title, QStringLiteral("Errore di Lunghezza"));
+    QCOMPARE(dialog->txt1()->text(), QStringLiteral("ciao a835 xy"));
+    QCOMPARE(QString::fromStdString(form_->state().txt1), QStringLiteral("ciao a835 xy"));
+
+    dialog->txt1()->clear();
+    QTest::keyClicks(dialog->txt1(), "Ci");
+    QTest::sendKeyEvent(QTest::Click, dialog->txt1(), Qt::Key_Agrave, QString(QChar(0xE0)),
+                        Qt::NoModifier);
+    QTest::keyClicks(dialog->txt1(), "o");
+    QCOMPARE(dialog->txt1()->text(), QString::fromUtf8("Ciào"));
+    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    QTRY_VERIFY(dialog.isNull());
+    QVERIFY(!form_->labelDialog());
+    // Upper-cased, the low byte of each character at characters 47, 51, 55, 59.
+    std::string expected(flex::builtin::kLabelTemplate);
+    expected.replace(46, 2, "43");
+    expected.replace(50, 2, "49");
+    expected.replace(54, 2, "C0");
+    expected.replace(58, 2, "4F");
+    QCOMPARE(slot(2), expected);
+    QVERIFY(child<QCheckBox>("Check1_5")->isChecked());
+    QCOMPARE(form_->formattedBox(2)->lines()[0].left(11), QStringLiteral("00 43 00 49"));
+  }
+
+  void labelDialogCloseBoxWithoutTextClearsOption() {
+    clickOption(1, 5);
+    QPointer<FrmGprs> dialog = form_->labelDialog();
+    QVERIFY(dialog);
+    dialog->close();
+    QTRY_VERIFY(dialog.isNull());
+    QVERIFY(!child<QCheckBox>("Check1_5")->isChecked());
+    QCOMPARE(slot(2), std::string(flex::builtin::kGprs));
+  }
+
+  void gprsNullRefusesPersonale() {
+    clickOption(1, 3);  // "GPRS Null"
+    QCOMPARE(slot(2), std::string(flex::builtin::kGprsNull));
+    clickOption(1, 5);
+    QCOMPARE(messages_.size(), std::size_t(1));
+    QCOMPARE(messages_[0].title, QStringLiteral("Errore di Incoerenza"));
+    QCOMPARE(messages_[0].prompt,
+             QStringLiteral("E' possibile attivare questa opzione solo disabilitando GPRS Null"));
+    QVERIFY(!child<QCheckBox>("Check1_5")->isChecked());
+    QVERIFY(child<QCheckBox>("Check1_3")->isChecked());
+    QVERIFY(!form_->labelDialog());
+    QCOMPARE(slot(2), std::string(flex::builtin::kGprsNull));
+  }
+
+  void aboutChosenTwiceIsOneDialog() {
+    QAction* about = child<QAction>("mnuAbout");
+    about->trigger();
+    about->trigger();
+    int shown = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (qobject_cast<FrmAbout*>(w) && w->isVisible()) ++shown;
+    QCOMPARE(shown, 1);
+    FrmAbout* dialog = form_->aboutDialog();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("About Tessaron Orvane"));
+    QCOMPARE(dialog->findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version 2.0.0"));
+    QVERIFY(form_->isEnabled());  // modeless
+    QPointer<FrmAbout> watched = dialog;
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QTRY_VERIFY(watched.isNull());
+  }
+
+  void closingMainWindowClosesDialogs() {
+    clickOption(1, 5);  // the label dialog, no text typed
+    child<QAction>("mnuAbout")->trigger();
+    QPointer<FrmGprs> label = form_->labelDialog();
+    QPointer<FrmAbout> about = form_->aboutDialog();
+    QVERIFY(label && about);
+    QTest::mouseClick(child<QPushButton>("cmdEsci"), Qt::LeftButton);
+    QVERIFY(!form_->isVisible());
+    QTRY_VERIFY(label.isNull());
+    QTRY_VERIFY(about.isNull());
+    // The label dialog closed with an empty text: "GPRS Personale" was cleared on the way.
+    QCOMPARE(form_->state().boxes[row(1, 5)].Value, 0);
+    QCOMPARE(slot(2), std::string(flex::builtin::kGprs));
+  }
+
+  void saveAndOpenThroughButtons() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("flex.hs");
+    saveName_ = path;
+    QTest::mouseClick(child<QPushButton>("cmdGenera"), Qt::LeftButton);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    QCOMPARE(saved.size(), 376);
+    QVERIFY(saved.startsWith(QByteArray(flex::builtin::kBase.data(), 244) + "\r\n"));
+    QCOMPARE(child<QLabel>("StatusBarPanel1")->text(), "File: " + path);
+
+    clickOption(1, 0);
+    openName_ = path;
+    QTest::mouseClick(child<QToolButton>("cmdApri"), Qt::LeftButton);
+    QCOMPARE(slot(0), std::string(flex::builtin::kBase));
+    QVERIFY(!child<QCheckBox>("Check1_0")->isChecked());
+
+    openName_ = dir.filePath("missing.hs");
+    QTest::mouseClick(child<QToolButton>("cmdApri"), Qt::LeftButton);
+    QCOMPARE(messages_.size(), std::size_t(1));
+    QCOMPARE(messages_[0].title, QStringLiteral("Errore File"));
+    QVERIFY(messages_[0].prompt.startsWith("Impossibile aprire il file"));
+  }
+
+  // What a person sees: every caption whole, 16 pairs per line under the ruler's 16 columns,
+  // each row label beside its line.
+  void layoutLinesUpAndClipsNothing() {
+    for (std::size_t r = 0; r < flex::kOptionCount; ++r) {
+      QCheckBox* box = form_->optionBox(r);
+      QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(box->text()));
+      const QWidget* frame = box->parentWidget();
+      QVERIFY2(frame->contentsRect().contains(box->geometry()), qPrintable(box->text()));
+    }
+    for (const char* name : {"CheckFormattazioneTesto"}) {
+      auto* box = child<QCheckBox>(name);
+      QVERIFY(box->sizeHint().width() <= box->width());
+    }
+
+    QWidget* frame = child<QGroupBox>("Frame2");
+    const QLabel* ruler = form_->ruler();
+    const QFontMetrics rulerMetrics(ruler->font());
+    for (std::size_t i = 0; i < 3; ++i) {
+      HexView* box = form_->formattedBox(i);
+      QCOMPARE(QFontInfo(box->font()).family(), QFontInfo(ruler->font()).family());
+      QCOMPARE(box->font().pointSizeF(), ruler->font().pointSizeF());
+      const QFontMetrics metrics(box->font());
+      // 47 columns fit beside a scroll bar.
+      const int columns = metrics.horizontalAdvance(QString(HexView::kLineColumns, '0'));
+      const int scrollBar = box->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, box);
+      QVERIFY(box->textLeft() + columns + scrollBar <= box->width() - box->frameWidth());
+      // The ruler's columns start where the box's do.
+      QCOMPARE(ruler->mapTo(frame, QPoint(0, 0)).x(),
+               box->mapTo(frame, QPoint(box->textLeft(), 0)).x());
+      QVERIFY(rulerMetrics.horizontalAdvance(ruler->text()) <= ruler->width());
+      // Every row label is on its line, and the box shows all of its labelled lines.
+      const auto& labels = form_->rowLabels(i);
+      QVERIFY(box->visibleLineCount() >= static_cast<int>(labels.size()));
+      for (std::size_t line = 0; line < labels.size(); ++line) {
+        QCOMPARE(labels[line]->mapTo(frame, QPoint(0, 0)).y(),
+                 box->mapTo(frame, QPoint(0, box->lineTop(static_cast<int>(line)))).y());
+        QCOMPARE(labels[line]->text(), QStringLiteral("%1").arg(line * 16, 2, 16, QChar('0')));
+      }
+      // The raw preview covers its formatted box.
+      QCOMPARE(form_->rawPreview(i)->geometry(), box->geometry().translated(frame->pos()));
+    }
+    QCOMPARE(form_->rowLabels(0).size(), std::size_t(7));
+  }
+};
+
+QTEST_MAIN(Form1Test)
+#include "tst_form1.moc"
