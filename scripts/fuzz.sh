@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Runs every fuzz target (or those named) for TIME seconds each, one after another.
+#   scripts/fuzz.sh [TIME] [load|edit|conversion ...]      TIME defaults to 60
+# Builds build-fuzz with clang first. What the runs find is kept in fuzz/corpus-run/<target>
+# (not in git) and grows from run to run; findings land in build-fuzz/fuzz/long/<target>/findings.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+shift || true
+targets=("$@")
+((${#targets[@]})) || targets=(load edit conversion)
+
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER=clang++ -DFLEXEDIT_BUILD_FUZZ=ON -DFLEXEDIT_BUILD_GUI=OFF \
+  -DFLEXEDIT_BUILD_TESTS=OFF -DFLEXEDIT_BUILD_BENCH=OFF >/dev/null
+cmake --build build-fuzz -j 2 --target $(printf 'fuzz_%s ' "${targets[@]}")
+
+status=0
+for target in "${targets[@]}"; do
+  work=build-fuzz/fuzz/long/$target
+  mkdir -p fuzz/corpus-run/"$target" "$work"
+  ln -sfn "$PWD/fuzz/corpus-run/$target" "$work/corpus"
+  echo "== fuzz_$target, ${seconds} s"
+  FUZZ_KEEP_CORPUS=1 fuzz/run_target.sh build-fuzz/fuzz/fuzz_"$target" fuzz/corpus/"$target" \
+    "$work" "$seconds" || status=1
+done
+exit $status
