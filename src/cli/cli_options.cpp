@@ -87,16 +87,47 @@ std::string takeArgument(Arg arg, std::string_view name, std::string_view value,
   return {};
 }
 
+ParseResult helpCommand() {
+  ParseResult result;
+  result.command.mode = Mode::Help;
+  return result;
+}
+
+// diff A.hs [B.hs] [--json]: the words after "diff". Any other word that begins with "-" is
+// refused, so that a mistyped switch is never read as a file to compare.
+ParseResult parseDiff(std::span<const std::string_view> args) {
+  ParseResult result;
+  Command& command = result.command;
+  command.mode = Mode::Diff;
+  for (const std::string_view word : args) {
+    if (word == "--help" || word == "-h") return helpCommand();
+    if (word == "--json") {
+      command.json = true;
+    } else if (!word.empty() && word[0] == '-') {
+      result.error = "diff: unknown switch '" + printable(word) +
+                     "' (write ./" + printable(word) + " for a file of that name)";
+      return result;
+    } else {
+      command.files.emplace_back(word);
+    }
+  }
+  if (command.files.empty()) result.error = "diff needs A.hs (and optionally B.hs)";
+  if (command.files.size() > 2) result.error = "diff compares at most two files: A.hs [B.hs]";
+  return result;
+}
+
 }  // namespace
 
 ParseResult parseCommandLine(std::span<const std::string_view> args) {
+  if (!args.empty() && args[0] == "diff") return parseDiff(args.subspan(1));
   ParseResult result;
   Command& command = result.command;
   bool list = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view word = args[i];
-    if (word == "--help" || word == "-h") {
-      command = Command{Mode::Help, false, {}};
+    if (word == "--help" || word == "-h") return helpCommand();
+    if (word == "diff") {
+      result.error = "diff must be the first argument";
       return result;
     }
     if (word == "--json") {
@@ -138,6 +169,7 @@ ParseResult parseCommandLine(std::span<const std::string_view> args) {
 std::string_view usageText() {
   return R"(Usage: flexedit-cli [ACTION ...] [--json]
        flexedit-cli --list [--json]
+       flexedit-cli diff A.hs [B.hs] [--json]
        flexedit-cli --help
 
 Edit the FLEX configuration of the Motorola A835 without the window. The editor
@@ -181,6 +213,28 @@ Switches:
                   position, bits, polarity, readback) and run nothing.
   -h, --help      print this text.
 
+Compare (diff must be the first argument):
+  diff A.hs [B.hs]
+                  compare two flex files; without B.hs, A.hs is compared with
+                  the built-in flex. Each file is read as "Apri Flex" reads it
+                  into a fresh window: its first three lines replace the Base,
+                  Call and GPRS label records of the built-in flex, the records
+                  after its last line stay built-in. No option is clicked. The
+                  output lists the options whose state differs (ID, caption,
+                  the state in A and in B), then every differing data byte
+                  that no differing option explains (record, offset in hex and
+                  decimal, both values), then differences of length, header
+                  and trailing word. A differing "GPRS Null" or "GPRS
+                  Personale" stands for the whole GPRS label record. With
+                  --json: one object {"equal", "options": [{"id", "caption",
+                  "a", "b"}], "bytes": [{"record", "offset", "a", "b"}],
+                  "records": [{"record", "part", "a", "b"}]}; an option's
+                  "a" and "b" are 0 (clear) or 1 (ticked); "part" is
+                  "length" (in characters), "header", "trailingWord" or
+                  "content" (the whole record, when nothing else names the
+                  difference). Write ./NAME for a file whose name begins
+                  with "-".
+
 JSON state:
   One object: "slots" (the three raw previews), "formatted" (the three
   formatted boxes), "FlexBase", "FlexCall", "FlexGprs", "FlexGprsNull",
@@ -196,11 +250,16 @@ Exit status:
   2   usage error: a malformed command line (nothing is done), or a label
       dialog action while the dialog is closed (the run stops there). The
       message goes to standard error and no state is printed.
+  For diff: 0 the two flexes are equal, 1 they differ, 2 a file could not be
+  read (missing, not a regular file, larger than 1 MiB), a malformed command
+  line or output that could not be written. On 2 the message goes to
+  standard error; both files are read before anything is printed.
 
 Examples:
   flexedit-cli --open in.hs --tick 'Check1(0)' --save out.hs
   flexedit-cli --tick 'Check1(5)' --label 'Ciao 3G' --save label.hs
   flexedit-cli --open in.hs --json
+  flexedit-cli diff out.hs in.hs
 )";
 }
 

@@ -19,12 +19,13 @@ struct Action {
   std::string text;        // path (Open, Save; "" is a cancelled dialog) or UTF-8 text
 };
 
-enum class Mode { Run, Help, List };
+enum class Mode { Run, Help, List, Diff };
 
 struct Command {
   Mode mode = Mode::Run;
   bool json = false;
   std::vector<Action> actions;
+  std::vector<std::string> files;  // diff: A, then B when given
 };
 
 struct ParseResult {

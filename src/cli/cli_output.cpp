@@ -33,12 +33,6 @@ std::string hexLabel(std::size_t value) {
 // ANSI record or label text, made safe for the terminal.
 std::string shown(std::string_view ansiText) { return printable(ansi::toUtf8(ansiText)); }
 
-std::string padded(std::string_view utf8, std::size_t width) {
-  std::string out(utf8);
-  for (std::size_t n = ansi::utf8Length(utf8); n < width; ++n) out += ' ';
-  return out;
-}
-
 // A formatted box as the window lays it out: 16 pairs a line ("XX " each, the blank after the
 // 16th falling at the line end) beside its row label, under the column ruler.
 void appendFormattedBox(std::string& out, std::string_view formatted) {

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "model/ansi.hpp"
+
 namespace flex::cli {
 namespace {
 
@@ -68,6 +70,12 @@ std::string printable(std::string_view text) {
       i += d.length;
     }
   }
+  return out;
+}
+
+std::string padded(std::string_view utf8, std::size_t width) {
+  std::string out(utf8);
+  for (std::size_t n = ansi::utf8Length(utf8); n < width; ++n) out += ' ';
   return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Text helpers of the command line: checking that an argument is UTF-8, and making a text safe
-// to show on a terminal.
+// Text helpers of the command line: checking that an argument is UTF-8, making a text safe to
+// show on a terminal, and padding columns.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -14,5 +15,8 @@ bool isValidUtf8(std::string_view text);
 // that is not part of well-formed UTF-8 as \xHH, C1 controls as \uHHHH. Nothing from a record,
 // a label or a file name can then steer the terminal; every other character passes unchanged.
 std::string printable(std::string_view text);
+
+// The UTF-8 text followed by blanks up to `width` characters (a longer text is not cut).
+std::string padded(std::string_view utf8, std::size_t width);
 
 }  // namespace flex::cli

@@ -1,11 +1,15 @@
 // flexedit-cli: the editor without its window. See usageText() for what it does.
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "cli/cli_diff.hpp"
 #include "cli/cli_options.hpp"
 #include "cli/cli_output.hpp"
 #include "cli/cli_runner.hpp"
@@ -17,6 +21,10 @@ namespace {
 constexpr int kExitDone = 0;
 constexpr int kExitFileError = 1;
 constexpr int kExitUsage = 2;
+// diff: equal, different, or nothing could be said.
+constexpr int kExitEqual = 0;
+constexpr int kExitDifferent = 1;
+constexpr int kExitDiffError = 2;
 
 int usageError(const std::string& message) {
   std::fprintf(stderr, "flexedit-cli: %s\nTry 'flexedit-cli --help' for more information.\n",
@@ -34,6 +42,26 @@ bool emit(std::string_view text) {
   return false;
 }
 
+// Both files are read before anything is printed: a file that cannot be read prints nothing.
+int runDiff(const flex::cli::Command& command) {
+  std::array<flex::RecordSet, 2> sides{flex::cli::builtinFlex(), flex::cli::builtinFlex()};
+  for (std::size_t k = 0; k < command.files.size() && k < sides.size(); ++k) {
+    flex::cli::LoadedFlex loaded = flex::cli::loadFlex(command.files[k]);
+    if (!loaded.ok) {
+      std::fprintf(stderr, "flexedit-cli: diff: %s\n", loaded.error.c_str());
+      return kExitDiffError;
+    }
+    sides[k] = std::move(loaded.records);
+  }
+  const flex::FlexDiff diff = flex::diffFlexes(sides[0], sides[1]);
+  std::optional<std::string> fileB;
+  if (command.files.size() > 1) fileB = command.files[1];
+  const std::string out = command.json ? flex::cli::diffJson(diff)
+                                       : flex::cli::diffText(diff, command.files[0], fileB);
+  if (!emit(out)) return kExitDiffError;
+  return diff.equal ? kExitEqual : kExitDifferent;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -49,6 +77,8 @@ int main(int argc, char** argv) {
         command.json ? flex::cli::catalogueJson() : flex::cli::catalogueText();
     return emit(table) ? kExitDone : kExitFileError;
   }
+
+  if (command.mode == Mode::Diff) return runDiff(command);
 
   flex::cli::CliView view;
   flex::Editor editor(view);
