@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "files/flex_file.hpp"
 #include "model/builtin_records.hpp"
 
 namespace {
@@ -318,6 +320,185 @@ TEST_F(CliTest, ControlCharactersAreEscapedInJsonAndInTheSummary) {
   EXPECT_EQ(text.out.find('\x07'), std::string::npos);
   EXPECT_NE(text.out.find("A\\x01 \\x1B[ 2J"), std::string::npos);
   EXPECT_NE(text.out.find("Status: File: \\x1B]0;x\\x07\n"), std::string::npos);
+}
+
+// --- diff ---
+
+class CliDiffTest : public CliTest {
+ protected:
+  // "diff A [B] --json" with A (and B) written as files first; expects the exit status.
+  Json diff(const std::string& a, const std::optional<std::string>& b, int expectedStatus) const {
+    writeFile("a.hs", a);
+    Args args{"diff", "a.hs"};
+    if (b) {
+      writeFile("b.hs", *b);
+      args.push_back("b.hs");
+    }
+    return state(args, expectedStatus);
+  }
+};
+
+// The differences of a --json diff as short lines: "Check1(0) 1 0", "Base 90 B6 07".
+Args optionLines(const Json& d) {
+  Args lines;
+  for (const Json& o : d["options"])
+    lines.push_back(o["id"].get<std::string>() + " " + o["a"].dump() + " " + o["b"].dump());
+  return lines;
+}
+Args byteLines(const Json& d) {
+  Args lines;
+  for (const Json& b : d["bytes"])
+    lines.push_back(b["record"].get<std::string>() + " " + b["offset"].dump() + " " +
+                    b["a"].get<std::string>() + " " + b["b"].get<std::string>());
+  return lines;
+}
+
+std::string callWith(std::size_t position, std::string_view pair) {
+  std::string call(flex::builtin::kCall);
+  call.replace(position - 1, 2, pair);
+  return call;
+}
+
+TEST_F(CliDiffTest, EqualFlexesExitZero) {
+  const std::string base(flex::builtin::kBase);
+  const std::vector<std::string> sameAsBuiltin = {
+      builtinFile(),
+      "",                               // fills no record
+      base,                             // one line, no line end
+      builtinFile() + "FFFF\r\n\r\n",   // lines after the third are not records
+  };
+  for (const std::string& file : sameAsBuiltin) {
+    const Json d = diff(file, std::nullopt, 0);
+    EXPECT_EQ(d, (Json{{"equal", true}, {"options", Json::array()}, {"bytes", Json::array()},
+                       {"records", Json::array()}}))
+        << file.size();
+  }
+  const std::string damaged = baseWith(181, "zz");
+  EXPECT_EQ(diff(damaged, damaged, 0)["equal"], true);
+
+  const Outcome text = run({"diff", "a.hs", "b.hs"});
+  EXPECT_EQ(text.status, 0);
+  EXPECT_EQ(text.out, "A: a.hs\nB: b.hs\n\nA and B are equal: the same three records, character "
+                      "for character.\n");
+}
+
+TEST_F(CliDiffTest, OptionsAndTheBytesNoOptionExplains) {
+  struct Case {
+    const char* what;
+    std::string a;
+    std::optional<std::string> b;  // none: the built-in flex
+    Args options;
+    Args bytes;
+  };
+  const std::string personal = std::string(flex::builtin::kLabelTemplate.substr(0, 44)) + "0043" +
+                               std::string(52, '0');
+  // baseWith(...) alone is a one-line file: the Call and GPRS label records stay built-in.
+  const std::vector<Case> cases = {
+      {"Menu Engineering ticked", builtinFile().replace(180, 2, "B7"), {}, {"Check1(0) 1 0"}, {}},
+      {"no option on the byte", baseWith(49, "89"), {}, {}, {"Base 24 89 88"}},
+      {"bit 2 of byte 42, beside two options", baseWith(85, "6D"), {}, {}, {"Base 42 6D 6F"}},
+      {"bit 8 of byte 90, written but not read", baseWith(181, "87"), {}, {}, {"Base 90 87 07"}},
+      {"option ticked and a bit it never writes", baseWith(181, "B6"), {}, {"Check1(0) 1 0"},
+       {"Base 90 B6 07"}},
+      {"both options of byte 42", baseWith(85, "67"), baseWith(85, "6E"),
+       {"Check2(3) 1 0", "Check2(4) 1 0"}, {}},
+      {"whole-byte option", baseWith(183, "89"), {}, {"Check4(1) 1 0"}, {}},
+      {"unreadable byte", baseWith(181, "b7"), {}, {}, {"Base 90 b7 07"}},
+      {"Call record", std::string(flex::builtin::kBase) + "\r\n" +
+                          callWith(51, "3F").replace(52, 2, "0F"),
+       {}, {"Check3(1) 1 0"}, {"Call 26 0F 0E"}},
+      {"empty label record in B", builtinFile(), builtinFile(flex::builtin::kGprsNull),
+       {"Check1(3) 0 1"}, {}},
+      {"personal label record in B", builtinFile(), builtinFile(personal), {"Check1(5) 0 1"}, {}},
+  };
+  for (const Case& c : cases) {
+    const Json d = diff(c.a, c.b, 1);
+    EXPECT_EQ(optionLines(d), c.options) << c.what;
+    EXPECT_EQ(byteLines(d), c.bytes) << c.what;
+    EXPECT_EQ(d["records"], Json::array()) << c.what;
+  }
+}
+
+TEST_F(CliDiffTest, LengthHeaderAndTrailingWord) {
+  // One byte more in the Call record, with its count and trailing word changed to match.
+  std::string call = std::string(flex::builtin::kCall.substr(0, 54)) + "00" + "0269";
+  call.replace(10, 2, "16");
+  const std::string a = std::string(flex::builtin::kBase) + "\r\n" + call + "\r\n";
+  const Json d = diff(a, std::nullopt, 1);
+  EXPECT_EQ(d["options"], Json::array());
+  EXPECT_EQ(d["bytes"], Json::array());
+  EXPECT_EQ(d["records"],
+            Json::array({{{"record", "Call"}, {"part", "length"}, {"a", "60"}, {"b", "58"}},
+                         {{"record", "Call"},
+                          {"part", "header"},
+                          {"a", call.substr(0, 44)},
+                          {"b", flex::builtin::kCall.substr(0, 44)}},
+                         {{"record", "Call"},
+                          {"part", "trailingWord"},
+                          {"a", "0269"},
+                          {"b", "0268"}}}));
+  EXPECT_NE(run({"diff", "a.hs"}).out.find("  Call  trailing word  A 0269  B 0268\n"),
+            std::string::npos);
+}
+
+TEST_F(CliDiffTest, JsonShapeAndTextListEachKindSafely) {
+  std::string base = baseWith(181, "B7");
+  base.replace(48, 2, "\x1b[");
+  const Json d = diff(base + "\r\n\r\n", std::nullopt, 1);  // an empty Call record too
+  const Json option = {{"id", "Check1(0)"}, {"caption", "Menu Engineering"}, {"a", 1}, {"b", 0}};
+  const Json byte = {{"record", "Base"}, {"offset", 24}, {"a", "\x1b["}, {"b", "88"}};
+  EXPECT_EQ(d, (Json{{"equal", false},
+                     {"options", Json::array({option})},
+                     {"bytes", Json::array({byte})},
+                     {"records", Json::array({{{"record", "Call"}, {"part", "length"},
+                                               {"a", "0"}, {"b", "58"}},
+                                              {{"record", "Call"}, {"part", "header"}, {"a", ""},
+                                               {"b", flex::builtin::kCall.substr(0, 44)}}})}}));
+
+  const Outcome text = run({"diff", "a.hs"});
+  EXPECT_EQ(text.status, 1);
+  EXPECT_EQ(text.out.find('\x1b'), std::string::npos);
+  EXPECT_EQ(text.out,
+            "A: a.hs\nB: the built-in flex\n"
+            "\nOptions whose state differs (1):\n"
+            "  Check1(0)   Menu Engineering            A ticked  B clear\n"
+            "\nBytes no option explains (1):\n"
+            "  Base  byte 0x18 (24)      A \"\\x1B[\" B 88\n"
+            "\nRecord differences (2):\n"
+            "  Call  length         A 0 characters  B 58 characters\n"
+            "  Call  header         A \"\"\n"
+            "                       B AAB0300000150000002F000D00000126000100000005\n"
+            "\nA and B differ.\n");
+
+  const Outcome json = run({"diff", "a.hs", "--json"});
+  EXPECT_NE(json.out.find("\"a\": \"\\u001b[\""), std::string::npos);
+}
+
+TEST_F(CliDiffTest, ErrorsExitTwoAndPrintNothing) {
+  writeFile("a.hs", builtinFile());
+  writeFile("big.hs", std::string(flex::kMaxFileSize + 1, 'A'));
+  fs::create_directory(path("folder"));
+  const std::vector<Args> cases = {
+      {"diff"}, {"diff", "--json"}, {"diff", "a.hs", "a.hs", "a.hs"}, {"diff", "missing.hs"},
+      {"diff", "a.hs", "missing.hs"}, {"diff", "folder"}, {"diff", "big.hs"}, {"diff", ""},
+      {"diff", "--bogus", "a.hs"}, {"diff", "-"}, {"diff", "a.hs", "--list"},
+      {"--json", "diff", "a.hs"}, {"--open", "a.hs", "diff", "a.hs"},
+  };
+  for (const Args& args : cases) {
+    const Outcome r = run(args);
+    EXPECT_EQ(r.status, 2) << args.back();
+    EXPECT_EQ(r.out, "") << args.back();
+    EXPECT_EQ(r.err.rfind("flexedit-cli: ", 0), 0u) << args.back();
+  }
+  EXPECT_NE(run({"diff", "big.hs"}).err.find("1 MiB"), std::string::npos);
+
+  const Outcome full = run({"diff", "a.hs"}, "/dev/full");
+  EXPECT_EQ(full.status, 2);
+  EXPECT_NE(full.err.find("cannot write the output"), std::string::npos);
+
+  const Outcome help = run({"diff", "a.hs", "--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("flexedit-cli diff A.hs [B.hs] [--json]"), std::string::npos);
 }
 
 }  // namespace
