@@ -11,7 +11,7 @@ QFont captionFont(bool bold, double pointSize = 8.25);
 // Lucida Console where present, else the system's fixed font, else DejaVu Sans Mono.
 QFont fixedFont(double pointSize);
 
-// fixedFont at the largest size from `pointSize` down (in quarter points) at which `columns`
+// fixedFont at the largest size from `pointSize` down (a pixel at a time) at which `columns`
 // characters fit into `width` pixels and a line takes at most `lineSpacing` pixels.
 QFont fitFixedFont(double pointSize, int columns, int width, int lineSpacing);
 

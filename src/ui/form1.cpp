@@ -84,6 +84,7 @@ Form1::Form1(Prompts prompts, QWidget* parent)
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(utf8(kAppTitle));
   setWindowIcon(spannerIcon());
+  setFont(captionFont(false));  // menus and status bar too
   sysInfo_ = std::make_unique<DesktopSysInfoHost>(
       [this](std::string_view prompt, std::string_view title) {
         if (prompts_.messageBox)
@@ -93,7 +94,6 @@ Form1::Form1(Prompts prompts, QWidget* parent)
 
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
-  client->setFont(captionFont(false));
   client->setFixedSize(tw_.size(8895, 5805));
   setCentralWidget(client);
 
@@ -322,7 +322,10 @@ void Form1::createPreview(QWidget* client) {
   formattazioneTesto_ = new QCheckBox(QStringLiteral("Formattazione Testo"), frame2_);
   formattazioneTesto_->setObjectName(QStringLiteral("CheckFormattazioneTesto"));
   formattazioneTesto_->setFont(bold);
-  formattazioneTesto_->setGeometry(tw_.rect(480, 3540, 2175, 255));
+  const QRect formattazione = tw_.rect(480, 3540, 2175, 255);
+  formattazioneTesto_->setGeometry(
+      formattazione.adjusted(0, 0, std::max(0, formattazioneTesto_->sizeHint().width() -
+                                                   formattazione.width()), 0));
   connect(formattazioneTesto_, &QCheckBox::clicked, this,
           [this] { editor_.CheckFormattazioneTesto_Click(); });
 

@@ -293,9 +293,11 @@ class Form1Test : public QObject {
       const QWidget* frame = box->parentWidget();
       QVERIFY2(frame->contentsRect().contains(box->geometry()), qPrintable(box->text()));
     }
-    for (const char* name : {"CheckFormattazioneTesto"}) {
-      auto* box = child<QCheckBox>(name);
-      QVERIFY(box->sizeHint().width() <= box->width());
+    auto* formattazione = child<QCheckBox>("CheckFormattazioneTesto");
+    QVERIFY(formattazione->sizeHint().width() <= formattazione->width());
+    for (const char* name : {"cmdGenera", "cmdEsci"}) {
+      auto* button = child<QPushButton>(name);
+      QVERIFY2(button->sizeHint().width() <= button->width(), name);
     }
 
     QWidget* frame = child<QGroupBox>("Frame2");

@@ -1,0 +1,13 @@
+// The editor's window, started as the program starts it, ending after its first paint.
+#include <QApplication>
+
+#include "first_paint.hpp"
+#include "ui/form1.hpp"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  flex::ui::Form1 window;
+  new QuitAfterFirstPaint(&window);
+  window.show();
+  return app.exec();
+}
