@@ -49,6 +49,7 @@ QFont fixedFont(double pointSize) {
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
   font.setPointSizeF(pointSize);
+  font.setWeight(QFont::Normal);  // set, so that it does not follow a bold frame
   return font;
 }
 

@@ -306,7 +306,8 @@ class Form1Test : public QObject {
     for (std::size_t i = 0; i < 3; ++i) {
       HexView* box = form_->formattedBox(i);
       QCOMPARE(QFontInfo(box->font()).family(), QFontInfo(ruler->font()).family());
-      QCOMPARE(box->font().pointSizeF(), ruler->font().pointSizeF());
+      QCOMPARE(box->fontInfo().pixelSize(), ruler->fontInfo().pixelSize());
+      QVERIFY(!box->fontInfo().bold() && !ruler->fontInfo().bold());  // inside a bold frame
       const QFontMetrics metrics(box->font());
       // 47 columns fit beside a scroll bar.
       const int columns = metrics.horizontalAdvance(QString(HexView::kLineColumns, '0'));
