@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,7 @@ struct OddFile {
   std::string content;
   std::vector<std::string> slots;  // what slots 0..2 hold after the load
 };
+void PrintTo(const OddFile& file, std::ostream* os) { *os << file.name; }
 
 std::string withNuls() {
   std::string base = kBase;
@@ -189,6 +191,7 @@ struct Damage {
   std::string base;
   std::string call;
 };
+void PrintTo(const Damage& damage, std::ostream* os) { *os << damage.name; }
 
 std::vector<Damage> damages() {
   std::string nonHex = kBase;
