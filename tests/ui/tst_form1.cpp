@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
@@ -282,6 +283,20 @@ class Form1Test : public QObject {
     QCOMPARE(messages_.size(), std::size_t(1));
     QCOMPARE(messages_[0].title, QStringLiteral("Errore File"));
     QVERIFY(messages_[0].prompt.startsWith("Impossibile aprire il file"));
+  }
+
+  void longRecordScrollsWithItsRowLabels() {
+    // A Call record of 80 data bytes: five lines in a box that shows three.
+    form_->editor().editRaw(1, std::string(flex::builtin::kCall.substr(0, 44)) +
+                                   std::string(160, 'A'));
+    HexView* box = form_->formattedBox(1);
+    QCOMPARE(box->lines().size(), 5);
+    QTRY_VERIFY(box->verticalScrollBar()->isVisible());
+    box->verticalScrollBar()->setValue(2);
+    QCOMPARE(box->firstVisibleLine(), 2);
+    QStringList captions;
+    for (const QLabel* label : form_->rowLabels(1)) captions << label->text();
+    QCOMPARE(captions, QStringList({"20", "30", "40"}));
   }
 
   // What a person sees: every caption whole, 16 pairs per line under the ruler's 16 columns,
