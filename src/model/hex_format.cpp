@@ -18,4 +18,15 @@ std::string formattedView(std::string_view record) {
   return f_spaziatura(record.substr(kHeaderLength));
 }
 
+std::vector<bool> differingBytes(std::string_view record, std::string_view reference) {
+  std::vector<bool> differs((record.size() + 1) / 2);
+  for (std::size_t byte = 0; byte < differs.size(); ++byte) {
+    const std::size_t pos = 2 * byte;
+    const std::string_view theirs =
+        pos < reference.size() ? reference.substr(pos, 2) : std::string_view();
+    differs[byte] = record.substr(pos, 2) != theirs;
+  }
+  return differs;
+}
+
 }  // namespace flex

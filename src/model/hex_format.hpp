@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace flex {
 
@@ -16,5 +17,10 @@ std::string f_spaziatura(std::string_view text);
 // The formatted view of a record: f_spaziatura of its characters 45 to the end
 // (empty for a record of 44 characters or fewer).
 std::string formattedView(std::string_view record);
+
+// One entry per byte of `record` (the last one may be a lone character): true where its
+// characters are not those at the same place of `reference`, and for every byte past the
+// reference's end. The comparison is exact: "b7" is not "B7".
+std::vector<bool> differingBytes(std::string_view record, std::string_view reference);
 
 }  // namespace flex

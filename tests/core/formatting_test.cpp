@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "model/builtin_records.hpp"
 #include "model/hex_format.hpp"
@@ -41,6 +42,19 @@ TEST(Formatting, ShortAndOddRecords) {
   EXPECT_EQ(formattedView(header), "");
   EXPECT_EQ(formattedView(header + "A"), "A");
   EXPECT_EQ(formattedView(header + "0102F"), "01 02 F");
+}
+
+TEST(Formatting, DifferingBytesAgainstAReference) {
+  using flex::differingBytes;
+  using V = std::vector<bool>;
+  EXPECT_EQ(differingBytes(builtin::kCall, builtin::kCall), V(29, false));
+  EXPECT_EQ(differingBytes("", "AABB"), V());
+  EXPECT_EQ(differingBytes("AAB7CC", "AA07CC"), V({false, true, false}));
+  EXPECT_EQ(differingBytes("AAb7", "AAB7"), V({false, true}));      // exact text, case counts
+  EXPECT_EQ(differingBytes("AABBCCDD", "AABB"), V({false, false, true, true}));  // past its end
+  EXPECT_EQ(differingBytes("AABBC", "AABBCC"), V({false, false, true}));  // a lone character
+  EXPECT_EQ(differingBytes("AABBC", "AABBC"), V({false, false, false}));
+  EXPECT_EQ(differingBytes("AA", "AABBCC"), V({false}));  // a shorter record: its own bytes
 }
 
 using FormattingEditor = flextest::EditorTest;
