@@ -4,11 +4,15 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -16,17 +20,22 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QToolButton>
+#include <QUrl>
 #include <algorithm>
+#include <optional>
 
 #include "model/ansi.hpp"
+#include "model/builtin_records.hpp"
 #include "model/hex_format.hpp"
 #include "ui/app_info.hpp"
+#include "ui/byte_tips.hpp"
 #include "ui/desktop_sys_info.hpp"
 #include "ui/fonts.hpp"
 #include "ui/frm_about.hpp"
 #include "ui/frm_gprs.hpp"
 #include "ui/hex_view.hpp"
 #include "ui/pictures.hpp"
+#include "ui/raw_bytes.hpp"
 
 namespace flex::ui {
 namespace {
@@ -36,6 +45,26 @@ QString utf8(std::string_view text) {
 }
 
 QString fromAnsi(const std::string& ansi) { return QString::fromStdString(ansi::toUtf8(ansi)); }
+
+// A path as the editor takes it: the file system's bytes.
+std::string nativeName(const QString& path) {
+  return QFile::encodeName(QDir::toNativeSeparators(path)).toStdString();
+}
+
+// What a dropped flex is: the first of the dropped files, when it is a local ".hs" file (the
+// files the desktop's flex type names; others are refused before they replace the records).
+std::optional<QString> droppedFlexFile(const QMimeData* data) {
+  if (!data || !data->hasUrls() || data->urls().isEmpty()) return std::nullopt;
+  const QUrl url = data->urls().first();
+  if (!url.isLocalFile()) return std::nullopt;
+  const QString path = url.toLocalFile();
+  if (!path.endsWith(QStringLiteral(".hs"), Qt::CaseInsensitive)) return std::nullopt;
+  return path;
+}
+
+// The record each slot is compared with to show what a flex changes.
+constexpr std::array<std::string_view, 3> kBuiltInSlot{builtin::kBase, builtin::kCall,
+                                                       builtin::kGprs};
 
 // The preview's text as typed: line and paragraph breaks read as line feeds, every other
 // character as it stands (plain-text export would turn no-break spaces into blanks).
@@ -103,6 +132,7 @@ Form1::Form1(Prompts prompts, QWidget* parent)
   createPreview(client);
   createStatusBar();
   setFixedSize(sizeHint());
+  setAcceptDrops(true);
 
   editor_.Form_Load();
 }
@@ -120,6 +150,12 @@ FrmAbout* Form1::aboutDialog() const { return about_; }
 
 void Form1::setSysInfoHost(std::unique_ptr<SysInfoHost> host) {
   if (host) sysInfo_ = std::move(host);
+}
+
+void Form1::openFile(const std::string& name) { editor_.openFile(name); }
+
+void Form1::openFileLater(const std::string& name) {
+  QMetaObject::invokeMethod(this, [this, name] { openFile(name); }, Qt::QueuedConnection);
 }
 
 // --- building the window ---
@@ -352,7 +388,14 @@ void Form1::createPreview(QWidget* client) {
     box->setGeometry(formatted_[slot]->geometry().translated(frame2_->pos()));
     box->hide();
     connect(box, &QPlainTextEdit::textChanged, this, [this, slot] { rawEdited(slot); });
+    box->viewport()->installEventFilter(this);  // a dropped file is opened, not typed in
     txtpreview_[slot] = box;
+  }
+
+  byteTips_ = new ByteTips(editor_, this);
+  for (std::size_t slot = 0; slot < 3; ++slot) {
+    byteTips_->watch(formatted_[slot], slot);
+    byteTips_->watch(txtpreview_[slot], slot);
   }
 }
 
@@ -393,13 +436,11 @@ void Form1::messageBox(std::string_view prompt, std::string_view title) {
 }
 
 std::string Form1::openFileName() {
-  const QString name = prompts_.openFileName ? prompts_.openFileName(this) : QString();
-  return QFile::encodeName(QDir::toNativeSeparators(name)).toStdString();
+  return nativeName(prompts_.openFileName ? prompts_.openFileName(this) : QString());
 }
 
 std::string Form1::saveFileName() {
-  const QString name = prompts_.saveFileName ? prompts_.saveFileName(this) : QString();
-  return QFile::encodeName(QDir::toNativeSeparators(name)).toStdString();
+  return nativeName(prompts_.saveFileName ? prompts_.saveFileName(this) : QString());
 }
 
 void Form1::labelDialogShown() {
@@ -446,8 +487,36 @@ void Form1::stateChanged() {
     formatted_[slot]->setVisible(s.formattedViewVisible);
     txtpreview_[slot]->setVisible(!s.formattedViewVisible);
   }
+  showChangedBytes();
   statusPanel_->setText(QString::fromStdString(s.statusText));
+  updateTitle();
   if (gprs_) gprs_->redraw();
+}
+
+// The bytes of each slot that are not those of the built-in flex, on a tint.
+void Form1::showChangedBytes() {
+  const EditorState& s = editor_.state();
+  for (std::size_t slot = 0; slot < 3; ++slot) {
+    std::vector<bool> differs = differingBytes(s.txtpreview[slot], kBuiltInSlot[slot]);
+    const QColor tint = HexView::markColor(formatted_[slot]->palette());
+    txtpreview_[slot]->setExtraSelections(rawMarks(txtpreview_[slot], differs, tint));
+    // The formatted view starts with the byte after the header.
+    differs.erase(differs.begin(),
+                  differs.begin() + std::min(differs.size(), kHeaderLength / 2));
+    formatted_[slot]->setMarkedPairs(std::move(differs));
+  }
+}
+
+// "Tessaron Orvane - mio.hs *": the file last loaded or saved, and a mark while the records
+// differ from it.
+void Form1::updateTitle() {
+  const EditorState& s = editor_.state();
+  QString title = utf8(kAppTitle);
+  if (!s.fileName.empty())
+    title += QStringLiteral(" - ") +
+             QFileInfo(QFile::decodeName(QByteArray::fromStdString(s.fileName))).fileName();
+  if (editor_.modified()) title += QStringLiteral(" *");
+  setWindowTitle(title);
 }
 
 // --- the window's own events ---
@@ -464,6 +533,48 @@ void Form1::mnuAbout_Click() {
   about_->show();
   about_->raise();
   about_->activateWindow();
+}
+
+// Drag and drop of a file: the first dropped file is opened once the drop is over (the
+// desktop's drag ends before a message box may show). A drop of text onto a raw preview is
+// the preview's own.
+bool Form1::takeFileDrop(QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+    return false;
+  auto* drop = static_cast<QDropEvent*>(event);
+  if (!drop->mimeData() || !drop->mimeData()->hasUrls()) return false;
+  const std::optional<QString> path = droppedFlexFile(drop->mimeData());
+  if (!path) {
+    drop->ignore();
+    return true;
+  }
+  if (drop->possibleActions() & Qt::CopyAction) {
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+  } else {
+    drop->acceptProposedAction();
+  }
+  if (type == QEvent::Drop) openFileLater(nativeName(*path));
+  return true;
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+  if (!takeFileDrop(event)) event->ignore();
+}
+
+void Form1::dragMoveEvent(QDragMoveEvent* event) {
+  if (!takeFileDrop(event)) event->ignore();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+  if (!takeFileDrop(event)) event->ignore();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  for (const QPlainTextEdit* box : txtpreview_)
+    if (box && watched == box->viewport() && takeFileDrop(event)) return true;
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

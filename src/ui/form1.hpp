@@ -2,7 +2,8 @@
 // The main window: the two option pages, the picture buttons, the "Preview" frame with the
 // raw and formatted views of the three records, the menus and the status bar. It holds no
 // editor rule: every click and keystroke goes to flex::Editor, and after each action the whole
-// window is drawn again from the editor's state.
+// window is drawn again from the editor's state. A flex also comes in from outside: a file
+// named on the command line or dropped on the window is opened as "Apri Flex" opens it.
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -24,6 +25,7 @@ class QToolButton;
 
 namespace flex::ui {
 
+class ByteTips;
 class FrmAbout;
 class FrmGprs;
 class HexView;
@@ -46,6 +48,11 @@ class Form1 : public QMainWindow, private EditorView {
   // What "System Info..." of the About dialog talks to (the desktop's own by default).
   void setSysInfoHost(std::unique_ptr<SysInfoHost> host);
 
+  // "Apri Flex" with `name` (the file system's bytes) already chosen: at once, or once the
+  // event loop runs (for the file named on the command line, after the window shows).
+  void openFile(const std::string& name);
+  void openFileLater(const std::string& name);
+
   QCheckBox* optionBox(std::size_t row) const { return checks_[row]; }
   QPlainTextEdit* rawPreview(std::size_t slot) const { return txtpreview_[slot]; }
   HexView* formattedBox(std::size_t slot) const { return formatted_[slot]; }
@@ -55,6 +62,10 @@ class Form1 : public QMainWindow, private EditorView {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // EditorView
@@ -75,6 +86,9 @@ class Form1 : public QMainWindow, private EditorView {
   void placeRowLabels(std::size_t slot);
   void mnuAbout_Click();
   void rawEdited(std::size_t slot);
+  void showChangedBytes();
+  void updateTitle();
+  bool takeFileDrop(QEvent* event);
   QWidget* messageParent();
 
   Prompts prompts_;
@@ -100,6 +114,7 @@ class Form1 : public QMainWindow, private EditorView {
 
   QPointer<FrmGprs> gprs_;
   QPointer<FrmAbout> about_;
+  ByteTips* byteTips_ = nullptr;
   std::unique_ptr<SysInfoHost> sysInfo_;
 
   Editor editor_{static_cast<EditorView&>(*this)};

@@ -27,6 +27,49 @@ HexView::HexView(QWidget* parent) : QAbstractScrollArea(parent) {
   verticalScrollBar()->setSingleStep(1);
 }
 
+void HexView::setMarkedPairs(std::vector<bool> marked) {
+  if (marked == marked_) return;
+  marked_ = std::move(marked);
+  viewport()->update();
+}
+
+QColor HexView::markColor(const QPalette& palette) {
+  const QColor base = palette.color(QPalette::Base);
+  const QColor amber(255, 184, 0);
+  constexpr double kMix = 0.35;
+  auto mix = [](int a, int b) { return static_cast<int>(a + (b - a) * kMix + 0.5); };
+  return QColor(mix(base.red(), amber.red()), mix(base.green(), amber.green()),
+                mix(base.blue(), amber.blue()));
+}
+
+int HexView::columnX(int line, int column) const {
+  return kMargin + QFontMetrics(font()).horizontalAdvance(lines_[line].left(column));
+}
+
+QRect HexView::pairRect(std::size_t pair) const {
+  const int line = static_cast<int>(pair / kPairsPerLine);
+  const int row = line - firstVisibleLine();
+  if (line >= lines_.size() || row < 0 || row > visibleLineCount()) return {};
+  const int column = 3 * static_cast<int>(pair % kPairsPerLine);
+  if (column >= lines_[line].size()) return {};
+  const int end = std::min<int>(column + 2, static_cast<int>(lines_[line].size()));
+  const int left = columnX(line, column);
+  return {left, kMargin + row * lineHeight(), columnX(line, end) - left, lineHeight()};
+}
+
+std::optional<ByteSpot> HexView::pairAt(QPoint viewportPos) const {
+  if (viewportPos.y() < kMargin || viewportPos.x() < kMargin) return std::nullopt;
+  const int line = firstVisibleLine() + (viewportPos.y() - kMargin) / lineHeight();
+  if (line >= lines_.size()) return std::nullopt;
+  const QString& text = lines_[line];
+  for (int column = 0; column < text.size(); column += 3) {
+    const std::size_t pair = static_cast<std::size_t>(line) * kPairsPerLine + column / 3;
+    const QRect rect = pairRect(pair);
+    if (rect.contains(viewportPos)) return ByteSpot{pair, rect};
+  }
+  return std::nullopt;
+}
+
 void HexView::setFormattedText(const std::string& ansi) {
   if (ansi == source_) return;
   source_ = ansi;
@@ -67,8 +110,13 @@ void HexView::paintEvent(QPaintEvent*) {
   const QFontMetrics metrics(font());
   const int first = firstVisibleLine();
   const int last = std::min<int>(static_cast<int>(lines_.size()), first + visibleLineCount() + 1);
+  const QColor tint = markColor(palette());
   for (int line = first; line < last; ++line) {
     const int top = kMargin + (line - first) * metrics.lineSpacing();
+    for (int column = 0; column < lines_[line].size(); column += 3) {
+      const std::size_t pair = static_cast<std::size_t>(line) * kPairsPerLine + column / 3;
+      if (isMarked(pair)) painter.fillRect(pairRect(pair), tint);
+    }
     painter.drawText(kMargin, top + metrics.ascent(), lines_[line]);
   }
 }

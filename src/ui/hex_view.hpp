@@ -3,12 +3,21 @@
 // breaks are made here, for display only; the ruler and the row labels beside the box place
 // themselves with lineTop() and textLeft(), so columns and rows line up in any font. Display
 // only: it takes no typing. When a record has more lines than the box can show, the box
-// scrolls by whole lines and says which line is on top.
+// scrolls by whole lines and says which line is on top. Pairs can be marked: they are drawn on
+// a tint (the bytes that differ from the built-in flex).
 #include <QAbstractScrollArea>
 #include <QStringList>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace flex::ui {
+
+// A byte under the mouse: its index and where it is drawn (viewport coordinates).
+struct ByteSpot {
+  std::size_t index;
+  QRect rect;
+};
 
 class HexView : public QAbstractScrollArea {
   Q_OBJECT
@@ -23,6 +32,17 @@ class HexView : public QAbstractScrollArea {
   // The formatted view of a record (pairs separated by one blank, ANSI text).
   void setFormattedText(const std::string& ansi);
   const std::string& formattedText() const { return source_; }
+
+  // Pairs to draw on the tint, by their index in the formatted text (pair 0 first).
+  void setMarkedPairs(std::vector<bool> marked);
+  bool isMarked(std::size_t pair) const { return pair < marked_.size() && marked_[pair]; }
+  // The tint: the base colour with a touch of amber, so the text stays readable.
+  static QColor markColor(const QPalette& palette);
+
+  // The pair under a point of the viewport (its two characters; not the blank between pairs),
+  // and where a pair is drawn (empty when it is not on a visible line).
+  std::optional<ByteSpot> pairAt(QPoint viewportPos) const;
+  QRect pairRect(std::size_t pair) const;
 
   const QStringList& lines() const { return lines_; }
   QString text() const { return lines_.join(QLatin1Char('\n')); }  // lines as displayed
@@ -48,9 +68,11 @@ class HexView : public QAbstractScrollArea {
 
  private:
   void updateScrollBar();
+  int columnX(int line, int column) const;  // left edge of a column, viewport coordinates
 
   std::string source_;
   QStringList lines_;
+  std::vector<bool> marked_;
 };
 
 }  // namespace flex::ui

@@ -3,10 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -15,11 +19,13 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 #include <memory>
 
 #include "model/builtin_records.hpp"
 #include "options/option_catalog.hpp"
+#include "ui/command_line.hpp"
 #include "ui/form1.hpp"
 #include "ui/frm_about.hpp"
 #include "ui/frm_gprs.hpp"
@@ -39,6 +45,38 @@ QString latin(std::string_view text) {
 std::size_t row(int group, int index) { return *flex::findOption(group, index); }
 
 QPoint indicator(const QCheckBox* box) { return {6, box->height() / 2}; }
+
+// A flex file: the built-in records with a few bytes changed.
+QString writeFlex(const QString& path, std::string base, std::string call = std::string(
+                                                              flex::builtin::kCall)) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
+  file.write(QByteArray::fromStdString(base + "\r\n" + call + "\r\n" +
+                                       std::string(flex::builtin::kGprs) + "\r\n"));
+  return path;
+}
+
+// The tool-tip a resting mouse gets at `pos` of a viewport; empty when none shows.
+QString toolTipAt(QWidget* viewport, QPoint pos) {
+  QToolTip::hideText();
+  if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); })) return QStringLiteral("(stuck)");
+  QHelpEvent help(QEvent::ToolTip, pos, viewport->mapToGlobal(pos));
+  QApplication::sendEvent(viewport, &help);
+  return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+// A file dragged from the desktop and dropped at `pos` of `target`; whether it was taken.
+bool dropFiles(QWidget* target, const QList<QUrl>& urls, QPoint pos = {5, 5}) {
+  QMimeData data;
+  data.setUrls(urls);
+  data.setText(urls.isEmpty() ? QString() : urls.first().toString());
+  QDragEnterEvent enter(pos, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+  QApplication::sendEvent(target, &enter);
+  if (!enter.isAccepted()) return false;
+  QDropEvent drop(pos, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+  QApplication::sendEvent(target, &drop);
+  return drop.isAccepted();
+}
 
 }  // namespace
 
@@ -283,6 +321,136 @@ class Form1Test : public QObject {
     QCOMPARE(messages_.size(), std::size_t(1));
     QCOMPARE(messages_[0].title, QStringLiteral("Errore File"));
     QVERIFY(messages_[0].prompt.startsWith("Impossibile aprire il file"));
+  }
+
+  // "flexedit PATH" and a dropped file open as "Apri Flex" does, once the window shows.
+  void fileFromOutsideOpensAsApriFlex() {
+    const char* none[] = {"flexedit"};
+    QVERIFY(!flex::ui::commandLineFile(1, none));
+    const char* two[] = {"flexedit", "mio.hs", "altro.hs"};
+    QCOMPARE(QString::fromStdString(*flex::ui::commandLineFile(3, two)),
+             QDir::current().absoluteFilePath("mio.hs"));  // the first, made absolute
+    const char* absolute[] = {"flexedit", "/tmp/x/mio.hs"};
+    QCOMPARE(*flex::ui::commandLineFile(2, absolute), std::string("/tmp/x/mio.hs"));
+
+    QTemporaryDir dir;
+    std::string base(flex::builtin::kBase);
+    base.replace(180, 2, "B7");  // "Menu Engineering" ticked
+    const QString path = writeFlex(dir.filePath("mio.hs"), base);
+    form_->openFileLater(path.toStdString());
+    QCOMPARE(slot(0), std::string(flex::builtin::kBase));  // not before the event loop runs
+    QTRY_COMPARE(slot(0), base);
+    QCOMPARE(child<QLabel>("StatusBarPanel1")->text(), "File: " + path);
+    QVERIFY(child<QCheckBox>("Check1_0")->isChecked());
+    QCOMPARE(form_->formattedBox(0)->lines()[4].mid(12, 2), QStringLiteral("B7"));
+
+    form_->openFileLater(dir.filePath("missing.hs").toStdString());
+    QTRY_COMPARE(messages_.size(), std::size_t(1));
+    QCOMPARE(messages_[0].title, QStringLiteral("Errore File"));
+    QVERIFY(messages_[0].prompt.startsWith("Impossibile aprire il file"));
+    QCOMPARE(slot(0), base);
+
+    // Dropped on the formatted view (it hands the drop to the window) and on a raw preview
+    // (the file is opened, not typed in); only the first file counts; no other kind of file.
+    const QString other = writeFlex(dir.filePath("ALTRO.HS"), std::string(flex::builtin::kBase));
+    QVERIFY(dropFiles(form_->formattedBox(0)->viewport(),
+                      {QUrl::fromLocalFile(other), QUrl::fromLocalFile(path)}));
+    QTRY_COMPARE(slot(0), std::string(flex::builtin::kBase));
+    QCOMPARE(child<QLabel>("StatusBarPanel1")->text(), "File: " + other);
+    click(child<QCheckBox>("CheckFormattazioneTesto"));
+    QVERIFY(dropFiles(form_->rawPreview(0)->viewport(), {QUrl::fromLocalFile(path)}));
+    QTRY_COMPARE(slot(0), base);
+    QCOMPARE(form_->rawPreview(0)->toPlainText(), QString::fromStdString(base));
+    QFile::copy(path, dir.filePath("mio.txt"));
+    QVERIFY(!dropFiles(form_.get(), {QUrl::fromLocalFile(dir.filePath("mio.txt"))}));
+    QVERIFY(!dropFiles(form_->rawPreview(0)->viewport(), {QUrl("https://example.org/a.hs")}));
+    QCoreApplication::processEvents();
+    QCOMPARE(slot(0), base);
+    QCOMPARE(messages_.size(), std::size_t(1));
+  }
+
+  // Resting on a byte pair shows the byte and the options on it, in either view; nothing
+  // over the blank between pairs or past a line's end.
+  void byteInspectorToolTips() {
+    HexView* box = form_->formattedBox(0);
+    const QRect pair = box->pairRect(90 - 22);  // Base byte 90: line 4, pair 4
+    QString tip = toolTipAt(box->viewport(), pair.center());
+    QVERIFY2(tip.startsWith("Record Base, byte 0x5A (90)\nValore: 07 = 7 = 0000 0111"),
+             qPrintable(tip));
+    QVERIFY2(tip.contains("Check1(0) Menu Engineering: bit 8, 6, 5 (non attiva)"),
+             qPrintable(tip));
+    QCOMPARE(toolTipAt(box->viewport(), pair.topRight() + QPoint(3, 1)), QString());  // blank
+    QCOMPARE(toolTipAt(box->viewport(), box->pairRect(99).topRight() + QPoint(4, 1)),
+             QString());  // past the last pair
+    QVERIFY(toolTipAt(box->viewport(), box->pairRect(99).center()).startsWith(
+        "Record Base, byte 0x79 (121)"));
+
+    clickOption(1, 0);
+    click(child<QCheckBox>("CheckFormattazioneTesto"));
+    QPlainTextEdit* raw = form_->rawPreview(0);
+    const int width = QFontMetrics(raw->font()).horizontalAdvance('0');
+    for (int x : {1, width + 1, 2 * width - 2}) {  // both characters, both their halves
+      QTextCursor cursor(raw->document());
+      cursor.setPosition(180);
+      tip = toolTipAt(raw->viewport(), raw->cursorRect(cursor).center() + QPoint(x, 0));
+      QVERIFY2(tip.contains("Valore: B7 = 183 = 1011 0111"), qPrintable(tip));
+      QVERIFY2(tip.contains("Menu Engineering: bit 8, 6, 5 (attiva)"), qPrintable(tip));
+    }
+    QTextCursor end(raw->document());
+    end.movePosition(QTextCursor::End);
+    QCOMPARE(toolTipAt(raw->viewport(), raw->cursorRect(end).center() + QPoint(12, 0)),
+             QString());
+    QVERIFY(toolTipAt(form_->rawPreview(1)->viewport(), {6, 6}).startsWith(
+        "Record Call, byte 0x00 (0)\nValore: AA"));
+  }
+
+  // Bytes that are not the built-in flex's are tinted: a click's, and those past the end of
+  // the built-in record.
+  void changedBytesAreTinted() {
+    HexView* box = form_->formattedBox(0);
+    for (std::size_t pair = 0; pair < 100; ++pair) QVERIFY(!box->isMarked(pair));
+    clickOption(1, 0);
+    QVERIFY(box->isMarked(90 - 22));
+    QVERIFY(!box->isMarked(90 - 22 - 1) && !box->isMarked(90 - 22 + 1));
+    const QImage image = box->viewport()->grab().toImage();
+    const QColor tint = HexView::markColor(box->palette());
+    QCOMPARE(image.pixelColor(box->pairRect(68).topLeft()), tint);
+    QVERIFY(image.pixelColor(box->pairRect(67).topLeft()) != tint);
+
+    form_->editor().editRaw(1, std::string(flex::builtin::kCall) + "0102");
+    QVERIFY(!form_->formattedBox(1)->isMarked(6));
+    QVERIFY(form_->formattedBox(1)->isMarked(7) && form_->formattedBox(1)->isMarked(8));
+    // The raw view marks the same bytes, header included.
+    const auto marks = form_->rawPreview(0)->extraSelections();
+    QCOMPARE(marks.size(), 1);
+    QCOMPARE(marks[0].cursor.selectionStart(), 180);
+    QCOMPARE(marks[0].cursor.selectionEnd(), 182);
+    clickOption(1, 0);
+    QVERIFY(!box->isMarked(68));
+    QVERIFY(form_->rawPreview(0)->extraSelections().isEmpty());
+  }
+
+  // The title names the file last loaded or saved and carries a mark while the records
+  // differ from it.
+  void titleNamesFileAndMarksChanges() {
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Tessaron Orvane"));
+    clickOption(1, 0);
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Tessaron Orvane *"));
+    QTemporaryDir dir;
+    saveName_ = dir.filePath("mio flex.hs");
+    child<QAction>("mnuSalva")->trigger();
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Tessaron Orvane - mio flex.hs"));
+    clickOption(1, 0);
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Tessaron Orvane - mio flex.hs *"));
+    clickOption(1, 0);  // back to what was saved
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Tessaron Orvane - mio flex.hs"));
+    clickOption(1, 0);
+    saveName_ = "/nonexistent/folder/x.hs";  // a failed save changes nothing
+    child<QAction>("mnuSalva")->trigger();
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Tessaron Orvane - mio flex.hs *"));
+    openName_ = writeFlex(dir.filePath("altro.hs"), std::string(flex::builtin::kBase));
+    child<QAction>("mnuApri")->trigger();
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Tessaron Orvane - altro.hs"));
   }
 
   void longRecordScrollsWithItsRowLabels() {

@@ -1,0 +1,56 @@
+#include "ui/byte_tips.hpp"
+
+#include <QHelpEvent>
+#include <QPlainTextEdit>
+#include <QToolTip>
+
+#include "model/hex_format.hpp"
+#include "options/byte_inspector.hpp"
+#include "ui/hex_view.hpp"
+#include "ui/raw_bytes.hpp"
+
+namespace flex::ui {
+
+QString byteTipText(const EditorState& state, std::size_t slot, std::size_t offset) {
+  std::array<int, kOptionCount> states{};
+  for (std::size_t row = 0; row < kOptionCount; ++row) states[row] = state.boxes[row].Value;
+  return QString::fromStdString(
+      byteToolTip(inspectByte(slot, state.txtpreview[slot], offset, states)));
+}
+
+ByteTips::ByteTips(const Editor& editor, QObject* parent) : QObject(parent), editor_(editor) {}
+
+void ByteTips::watch(HexView* box, std::size_t slot) {
+  boxes_.at(count_++) = {box->viewport(), box, nullptr, slot};
+  box->viewport()->installEventFilter(this);
+}
+
+void ByteTips::watch(QPlainTextEdit* box, std::size_t slot) {
+  boxes_.at(count_++) = {box->viewport(), nullptr, box, slot};
+  box->viewport()->installEventFilter(this);
+}
+
+bool ByteTips::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return false;
+  for (std::size_t i = 0; i < count_; ++i) {
+    const Box& box = boxes_[i];
+    if (box.viewport != watched) continue;
+    const auto* help = static_cast<QHelpEvent*>(event);
+    std::optional<ByteSpot> spot;
+    if (box.formatted) {
+      spot = box.formatted->pairAt(help->pos());
+      if (spot) spot->index += kHeaderLength / 2;  // the formatted view starts after the header
+    } else {
+      spot = rawByteAt(box.raw, help->pos());
+    }
+    if (spot)
+      QToolTip::showText(help->globalPos(), byteTipText(editor_.state(), box.slot, spot->index),
+                         static_cast<QWidget*>(watched), spot->rect);
+    else
+      QToolTip::hideText();
+    return true;
+  }
+  return false;
+}
+
+}  // namespace flex::ui
