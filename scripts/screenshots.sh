@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Runs the real program on a virtual X screen and saves screenshots of option page 1, option
-# page 2 and the GPRS label dialog in front of the main window.
+# page 2, the GPRS label dialog in front of the main window, a flex opened from the command
+# line with the bytes it changes on a tint, and the byte inspector's tool-tip.
 #   scripts/screenshots.sh [OUTDIR] [PROGRAM]
 # OUTDIR defaults to out/screenshots; PROGRAM to build/src/ui/flexedit (built when missing).
+# The changed flex is made with flexedit-cli from the same build (src/cli beside src/ui).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-out/screenshots}
@@ -24,10 +26,13 @@ fi
 if [ ! -x "$program" ]; then
   scripts/setup.sh
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  cmake --build build --target flexedit
+  cmake --build build --target flexedit flexedit-cli
   program=build/src/ui/flexedit
 fi
+cli=$(dirname "$program")/../cli/flexedit-cli
+[ -x "$cli" ] || cmake --build "$(dirname "$program")/../.." --target flexedit-cli
 mkdir -p "$out"
+work=$(mktemp -d)
 
 # A free display number.
 display=99
@@ -42,6 +47,7 @@ cleanup() {
   local pid
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   wait 2>/dev/null || true
+  rm -rf "$work"
 }
 trap cleanup EXIT
 
@@ -53,25 +59,29 @@ openbox >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
 
-"$program" &
-pids+=($!)
-main=$(xdotool search --sync --onlyvisible --name '^Tessaron Orvane$' | head -n1)
-sleep 1
-
 # The window's place, and the window manager's frame around it (title bar included).
 geometry() {  # window id -> X Y WIDTH HEIGHT, on the screen
   xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
     /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
 }
-read -r X Y WIDTH HEIGHT < <(geometry "$main")
-read -r left right top bottom < <(xprop -id "$main" _NET_FRAME_EXTENTS |
-  sed -n 's/.*= *\([0-9]*\), *\([0-9]*\), *\([0-9]*\), *\([0-9]*\).*/\1 \2 \3 \4/p')
-left=${left:-0} right=${right:-0} top=${top:-0} bottom=${bottom:-0}
+start() {  # title [argument]: starts the program and waits for its main window
+  "$program" "${@:2}" &
+  pids+=($!)
+  program_pid=$!
+  main=$(xdotool search --sync --onlyvisible --name "$1" | head -n1)
+  sleep 1
+  read -r X Y WIDTH HEIGHT < <(geometry "$main")
+  read -r left right top bottom < <(xprop -id "$main" _NET_FRAME_EXTENTS |
+    sed -n 's/.*= *\([0-9]*\), *\([0-9]*\), *\([0-9]*\), *\([0-9]*\).*/\1 \2 \3 \4/p')
+  left=${left:-0} right=${right:-0} top=${top:-0} bottom=${bottom:-0}
+  # The client area (5805 twips high) lies between the menu bar and the status bar.
+  menu=$(( (HEIGHT - 387) / 2 ))
+}
 shoot() {  # file: the main window with its frame
   import -window root -crop "$((WIDTH + left + right))x$((HEIGHT + top + bottom))+$((X - left))+$((Y - top))" +repage "$1"
 }
-# The client area (5805 twips high) lies between the menu bar and the status bar.
-menu=$(( (HEIGHT - 387) / 2 ))
+
+start '^Tessaron Orvane$'
 
 click() {  # x y, in the main window's client area (pixels at 96 dpi)
   xdotool mousemove --window "$main" "$1" $(($2 + menu)) click 1
@@ -93,4 +103,38 @@ xdotool type --window "$dialog" --delay 50 "Ciao A835"
 sleep 0.5
 import -window root "$out/label-dialog.png"  # the whole screen: both windows
 
-echo "Screenshots in $out: page1.png page2.png label-dialog.png"
+kill "$program_pid"
+wait "$program_pid" 2>/dev/null || true
+
+# A flex with some options ticked and a personal label, named on the command line: the title
+# names it, and the bytes it changes against the built-in flex are on a tint.
+flex="$work/modificata.hs"
+"$cli" --tick 'Check1(0)' --tick 'Check3(2)' --tick 'Check5(8)' --tick 'Check5(11)' \
+  --tick 'Check4(2)' --tick 'Check3(1)' --tick 'Check1(5)' --label 'Ciao A835' --save "$flex" >/dev/null
+start '^Tessaron Orvane - modificata\.hs$' "$flex"
+xdotool mousemove 0 0
+sleep 0.3
+shoot "$out/highlight.png"
+
+# The byte inspector: the mouse rests on Base byte 90 ("Menu Engineering"), pair 4 of line
+# "40" of the formatted Base box, until the tool-tip shows.
+xdotool mousemove --window "$main" 320 $((134 + menu))
+tip=""
+for _ in $(seq 50); do
+  for w in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
+    xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q TOOLTIP && tip=$w
+  done
+  [ -n "$tip" ] && break
+  sleep 0.1
+done
+[ -n "$tip" ] || { echo "no tool-tip over the byte" >&2; exit 1; }
+sleep 0.3
+# The main window and the tool-tip, which may stand out of it.
+read -r TX TY TW TH < <(geometry "$tip")
+x0=$((X - left)) y0=$((Y - top))
+x1=$((X + WIDTH + right)) y1=$((Y + HEIGHT + bottom))
+((TX + TW + 4 > x1)) && x1=$((TX + TW + 4))
+((TY + TH + 4 > y1)) && y1=$((TY + TH + 4))
+import -window root -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" +repage "$out/inspector.png"
+
+echo "Screenshots in $out: page1.png page2.png label-dialog.png highlight.png inspector.png"
