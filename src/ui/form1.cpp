@@ -572,8 +572,11 @@ void Form1::dropEvent(QDropEvent* event) {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-  for (const QPlainTextEdit* box : txtpreview_)
-    if (box && watched == box->viewport() && takeFileDrop(event)) return true;
+  // The drag events first: a preview that is being destroyed still sends others through here.
+  const QEvent::Type type = event->type();
+  if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop)
+    for (const QPlainTextEdit* box : txtpreview_)
+      if (watched == box->viewport() && takeFileDrop(event)) return true;
   return QMainWindow::eventFilter(watched, event);
 }
 
