@@ -1,19 +1,18 @@
 #pragma once
-// Shared pieces of the core tests: a view that records what the editor asks of it, a temporary
-// folder, an editor fixture started like the window starts it, and the option table as the
-// records see it.
+// Shared pieces of the core tests: a view that records what the editor asks of it, an editor
+// started as the window starts it, and the option table as the records see it.
 #include <gtest/gtest.h>
 
-#include <cctype>
+#include <array>
 #include <cstdlib>
-#include <deque>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
-#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/builtin_records.hpp"
@@ -25,51 +24,82 @@ namespace flextest {
 namespace fs = std::filesystem;
 
 struct Message {
-  std::string prompt;
-  std::string title;
+  std::string prompt, title;
+  bool operator==(const Message&) const = default;
 };
 
 class FakeView : public flex::EditorView {
  public:
   std::vector<Message> messages;
-  std::deque<std::string> openNames;  // answers of the open dialog, in order ("" = cancel)
-  std::deque<std::string> saveNames;
-  int dialogShown = 0;
-  int dialogClosed = 0;
+  std::string fileAnswer;  // what the next open or save dialog answers; then "" (cancel)
+  int dialogShown = 0, dialogClosed = 0;
 
   void messageBox(std::string_view prompt, std::string_view title) override {
     messages.push_back({std::string(prompt), std::string(title)});
   }
-  std::string openFileName() override { return next(openNames); }
-  std::string saveFileName() override { return next(saveNames); }
+  std::string openFileName() override { return std::exchange(fileAnswer, {}); }
+  std::string saveFileName() override { return std::exchange(fileAnswer, {}); }
   void labelDialogShown() override { ++dialogShown; }
   void labelDialogClosed() override { ++dialogClosed; }
   void stateChanged() override {}
-
- private:
-  static std::string next(std::deque<std::string>& names) {
-    if (names.empty()) return {};
-    std::string name = names.front();
-    names.pop_front();
-    return name;
-  }
 };
 
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = (fs::temp_directory_path() / "flexedit-core-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
-  ~TempDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
+// `record` with the two characters at `position` (from 1) replaced.
+inline std::string withByte(std::string record, std::size_t position, std::string_view pair) {
+  return record.replace(position - 1, 2, pair);
+}
+inline std::string byteAt(std::string_view record, std::size_t position) {
+  return std::string(record.substr(position - 1, 2));
+}
+inline std::string hex2(unsigned v) {
+  const char* digits = "0123456789ABCDEF";
+  return {digits[(v >> 4) & 0xF], digits[v & 0xF]};
+}
 
-  std::string path(std::string_view name) const { return (path_ / name).string(); }
+// Records as a ".hs" file: CR LF after each.
+inline std::string hsFile(std::initializer_list<std::string_view> records) {
+  std::string file;
+  for (std::string_view r : records) (file += r) += "\r\n";
+  return file;
+}
+
+inline std::size_t row(std::string_view id) {
+  const auto found = flex::findOption(id);
+  if (!found) throw std::invalid_argument(std::string(id));
+  return *found;
+}
+
+using Records = std::array<std::string, 3>;
+inline const Records kBuiltIn = {std::string(flex::builtin::kBase),
+                                 std::string(flex::builtin::kCall),
+                                 std::string(flex::builtin::kGprs)};
+inline const std::vector<std::string> kBuiltInTicks = {"Check1(2)", "Check2(0)", "Check2(2)",
+                                                       "Check2(4)", "Check3(0)"};
+
+// An editor after start-up, with a folder of its own for files.
+class EditorTest : public ::testing::Test {
+ protected:
+  EditorTest() { editor.Form_Load(); }
+  ~EditorTest() override {
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+  }
+
+  const flex::EditorState& st() const { return editor.state(); }
+  int value(std::string_view id) const { return st().boxes[row(id)].Value; }
+  bool flag(std::string_view id) const { return st().boxes[row(id)].flag; }
+  void click(std::string_view id) { editor.userClick(row(id)); }
+  std::vector<std::string> ticked() const {  // Check1(0) ... Check5(13)
+    std::vector<std::string> ids;
+    for (std::size_t r : flex::optionsById())
+      if (st().boxes[r].Value) ids.emplace_back(flex::optionCatalog()[r].id);
+    return ids;
+  }
+  std::string base(std::size_t position, std::string_view pair) const {
+    return withByte(std::string(flex::builtin::kBase), position, pair);
+  }
+
+  std::string path(std::string_view name) const { return (folder / name).string(); }
   std::string write(std::string_view name, std::string_view content) const {
     std::ofstream(path(name), std::ios::binary) << content;
     return path(name);
@@ -80,83 +110,48 @@ class TempDir {
   }
   std::vector<std::string> entries() const {
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(path_)) names.push_back(e.path().filename());
+    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename());
     return names;
   }
 
- private:
-  fs::path path_;
-};
-
-// `record` with the two characters at `position` (from 1) replaced.
-inline std::string withByte(std::string record, std::size_t position, std::string_view pair) {
-  record.replace(position - 1, 2, pair);
-  return record;
-}
-
-inline std::string byteAt(std::string_view record, std::size_t position) {
-  return std::string(record.substr(position - 1, 2));
-}
-
-inline std::size_t row(std::string_view id) {
-  const auto found = flex::findOption(id);
-  if (!found) throw std::invalid_argument(std::string(id));
-  return *found;
-}
-
-// An editor after start-up.
-class EditorTest : public ::testing::Test {
- protected:
-  EditorTest() { editor.Form_Load(); }
-
-  const flex::EditorState& st() const { return editor.state(); }
-  int value(std::string_view id) const { return st().boxes[row(id)].Value; }
-  bool flag(std::string_view id) const { return st().boxes[row(id)].flag; }
-  void click(std::string_view id) { editor.userClick(row(id)); }
-
-  // Ids of the ticked option boxes, Check1(0) ... Check5(13).
-  std::vector<std::string> ticked() const {
-    std::vector<std::string> ids;
-    for (std::size_t r : flex::optionsById())
-      if (st().boxes[r].Value) ids.emplace_back(flex::optionCatalog()[r].id);
-    return ids;
-  }
-
-  // Loads `content` as a ".hs" file through "Apri Flex".
+  // "Apri Flex" on a file holding `content`; "Salva Flex..." into `name` in the test's folder.
   flex::FileOutcome load(std::string_view content) {
-    view.openNames.push_back(dir.write("in.hs", content));
+    view.fileAnswer = write("in.hs", content);
     return editor.mnuApri_Click();
   }
-
-  std::string base(std::size_t position, std::string_view pair) const {
-    return withByte(std::string(flex::builtin::kBase), position, pair);
-  }
-  std::string call(std::size_t position, std::string_view pair) const {
-    return withByte(std::string(flex::builtin::kCall), position, pair);
+  flex::FileOutcome save(std::string_view name) {
+    view.fileAnswer = path(name);
+    return editor.mnuSalva_Click();
   }
 
-  TempDir dir;
+  // The one message shown: a file error whose prompt begins with `prompt` and names `path`.
+  void expectFileError(std::string_view prompt, const std::string& path) const {
+    ASSERT_EQ(view.messages.size(), 1u) << path;
+    EXPECT_EQ(view.messages[0].title, "Errore File");
+    EXPECT_TRUE(view.messages[0].prompt.starts_with(prompt)) << view.messages[0].prompt;
+    EXPECT_NE(view.messages[0].prompt.find(path), std::string::npos) << view.messages[0].prompt;
+  }
+
+  fs::path folder = [] {
+    std::string pattern = (fs::temp_directory_path() / "flexedit-core-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    return fs::path(pattern);
+  }();
   FakeView view;
   flex::Editor editor{view};
 };
 
-// What every bit or whole-byte option does to the built-in flex, and how the readback judges
-// it: slot (0 Base, 1 Call), character position of its byte, the built-in byte, the byte after
-// one click from start-up (a clear box becomes ticked, a ticked one clear), the readback mask,
-// whether a set mask means ticked, and whether the option writes nothing during a readback.
+// Every bit or whole-byte option on the built-in flex: slot (0 Base, 1 Call), character position
+// of its byte, the built-in byte, the byte after one click from start-up (a clear box becomes
+// ticked, a ticked one clear), the readback mask, whether a set mask means ticked, and whether
+// the option writes nothing during a readback.
 struct OptionCase {
-  std::string_view id;
-  std::string_view caption;
-  std::size_t slot;
-  std::size_t position;
-  std::string_view builtin;
-  std::string_view afterClick;
-  int mask;
-  bool tickedWhenSet;
-  bool gated = false;
+  std::string_view id, caption;
+  std::size_t slot, position;
+  std::string_view builtin, afterClick;
+  unsigned mask;
+  bool tickedWhenSet, gated = false;
 };
-
-inline void PrintTo(const OptionCase& c, std::ostream* os) { *os << c.id; }
 
 inline constexpr OptionCase kOptionCases[] = {
     {"Check1(0)", "Menu Engineering", 0, 181, "07", "B7", 0x10, true},
@@ -191,14 +186,5 @@ inline constexpr OptionCase kOptionCases[] = {
     {"Check5(12)", "Cell Broadcast Plus", 0, 107, "67", "6F", 0x08, true, true},
     {"Check5(13)", "Disabilita Logo TRE", 0, 197, "09", "01", 0x08, false},
 };
-
-class OptionTest : public EditorTest, public ::testing::WithParamInterface<OptionCase> {};
-
-inline std::string caseName(const ::testing::TestParamInfo<OptionCase>& info) {
-  std::string name;
-  for (char c : info.param.id)
-    if (std::isalnum(static_cast<unsigned char>(c))) name += c;
-  return name;
-}
 
 }  // namespace flextest
