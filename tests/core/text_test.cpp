@@ -1,0 +1,101 @@
+// Texts: the pairs of the formatted view, the personal label encoding, and the Windows-1252
+// character set with its upper case.
+#include <gtest/gtest.h>
+
+#include <iconv.h>
+#include <locale.h>
+#include <wctype.h>
+
+#include <string>
+#include <vector>
+
+#include "model/ansi.hpp"
+#include "model/builtin_records.hpp"
+#include "model/hex_format.hpp"
+#include "model/label_encoding.hpp"
+
+namespace {
+
+namespace ansi = flex::ansi;
+namespace builtin = flex::builtin;
+using flex::formattedView;
+
+TEST(Formatting, PairsFromTheFirstDataByte) {
+  EXPECT_EQ(flex::f_spaziatura("AAB030"), "AA B0 30");
+  EXPECT_EQ(flex::f_spaziatura("ABC"), "AB C");
+  EXPECT_EQ(flex::f_spaziatura("A BC  "), "A  BC");  // blanks are cut like any character
+  const std::string header(builtin::kBase.substr(0, 44));
+  EXPECT_EQ(formattedView("") + formattedView(header), "");
+  EXPECT_EQ(formattedView(header + "0102F"), "01 02 F");
+  EXPECT_EQ(formattedView(builtin::kCall), "CC 41 80 1F 0E 02 68");
+  EXPECT_EQ(formattedView(builtin::kGprs), "00 47 00 50 00 52 00 53 00 00 02 7B");
+  const std::string base = formattedView(builtin::kBase);
+  EXPECT_EQ(base.size(), 100u * 3 - 1);
+  EXPECT_EQ(base.substr(0, 6) + base.substr(base.size() - 5), "D2 EE 33 4A");
+}
+
+TEST(Formatting, DifferingBytesAgainstAReference) {
+  using flex::differingBytes;
+  using V = std::vector<bool>;
+  EXPECT_EQ(differingBytes(builtin::kCall, builtin::kCall), V(29, false));
+  EXPECT_EQ(differingBytes("", "AABB"), V());
+  EXPECT_EQ(differingBytes("AAB7CC", "AA07CC"), V({false, true, false}));
+  EXPECT_EQ(differingBytes("AAb7", "AAB7"), V({false, true}));      // exact text, case counts
+  EXPECT_EQ(differingBytes("AABBCCDD", "AABB"), V({false, false, true, true}));  // past its end
+  EXPECT_EQ(differingBytes("AABBC", "AABBCC"), V({false, false, true}));  // a lone character
+  EXPECT_EQ(differingBytes("AABBC", "AABBC"), V({false, false, false}));
+  EXPECT_EQ(differingBytes("AA", "AABBCC"), V({false}));  // a shorter record: its own bytes
+}
+
+// Each case gives the low bytes of the label cells; high bytes and the other cells stay 00.
+TEST(LabelEncoding, UpperCasedCodesInTheLowBytesOfTheCells) {
+  const std::string tpl(builtin::kLabelTemplate);
+  struct Case { const char* text; std::string lowBytes; };
+  const Case cases[] = {
+      {"Ciao 3G", "4349414F203347"}, {"x", "58"}, {"3-", "332D"},
+      {"abcdefghijkl", "4142434445464748494A4B4C"},
+      {"abcdefghijklmn", "4142434445464748494A4B4C"},  // after the twelfth: ignored
+      {"\x01\x0F", "010F"},                            // below 0x10: leading zero
+      {"\xFF\xB5\xE0\xDF", "9FB5C0DF"},                // ÿ -> Ÿ, µ stays, à -> À, ß stays
+  };
+  for (const auto& c : cases) {
+    std::string area;
+    for (std::size_t k = 0; k < c.lowBytes.size(); k += 2) area += "00" + c.lowBytes.substr(k, 2);
+    area.resize(56, '0');
+    EXPECT_EQ(flex::encodeLabel(tpl, c.text), tpl.substr(0, 44) + area) << c.text;
+  }
+  EXPECT_EQ(flex::encodeLabel(tpl.substr(0, 50), "ABCD"), tpl.substr(0, 44) + "004100");
+}
+
+// Every byte against the system's own Windows-1252 table and its simple Unicode upper case.
+TEST(Ansi, Windows1252WithC1ForItsUndefinedBytesAndTheSimpleUpperCase) {
+  iconv_t cd = ::iconv_open("UTF-8", "CP1252");
+  locale_t utf8 = ::newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
+  ASSERT_TRUE(cd != reinterpret_cast<iconv_t>(-1) && utf8 != locale_t{});
+  for (int b = 0; b < 256; ++b) {
+    std::string in(1, static_cast<char>(b));
+    char out[8] = {};
+    char* ip = in.data();
+    char* op = out;
+    std::size_t inLeft = 1, outLeft = sizeof out;
+    const std::string text = ansi::toUtf8(in);
+    if (::iconv(cd, &ip, &inLeft, &op, &outLeft) != static_cast<std::size_t>(-1))
+      EXPECT_EQ(text, std::string(out, sizeof out - outLeft)) << b;
+    else
+      EXPECT_EQ(text, b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D
+                          ? "\xC2" + in : "(defined)") << b;
+    EXPECT_EQ(ansi::fromUtf8(text), in) << b;
+    // The upper case of a letter stays the letter when the set has no code for it.
+    const auto upper = static_cast<char32_t>(::towupper_l(
+        static_cast<wint_t>(ansi::toUnicode(static_cast<unsigned char>(b))), utf8));
+    const unsigned char code = ansi::fromUnicode(upper);
+    EXPECT_EQ(ansi::toUpper(static_cast<unsigned char>(b)), code != '?' || upper == U'?' ? code : b)
+        << b;
+  }
+  ::iconv_close(cd);
+  ::freelocale(utf8);
+  EXPECT_EQ(ansi::fromUtf8("A\xE4\xB8\xAD" "B\xF0\x9F\x98\x80\xC3"), "A?B??");  // no code: "?"
+  EXPECT_EQ(ansi::utf8Length("Citt\xC3\xA0 \xE2\x82\xAC"), 7u);
+}
+
+}  // namespace
