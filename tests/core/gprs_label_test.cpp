@@ -1,18 +1,21 @@
-// "GPRS Null" and "GPRS Personale": the label record in slot 2, their interlock, and the label
-// dialog that takes the personal text.
+// "GPRS Null" and "GPRS Personale": the label record in slot 2, their interlock, the label
+// dialog that takes the personal text, and their readback.
 #include <gtest/gtest.h>
 
 #include "model/builtin_records.hpp"
-#include "model/label_encoding.hpp"
 #include "test_support.hpp"
 
 namespace {
 
 namespace builtin = flex::builtin;
+using flextest::Message;
+using Messages = std::vector<Message>;
 
 class GprsLabel : public flextest::EditorTest {
  protected:
-  const std::string kPersonal = flex::encodeLabel(std::string(builtin::kLabelTemplate), "CIAO");
+  // The label "Ciao" as OK writes it.
+  const std::string kPersonal =
+      std::string(builtin::kLabelTemplate).replace(44, 16, "004300490041004F");
   void openDialog() {
     click("Check1(5)");
     ASSERT_TRUE(st().labelDialogOpen);
@@ -20,139 +23,102 @@ class GprsLabel : public flextest::EditorTest {
   const std::string& slot2() const { return st().txtpreview[2]; }
 };
 
-TEST_F(GprsLabel, TickingPersonaleLoadsTheTemplateAndOpensTheDialog) {
+TEST_F(GprsLabel, PersonaleOpensTheDialogAndOkEncodesTheText) {
   openDialog();
-  EXPECT_EQ(value("Check1(5)"), 1);
   EXPECT_EQ(st().FlexGprsPersonale, builtin::kLabelTemplate);
   EXPECT_EQ(slot2(), builtin::kGprs);
-  EXPECT_EQ(st().txt1, "");
-  EXPECT_EQ(view.dialogShown, 1);
-}
-
-TEST_F(GprsLabel, TextLongerThanTwelveIsRefusedOnceAndCut) {
-  openDialog();
-  EXPECT_TRUE(editor.txt1_Change("ABCDEFGHIJKL"));
-  EXPECT_TRUE(view.messages.empty());
-  editor.txt1_Change("ABCDEFXGHIJKL");  // a 13th character typed in the middle
-  ASSERT_EQ(view.messages.size(), 1u);
-  EXPECT_EQ(view.messages[0].prompt, "Puoi inserire massimo 12 caratteri!");
-  EXPECT_EQ(view.messages[0].title, "Errore di Lunghezza");
+  // Over 12 characters: one message, the first 12 kept (a 13th typed in the middle, a paste).
+  const Message tooLong{"Puoi inserire massimo 12 caratteri!", "Errore di Lunghezza"};
+  editor.txt1_Change("ABCDEFGHIJKL");
+  EXPECT_EQ(view.messages, Messages{});
+  editor.txt1_Change("ABCDEFXGHIJKL");
   EXPECT_EQ(st().txt1, "ABCDEFXGHIJK");
-  editor.txt1_Change("12345678901234567890");  // pasted
-  EXPECT_EQ(view.messages.size(), 2u);
+  editor.txt1_Change("12345678901234567890");
   EXPECT_EQ(st().txt1, "123456789012");
-}
+  EXPECT_EQ(view.messages, (Messages{tooLong, tooLong}));
 
-TEST_F(GprsLabel, OkWithATextEncodesItIntoSlotTwo) {
-  openDialog();
   editor.txt1_Change("Ciao");
   EXPECT_TRUE(editor.cmdOKGPRS_Click());
   EXPECT_EQ(st().FlexGprsPersonale, kPersonal);
   EXPECT_EQ(slot2(), kPersonal);
-  EXPECT_EQ(st().formatted[2].substr(0, 11), "00 43 00 49");
   EXPECT_EQ(value("Check1(5)"), 1);
   EXPECT_FALSE(st().labelDialogOpen);
   EXPECT_EQ(view.dialogClosed, 1);
-  // The record reads back as a personal label, and the readback leaves it alone.
-  editor.AggiornaOpzioni();
-  EXPECT_EQ(value("Check1(5)"), 1);
-  EXPECT_EQ(slot2(), kPersonal);
-  // Ticking the option again starts from the empty template.
   click("Check1(5)");
-  click("Check1(5)");
+  EXPECT_EQ(slot2(), builtin::kGprs);
+  openDialog();  // each new tick starts from the empty template and an empty text
   EXPECT_EQ(st().FlexGprsPersonale, builtin::kLabelTemplate);
+  EXPECT_EQ(st().txt1, "");
 }
 
-TEST_F(GprsLabel, LeavingWithoutATextClearsTheOption) {
-  for (int way = 0; way < 3; ++way) {
+// The dialog left by OK, its close box or the main window closing: without a text the option is
+// cleared; with one only OK applies it, even when the option was cleared meanwhile.
+TEST_F(GprsLabel, LeavingTheDialog) {
+  enum Way { Ok, CloseBox, MainWindow };
+  struct Case { Way way; const char* text; bool clearFirst; int ticked; std::string slot2; };
+  const std::string gprs(builtin::kGprs);
+  const Case cases[] = {{Ok, "", false, 0, gprs},         {CloseBox, "", false, 0, gprs},
+                        {MainWindow, "", false, 0, gprs}, {CloseBox, "Ciao", false, 1, gprs},
+                        {MainWindow, "Ciao", false, 1, gprs}, {Ok, "Ciao", true, 0, kPersonal}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.way << " '" << c.text << "' " << c.clearFirst);
+    if (value("Check1(5)")) click("Check1(5)");
     openDialog();
-    if (way == 0) editor.cmdOKGPRS_Click();
-    if (way == 1) editor.closeLabelDialog();
-    if (way == 2) editor.Form_Unload();  // the main window closes
-    EXPECT_EQ(value("Check1(5)"), 0) << way;
-    EXPECT_FALSE(flag("Check1(5)")) << way;
-    EXPECT_EQ(slot2(), builtin::kGprs) << way;
-    EXPECT_FALSE(st().labelDialogOpen) << way;
+    editor.txt1_Change(c.text);
+    if (c.clearFirst) click("Check1(5)");
+    if (c.way == Ok) editor.cmdOKGPRS_Click();
+    if (c.way == CloseBox) editor.closeLabelDialog();
+    if (c.way == MainWindow) editor.Form_Unload();
+    EXPECT_EQ(value("Check1(5)"), c.ticked);
+    EXPECT_EQ(flag("Check1(5)"), c.ticked == 1);
+    EXPECT_EQ(slot2(), c.slot2);
+    EXPECT_FALSE(st().labelDialogOpen);
   }
-  EXPECT_EQ(view.dialogClosed, 3);
-  EXPECT_FALSE(editor.cmdOKGPRS_Click());
-  EXPECT_FALSE(editor.txt1_Change("x"));
-}
-
-TEST_F(GprsLabel, CloseBoxWithATextAppliesNothing) {
-  openDialog();
-  editor.txt1_Change("Ciao");
-  editor.closeLabelDialog();
-  EXPECT_EQ(value("Check1(5)"), 1);
-  EXPECT_EQ(slot2(), builtin::kGprs);
-  EXPECT_EQ(st().FlexGprsPersonale, builtin::kLabelTemplate);
-}
-
-TEST_F(GprsLabel, OkStillEncodesAfterTheOptionWasClearedMeanwhile) {
-  openDialog();
-  editor.txt1_Change("Ciao");
-  click("Check1(5)");
-  EXPECT_EQ(slot2(), builtin::kGprs);
-  EXPECT_TRUE(st().labelDialogOpen);
-  editor.cmdOKGPRS_Click();
-  EXPECT_EQ(slot2(), kPersonal);
-  EXPECT_EQ(value("Check1(5)"), 0);
+  EXPECT_FALSE(editor.cmdOKGPRS_Click() || editor.closeLabelDialog() || editor.txt1_Change("x"));
 }
 
 TEST_F(GprsLabel, GprsNullWinsTheInterlock) {
-  // Ticking GPRS Null while GPRS Personale is ticked (dialog open) unticks it; the dialog stays.
   openDialog();
-  click("Check1(3)");
-  EXPECT_EQ(value("Check1(3)"), 1);
+  click("Check1(3)");  // unticks GPRS Personale; the dialog stays
   EXPECT_EQ(value("Check1(5)"), 0);
   EXPECT_EQ(slot2(), builtin::kGprsNull);
   EXPECT_TRUE(st().labelDialogOpen);
   editor.closeLabelDialog();
   EXPECT_EQ(slot2(), builtin::kGprsNull);
 
-  // Ticking GPRS Personale while GPRS Null is ticked is refused with one message.
-  click("Check1(5)");
-  ASSERT_EQ(view.messages.size(), 1u);
-  EXPECT_EQ(view.messages[0].prompt,
-            "E' possibile attivare questa opzione solo disabilitando GPRS Null");
-  EXPECT_EQ(view.messages[0].title, "Errore di Incoerenza");
+  click("Check1(5)");  // refused with one message
+  EXPECT_EQ(view.messages, (Messages{{"E' possibile attivare questa opzione solo disabilitando "
+                                      "GPRS Null", "Errore di Incoerenza"}}));
   EXPECT_EQ(value("Check1(5)"), 0);
   EXPECT_FALSE(flag("Check1(5)"));
   EXPECT_EQ(slot2(), builtin::kGprsNull);
   EXPECT_EQ(view.dialogShown, 1);
-}
 
-TEST_F(GprsLabel, ClearingGprsNullAlwaysBringsBackTheGprsRecord) {
-  openDialog();
-  editor.txt1_Change("Ciao");
-  editor.cmdOKGPRS_Click();
-  click("Check1(3)");
-  EXPECT_EQ(slot2(), builtin::kGprsNull);
-  click("Check1(3)");
+  click("Check1(3)");  // clearing GPRS Null brings back the "GPRS" record
   EXPECT_EQ(slot2(), builtin::kGprs);
-  EXPECT_EQ(st().FlexGprsPersonale, kPersonal);
 }
 
-TEST_F(GprsLabel, LoadingAPersonalLabelTicksPersonaleAndKeepsTheRecord) {
-  const std::string file = std::string(builtin::kBase) + "\r\n" + std::string(builtin::kCall) +
-                           "\r\n" + kPersonal + "\r\n";
-  load(file);
-  EXPECT_EQ(value("Check1(5)"), 1);
-  EXPECT_EQ(value("Check1(3)"), 0);
+// The readback compares slot 2 exactly; it never switches slot 2 nor opens the dialog.
+TEST_F(GprsLabel, ReadbackFollowsSlotTwoAndNeverSwitchesIt) {
+  const std::string gprs(builtin::kGprs), null(builtin::kGprsNull);
+  struct Case { std::string slot2; int gprsNull, personale; };
+  const Case cases[] = {{null, 1, 0}, {gprs, 0, 0}, {kPersonal, 0, 1},
+                        {gprs.substr(0, 67) + "b", 0, 1}, {gprs.substr(0, 64) + "0000", 0, 1},
+                        {"", 0, 1}, {null, 1, 0}};
+  for (const auto& c : cases) {
+    editor.editRaw(2, c.slot2);
+    editor.AggiornaOpzioni();
+    EXPECT_EQ(std::pair(value("Check1(3)"), value("Check1(5)")), std::pair(c.gprsNull, c.personale))
+        << c.slot2;
+    EXPECT_EQ(slot2(), c.slot2);
+  }
+  // A loaded personal label, with GPRS Null ticked before: no dialog, no message, no template.
+  load(flextest::hsFile({builtin::kBase, builtin::kCall, kPersonal}));
+  EXPECT_EQ(std::pair(value("Check1(3)"), value("Check1(5)")), std::pair(0, 1));
   EXPECT_EQ(slot2(), kPersonal);
-  EXPECT_FALSE(st().labelDialogOpen);
   EXPECT_EQ(view.dialogShown, 0);
   EXPECT_EQ(st().FlexGprsPersonale, "");
-  EXPECT_TRUE(view.messages.empty());
-
-  // The same with GPRS Null ticked before: the readback clears it without replacing the record.
-  editor.mnuFlexInterna_Click();
-  click("Check1(3)");
-  load(file);
-  EXPECT_EQ(value("Check1(3)"), 0);
-  EXPECT_EQ(value("Check1(5)"), 1);
-  EXPECT_EQ(slot2(), kPersonal);
-  EXPECT_FALSE(st().labelDialogOpen);
+  EXPECT_EQ(view.messages, Messages{});
 }
 
 }  // namespace

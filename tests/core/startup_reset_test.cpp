@@ -1,4 +1,5 @@
-// Start-up and the reset to the built-in flex ("Carica Flex Interna").
+// Start-up, the reset to the built-in flex ("Carica Flex Interna"), the pages and the switch of
+// the formatted view.
 #include <gtest/gtest.h>
 
 #include "model/builtin_records.hpp"
@@ -7,79 +8,58 @@
 
 namespace {
 
-namespace builtin = flex::builtin;
+using flextest::Records;
 using StartupReset = flextest::EditorTest;
 
-const std::vector<std::string> kBuiltInTicks = {"Check1(2)", "Check2(0)", "Check2(2)",
-                                                "Check2(4)", "Check3(0)"};
-
 TEST_F(StartupReset, StartsWithTheBuiltInFlexOnPageOne) {
-  EXPECT_EQ(st().txtpreview[0], builtin::kBase);
-  EXPECT_EQ(st().txtpreview[1], builtin::kCall);
-  EXPECT_EQ(st().txtpreview[2], builtin::kGprs);
-  EXPECT_EQ(st().txtpreview[0].size(), 244u);
-  EXPECT_EQ(st().txtpreview[1].size(), 58u);
-  EXPECT_EQ(st().txtpreview[2].size(), 68u);
-  EXPECT_EQ(st().FlexBase, builtin::kBase);
-  EXPECT_EQ(st().FlexCall, builtin::kCall);
-  EXPECT_EQ(st().FlexGprs, builtin::kGprs);
-  EXPECT_EQ(st().FlexGprsNull, builtin::kGprsNull);
-  EXPECT_EQ(st().FlexGprsPersonale, "");
-  EXPECT_EQ(st().formatted[1], "CC 41 80 1F 0E 02 68");
-  EXPECT_TRUE(st().ModificheAttive);
-  EXPECT_TRUE(st().frmPagina1Visible);
-  EXPECT_FALSE(st().frmPagina2Visible);
+  const Records records = {
+      "AAB0300000720000002F006A00000032000100000062D2EE88BEFEFFFFFF83FDFF6C01F07160000000036F94A0CC"
+      "E3187DA1C87907674102A00E0C000010F04F009C0000003EA3ADAB302880D708FEFFFFFF800FA1B02AA0EFF407F9"
+      "1F20DBFFFD9109003C6AE2EF0DF5FFFF7F1F38B1E1FFBF858000E001334A",
+      "AAB0300000150000002F000D00000126000100000005CC41801F0E0268",
+      "AAB03000001A0000002F0012000001A800010000000A00470050005200530000027B"};
+  EXPECT_EQ(st().txtpreview, records);
+  EXPECT_EQ((Records{st().FlexBase, st().FlexCall, st().FlexGprs}), records);
+  EXPECT_EQ(st().FlexGprsNull, std::string(records[2]).replace(44, 20, 20, '0'));
+  EXPECT_EQ(flex::builtin::kLabelTemplate,
+            "AAB0300000240000002F0022000001A800010000001A" + std::string(56, '0'));
+  for (std::size_t slot = 0; slot < 3; ++slot)
+    EXPECT_EQ(st().formatted[slot], flex::formattedView(records[slot]));
+  EXPECT_TRUE(st().frmPagina1Visible && !st().frmPagina2Visible);
   EXPECT_EQ(st().statusText, "");
-  EXPECT_FALSE(st().labelDialogOpen);
-  EXPECT_TRUE(view.messages.empty());
-  EXPECT_EQ(ticked(), kBuiltInTicks);
+  EXPECT_EQ(ticked(), flextest::kBuiltInTicks);
   for (const auto& box : st().boxes) EXPECT_EQ(box.flag, box.Value == 1);
 }
 
-TEST_F(StartupReset, TabsSwitchPagesAndKeepTicks) {
-  editor.TabStrip1_Click(2);
-  EXPECT_FALSE(st().frmPagina1Visible);
-  EXPECT_TRUE(st().frmPagina2Visible);
-  editor.TabStrip1_Click(1);
-  EXPECT_TRUE(st().frmPagina1Visible);
-  EXPECT_FALSE(st().frmPagina2Visible);
-  EXPECT_EQ(ticked(), kBuiltInTicks);
-}
-
-TEST_F(StartupReset, ResetBringsBackTheBuiltInFlexAndKeepsThePersonalLabel) {
+TEST_F(StartupReset, ResetBringsBackTheBuiltInFlexAndLeavesPagesAndPersonalLabel) {
   click("Check1(5)");  // GPRS Personale: the label dialog opens
   editor.txt1_Change("Ciao");
   editor.cmdOKGPRS_Click();
   const std::string personal = st().FlexGprsPersonale;
-  ASSERT_EQ(st().txtpreview[2], personal);
-  click("Check1(0)");
-  click("Check3(1)");
-  click("Check5(11)");
+  click("Check1(3)");  // GPRS Null
+  for (const char* id : {"Check1(0)", "Check3(1)", "Check5(11)"}) click(id);
   editor.editRaw(0, "hand edit");
   editor.TabStrip1_Click(2);
+  EXPECT_TRUE(!st().frmPagina1Visible && st().frmPagina2Visible);
 
   editor.mnuFlexInterna_Click();
-  EXPECT_EQ(st().txtpreview[0], builtin::kBase);
-  EXPECT_EQ(st().txtpreview[1], builtin::kCall);
-  EXPECT_EQ(st().txtpreview[2], builtin::kGprs);
-  EXPECT_EQ(st().FlexBase, builtin::kBase);
-  EXPECT_EQ(st().FlexCall, builtin::kCall);
+  EXPECT_EQ(st().txtpreview, flextest::kBuiltIn);
+  EXPECT_EQ(st().FlexBase + st().FlexCall, flextest::kBuiltIn[0] + flextest::kBuiltIn[1]);
   EXPECT_EQ(st().FlexGprsPersonale, personal);
-  for (std::size_t slot = 0; slot < 3; ++slot)
-    EXPECT_EQ(st().formatted[slot], flex::formattedView(st().txtpreview[slot]));
-  EXPECT_EQ(ticked(), kBuiltInTicks);
-  EXPECT_TRUE(st().ModificheAttive);
-  EXPECT_TRUE(st().frmPagina2Visible);  // the reset leaves the pages alone
-  EXPECT_EQ(view.dialogShown, 1);
+  EXPECT_EQ(st().formatted[0], flex::formattedView(flextest::kBuiltIn[0]));
+  EXPECT_EQ(ticked(), flextest::kBuiltInTicks);  // GPRS Null and GPRS Personale clear
+  EXPECT_TRUE(st().frmPagina2Visible);
+  editor.TabStrip1_Click(1);
+  EXPECT_TRUE(st().frmPagina1Visible && !st().frmPagina2Visible);
 }
 
-TEST_F(StartupReset, ResetAfterTheEmptyLabelClearsGprsNull) {
-  click("Check1(3)");
-  ASSERT_EQ(st().txtpreview[2], builtin::kGprsNull);
-  editor.mnuFlexInterna_Click();
-  EXPECT_EQ(st().txtpreview[2], builtin::kGprs);
-  EXPECT_EQ(value("Check1(3)"), 0);
-  EXPECT_EQ(value("Check1(5)"), 0);
+TEST_F(StartupReset, TheFormattingSwitchOnlyShowsTheOtherView) {
+  for (const int on : {0, 1}) {
+    editor.CheckFormattazioneTesto_Click();
+    EXPECT_EQ(st().formattedViewVisible, on == 1);
+    EXPECT_EQ(st().CheckFormattazioneTesto.Value, on);
+  }
+  EXPECT_EQ(st().txtpreview, flextest::kBuiltIn);
 }
 
 }  // namespace
