@@ -13,186 +13,97 @@ namespace {
 
 namespace builtin = flex::builtin;
 using flex::FileOutcome;
+using flextest::kBuiltIn;
 using Files = flextest::EditorTest;
+using Lines = std::vector<std::string>;
 
-const std::string kBuiltInFile = std::string(builtin::kBase) + "\r\n" +
-                                 std::string(builtin::kCall) + "\r\n" +
-                                 std::string(builtin::kGprs) + "\r\n";
-
-TEST(FlexLines, SplitRules) {
-  using Lines = std::vector<std::string>;
-  struct Case {
-    const char* content;
-    Lines lines;
-  } const cases[] = {
-      {"", {}},
-      {"A", {"A"}},
-      {"A\r\n", {"A"}},
-      {"A\r", {"A"}},
-      {"A\rB\r\nC", {"A", "B", "C"}},
-      {"A\r\nB\r\nC\r\n", {"A", "B", "C"}},
-      {"A\nB\nC\n", {"A\nB\nC\n"}},
-      {"A\n\rB", {"A\n", "B"}},
-      {"\r\nB\r\n", {"", "B"}},
-      {"\r\n\r\n", {"", ""}},
-      {"A\r\r\nB", {"A", "", "B"}},
-      {"A\r\nB\r\nC\r\nD\r\n\r\n", {"A", "B", "C", "D", ""}},
-  };
-  for (const auto& c : cases) EXPECT_EQ(flex::splitFlexLines(c.content), c.lines) << c.content;
-  EXPECT_EQ(flex::joinFlexLines({"A", "", "C"}), "A\r\nC\r\n");
-  EXPECT_EQ(flex::joinFlexLines({"", "", ""}), "");
-}
+const std::string kBuiltInFile = flextest::hsFile({kBuiltIn[0], kBuiltIn[1], kBuiltIn[2]});
 
 TEST_F(Files, LinesFillTheSlotsFromSlotZero) {
-  EXPECT_EQ(load("BASE1\r\n"), FileOutcome::Done);
-  EXPECT_EQ(st().txtpreview[0], "BASE1");
-  EXPECT_EQ(st().FlexBase, "BASE1");
-  EXPECT_EQ(st().txtpreview[1], builtin::kCall);
-  EXPECT_EQ(st().txtpreview[2], builtin::kGprs);
-
-  load("BASE2\r\nCALL2");  // the last line needs no line end
-  EXPECT_EQ(st().txtpreview[0], "BASE2");
-  EXPECT_EQ(st().txtpreview[1], "CALL2");
-  EXPECT_EQ(st().FlexCall, "CALL2");
-  EXPECT_EQ(st().txtpreview[2], builtin::kGprs);
-
-  load("B3\r\nC3\r\nG3\r\nFOURTH\r\nFIFTH\r\n");  // lines after the third are ignored
-  EXPECT_EQ(st().txtpreview, (std::array<std::string, 3>{"B3", "C3", "G3"}));
-  EXPECT_EQ(st().FlexGprs, builtin::kGprs);
-
-  load("\r\nC4\r\n");  // an empty first line empties slot 0
-  EXPECT_EQ(st().txtpreview[0], "");
-  EXPECT_EQ(st().FlexBase, "");
-  EXPECT_EQ(st().txtpreview[1], "C4");
-
-  load("B5\nC5\n");  // line feeds alone end no line
-  EXPECT_EQ(st().txtpreview[0], "B5\nC5\n");
-  EXPECT_EQ(st().txtpreview[1], "C4");
-  EXPECT_EQ(st().statusText, "File: " + dir.path("in.hs"));
-  EXPECT_TRUE(view.messages.empty());
-}
-
-TEST_F(Files, EmptyFileOrCancelChangesNoSlotButTheReadbackRuns) {
-  for (int cancel = 0; cancel < 2; ++cancel) {
-    editor.mnuFlexInterna_Click();
-    const std::string edited = base(179, "F5");  // Java Loader ticked by the next readback
-    editor.editRaw(0, edited);
-    EXPECT_EQ(cancel ? editor.mnuApri_Click() : load(""),
-              cancel ? FileOutcome::Cancelled : FileOutcome::Done);
-    EXPECT_EQ(value("Check2(1)"), 1);
-    EXPECT_EQ(st().FlexBase, edited);  // its action wrote bit 1 into FlexBase
-    EXPECT_EQ(st().txtpreview[1], builtin::kCall);
+  // A CR ends a line and takes a directly following LF with it; a lone LF stays in the line.
+  struct Case { const char* content; flextest::Records slots; };
+  const Case cases[] = {
+      {"", kBuiltIn}, {"B1\r\n", {"B1", kBuiltIn[1], kBuiltIn[2]}},
+      {"B2\rC2", {"B2", "C2", kBuiltIn[2]}},  // the last line needs no line end
+      {"B3\r\nC3\r\nG3\r\nFOURTH\r\n\r\n", {"B3", "C3", "G3"}},  // lines after the third: ignored
+      {"\r\nc4 d\r\n", {"", "c4 d", "G3"}},  // an empty line, lower case and blanks: as they are
+      {"B5\nC5\n", {"B5\nC5\n", "c4 d", "G3"}},
+      {"B6\n\rC6\r\r\nG6", {"B6\n", "C6", ""}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(load(c.content), FileOutcome::Done);
+    EXPECT_EQ(st().txtpreview, c.slots) << c.content;
+    EXPECT_EQ(st().FlexBase + st().FlexCall, c.slots[0] + c.slots[1]) << c.content;
   }
-  EXPECT_EQ(st().statusText, "File: ");
-}
-
-TEST_F(Files, SavedBuiltInFlexIs376BytesAndLoadsBack) {
-  const std::string path = dir.path("out.hs");
-  view.saveNames.push_back(path);
-  EXPECT_EQ(editor.mnuSalva_Click(), FileOutcome::Done);
-  EXPECT_EQ(st().statusText, "File: " + path);
-  const std::string saved = dir.read("out.hs");
-  EXPECT_EQ(saved.size(), 376u);
-  EXPECT_EQ(saved, kBuiltInFile);
-
-  click("Check1(0)");
-  click("Check1(3)");
-  view.openNames.push_back(path);
-  editor.mnuApri_Click();
-  EXPECT_EQ(st().txtpreview[0], builtin::kBase);
-  EXPECT_EQ(st().txtpreview[2], builtin::kGprs);
-  EXPECT_EQ(st().FlexBase, builtin::kBase);
-  EXPECT_EQ(ticked(), (std::vector<std::string>{"Check1(2)", "Check2(0)", "Check2(2)",
-                                                "Check2(4)", "Check3(0)"}));
-
-  // The formatting setting does not reach the file; saving again replaces it without a prompt.
-  editor.CheckFormattazioneTesto_Click();
-  view.saveNames.push_back(path);
-  editor.mnuSalva_Click();
-  EXPECT_EQ(dir.read("out.hs"), kBuiltInFile);
+  EXPECT_EQ(st().FlexGprs, builtin::kGprs);
+  EXPECT_EQ(st().statusText, "File: " + path("in.hs"));
   EXPECT_TRUE(view.messages.empty());
-  EXPECT_EQ(dir.entries(), std::vector<std::string>{"out.hs"});
 }
 
-TEST_F(Files, ModifiedComparesWithWhatWasLastLoadedOrSaved) {
-  EXPECT_FALSE(editor.modified());
-  click("Check1(0)");
-  EXPECT_TRUE(editor.modified());
-  view.saveNames.push_back(dir.path("a.hs"));
-  editor.mnuSalva_Click();
-  EXPECT_FALSE(editor.modified());
-  EXPECT_EQ(st().fileName, dir.path("a.hs"));
-  click("Check1(0)");
-  EXPECT_TRUE(editor.modified());
-  EXPECT_EQ(editor.openFile(dir.path("a.hs")), FileOutcome::Done);
-  EXPECT_FALSE(editor.modified());
-  EXPECT_EQ(editor.openFile(dir.path("missing.hs")), FileOutcome::Failed);
-  EXPECT_EQ(st().fileName, dir.path("a.hs"));
-}
-
-TEST_F(Files, EmptySlotsWriteNoLine) {
-  editor.editRaw(1, "");
-  view.saveNames.push_back(dir.path("two.hs"));
-  editor.mnuSalva_Click();
-  EXPECT_EQ(dir.read("two.hs"),
-            std::string(builtin::kBase) + "\r\n" + std::string(builtin::kGprs) + "\r\n");
-
-  editor.editRaw(0, "typed by hand, lower case and blanks");
-  editor.editRaw(2, "");
-  view.saveNames.push_back(dir.path("two.hs"));
-  editor.mnuSalva_Click();
-  EXPECT_EQ(dir.read("two.hs"), "typed by hand, lower case and blanks\r\n");
-
-  editor.editRaw(0, "");
-  view.saveNames.push_back(dir.path("two.hs"));
-  EXPECT_EQ(editor.mnuSalva_Click(), FileOutcome::Done);
-  EXPECT_TRUE(flextest::fs::exists(dir.path("two.hs")));
-  EXPECT_EQ(dir.read("two.hs"), "");
-
+// Each non-empty slot as one line with CR LF, whatever the formatting switch shows; the file is
+// replaced without a prompt. The built-in flex makes 376 bytes.
+TEST_F(Files, SavingWritesEachNonEmptySlotAsALine) {
+  editor.CheckFormattazioneTesto_Click();
+  struct Step { std::size_t emptied; std::string expected; };
+  const Step steps[] = {{3, kBuiltInFile}, {1, flextest::hsFile({kBuiltIn[0], kBuiltIn[2]})},
+                        {2, kBuiltIn[0] + "\r\n"}, {0, ""}};
+  for (const auto& s : steps) {
+    editor.editRaw(s.emptied, "");
+    EXPECT_EQ(save("out.hs"), FileOutcome::Done);
+    EXPECT_EQ(read("out.hs"), s.expected);
+  }
+  EXPECT_EQ(kBuiltInFile.size(), 376u);
+  EXPECT_EQ(entries(), Lines{"out.hs"});
+  EXPECT_TRUE(view.messages.empty());
+  EXPECT_EQ(st().statusText, "File: " + path("out.hs"));
   EXPECT_EQ(editor.mnuSalva_Click(), FileOutcome::Cancelled);  // nothing chosen
   EXPECT_EQ(st().statusText, "File: ");
 }
 
-TEST_F(Files, AFileThatCannotBeReadIsReportedAndChangesNothing) {
-  const std::string missing = dir.path("missing.hs");
-  const std::string big = dir.write("big.hs", std::string(flex::kMaxFileSize + 1, 'A'));
-  for (const std::string& path : {missing, big}) {
+TEST_F(Files, ASavedFlexLoadsBack) {
+  save("out.hs");
+  EXPECT_FALSE(editor.modified());
+  click("Check1(0)");
+  click("Check1(3)");
+  EXPECT_TRUE(editor.modified());
+  load(read("out.hs"));
+  EXPECT_EQ(st().txtpreview, kBuiltIn);
+  EXPECT_EQ(st().FlexBase, builtin::kBase);
+  EXPECT_EQ(ticked(), flextest::kBuiltInTicks);
+  EXPECT_FALSE(editor.modified());
+}
+
+// Loads that change no slot: an empty file or a cancelled dialog still run the readback; a file
+// that cannot be read (missing, a folder, over 1 MiB) is reported once and runs nothing.
+TEST_F(Files, LoadsThatChangeNoSlot) {
+  const std::string big = write("big.hs", std::string(flex::kMaxFileSize + 1, 'A'));
+  const std::string edited = base(179, "F5");  // a readback ticks Java Loader and writes FlexBase
+  struct Case { std::string path; FileOutcome outcome; };
+  const Case cases[] = {{write("empty.hs", ""), FileOutcome::Done},
+                        {"", FileOutcome::Cancelled}, {path("missing.hs"), FileOutcome::Failed},
+                        {path(""), FileOutcome::Failed}, {big, FileOutcome::Failed}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    editor.mnuFlexInterna_Click();
     view.messages.clear();
-    const std::string edited = base(179, "F5");  // a readback would tick Java Loader
     editor.editRaw(0, edited);
-    view.openNames.push_back(path);
-    EXPECT_EQ(editor.mnuApri_Click(), FileOutcome::Failed);
-    ASSERT_EQ(view.messages.size(), 1u) << path;
-    EXPECT_EQ(view.messages[0].title, "Errore File");
-    EXPECT_EQ(view.messages[0].prompt.rfind("Impossibile aprire il file", 0), 0u);
-    EXPECT_NE(view.messages[0].prompt.find(path), std::string::npos);
-    EXPECT_EQ(st().statusText, "File: " + path);
-    EXPECT_EQ(st().txtpreview[0], edited);
-    EXPECT_EQ(st().FlexBase, builtin::kBase);
-    EXPECT_EQ(value("Check2(1)"), 0);  // no readback
+    view.fileAnswer = c.path;
+    EXPECT_EQ(editor.mnuApri_Click(), c.outcome);
+    const bool failed = c.outcome == FileOutcome::Failed;
+    EXPECT_EQ(value("Check2(1)"), failed ? 0 : 1);
+    EXPECT_EQ(st().FlexBase, failed ? builtin::kBase : edited);
+    EXPECT_EQ(st().txtpreview, (flextest::Records{edited, kBuiltIn[1], kBuiltIn[2]}));
+    EXPECT_EQ(st().statusText, "File: " + c.path);
+    EXPECT_EQ(view.messages.empty(), !failed);
+    if (failed) expectFileError("Impossibile aprire il file", c.path);
   }
-}
-
-TEST_F(Files, AFileOfExactlyOneMebibyteIsRead) {
-  load(std::string(flex::kMaxFileSize - 2, 'A') + "\r\n");
+  load(std::string(flex::kMaxFileSize - 2, 'A') + "\r\n");  // exactly 1 MiB is read
   EXPECT_EQ(st().txtpreview[0].size(), flex::kMaxFileSize - 2);
-  EXPECT_TRUE(view.messages.empty());
 }
 
-TEST_F(Files, SavingIntoAMissingFolderIsReportedAndWritesNothing) {
-  const std::string path = dir.path("no-such-folder/out.hs");
-  view.saveNames.push_back(path);
-  EXPECT_EQ(editor.mnuSalva_Click(), FileOutcome::Failed);
-  ASSERT_EQ(view.messages.size(), 1u);
-  EXPECT_EQ(view.messages[0].title, "Errore File");
-  EXPECT_EQ(view.messages[0].prompt.rfind("Impossibile salvare il file", 0), 0u);
-  EXPECT_NE(view.messages[0].prompt.find(path), std::string::npos);
-  EXPECT_EQ(st().statusText, "File: " + path);
-  EXPECT_TRUE(dir.entries().empty());
-}
-
-TEST_F(Files, AFailedWriteKeepsTheOldFile) {
-  const std::string path = dir.write("old.hs", "OLD CONTENT\r\n");
+// A failed save: one message naming the file; no partial file, the old file keeps its content.
+TEST_F(Files, AFailedSaveKeepsTheOldFile) {
+  write("old.hs", "OLD CONTENT\r\n");
   // Files may grow to 100 bytes only: writing the 376 bytes of the flex fails half-way.
   struct rlimit saved {};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -200,36 +111,26 @@ TEST_F(Files, AFailedWriteKeepsTheOldFile) {
   small.rlim_cur = 100;
   auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  view.saveNames.push_back(path);
-  const FileOutcome outcome = editor.mnuSalva_Click();
+  const FileOutcome outcome = save("old.hs");
   ::setrlimit(RLIMIT_FSIZE, &saved);
   ::signal(SIGXFSZ, oldHandler);
-
   EXPECT_EQ(outcome, FileOutcome::Failed);
-  EXPECT_EQ(view.messages.size(), 1u);
-  EXPECT_EQ(dir.read("old.hs"), "OLD CONTENT\r\n");
-  EXPECT_EQ(dir.entries(), std::vector<std::string>{"old.hs"});
+  expectFileError("Impossibile salvare il file", path("old.hs"));
+  EXPECT_EQ(st().statusText, "File: " + path("old.hs"));
+  EXPECT_EQ(read("old.hs"), "OLD CONTENT\r\n");
+  EXPECT_EQ(entries(), Lines{"old.hs"});
 }
 
-TEST_F(Files, AFileWithTheLongestNameCanBeReplaced) {
+// A replaced file keeps its permission bits, and a name of the longest length can be replaced.
+TEST_F(Files, AReplacedFileKeepsItsModeAndItsName) {
   const std::string name = std::string(252, 'n') + ".hs";
-  const std::string path = dir.write(name, "OLD\r\n");
-  view.saveNames.push_back(path);
-  EXPECT_EQ(editor.mnuSalva_Click(), FileOutcome::Done);
-  EXPECT_TRUE(view.messages.empty());
-  EXPECT_EQ(dir.read(name), kBuiltInFile);
-  EXPECT_EQ(dir.entries(), std::vector<std::string>{name});
-}
-
-TEST_F(Files, AReplacedFileKeepsItsPermissionBits) {
-  const std::string path = dir.write("mode.hs", "OLD\r\n");
-  ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-  view.saveNames.push_back(path);
-  EXPECT_EQ(editor.mnuSalva_Click(), FileOutcome::Done);
+  ASSERT_EQ(::chmod(write(name, "OLD\r\n").c_str(), 0640), 0);
+  EXPECT_EQ(save(name), FileOutcome::Done);
   struct stat info {};
-  ASSERT_EQ(::stat(path.c_str(), &info), 0);
+  ASSERT_EQ(::stat(path(name).c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 07777, 0640u);
-  EXPECT_EQ(dir.read("mode.hs"), kBuiltInFile);
+  EXPECT_EQ(read(name), kBuiltInFile);
+  EXPECT_EQ(entries(), Lines{name});
 }
 
 }  // namespace
