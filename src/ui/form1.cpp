@@ -326,18 +326,16 @@ void Form1::createPreview(QWidget* client) {
   int lineSpacing = 1 << 20;
   for (std::size_t slot = 0; slot < 3; ++slot)
     lineSpacing = std::min(lineSpacing, (formatted_[slot]->height() - inner) / kRowsShown[slot]);
-  const QFont hexFont =
-      fitFixedFont(9.0, HexView::kLineColumns, widest - inner - scrollBar, lineSpacing);
-  const int needed =
-      HexView::sizeFor(hexFont, 1, base->frameWidth()).width() + scrollBar;
+  hexFont_ = fitFixedFont(9.0, HexView::kLineColumns, widest - inner - scrollBar, lineSpacing);
+  const int needed = HexView::sizeFor(hexFont_, 1, base->frameWidth()).width() + scrollBar;
   for (HexView* box : formatted_) {
-    box->setFont(hexFont);
+    box->setFont(hexFont_);
     box->resize(std::min(widest, std::max(box->width(), needed)), box->height());
   }
 
   ruler_ = new QLabel(utf8(kRuler), frame2_);
   ruler_->setObjectName(QStringLiteral("lblOrizzontale"));
-  ruler_->setFont(hexFont);
+  ruler_->setFont(hexFont_);
   placeRuler();
 
   for (std::size_t slot = 0; slot < 3; ++slot) {
@@ -345,7 +343,7 @@ void Form1::createPreview(QWidget* client) {
       if (index < 0) continue;
       auto* label = new QLabel(frame2_);
       label->setObjectName(QStringLiteral("Label1_%1").arg(index));
-      label->setFont(hexFont);
+      label->setFont(hexFont_);
       label->setAlignment(Qt::AlignRight | Qt::AlignTop);
       rowLabels_[slot].push_back(label);
     }
@@ -376,11 +374,19 @@ void Form1::createPreview(QWidget* client) {
   esci->setGeometry(tw_.rect(3360, 3840, 2055, 375));
   connect(esci, &QPushButton::clicked, this, &QWidget::close);
 
-  // The raw previews lie on the window over the formatted boxes; one set shows at a time.
+  byteTips_ = new ByteTips(editor_, this);
+  for (std::size_t slot = 0; slot < 3; ++slot) byteTips_->watch(formatted_[slot], slot);
+}
+
+// The raw previews lie on the window over the formatted boxes; one set shows at a time. While
+// the formatted set shows, nobody can see, type in or drop onto the raw ones: they are made
+// when they first show (or are asked for), which spares the start-up three text editors.
+void Form1::createRawPreviews() {
+  if (txtpreview_[0]) return;
   for (std::size_t slot = 0; slot < 3; ++slot) {
-    auto* box = new QPlainTextEdit(client);
+    auto* box = new QPlainTextEdit(centralWidget());
     box->setObjectName(QStringLiteral("txtpreview_%1").arg(slot));
-    box->setFont(hexFont);
+    box->setFont(hexFont_);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -389,14 +395,27 @@ void Form1::createPreview(QWidget* client) {
     box->hide();
     connect(box, &QPlainTextEdit::textChanged, this, [this, slot] { rawEdited(slot); });
     box->viewport()->installEventFilter(this);  // a dropped file is opened, not typed in
+    byteTips_->watch(box, slot);
     txtpreview_[slot] = box;
   }
+}
 
-  byteTips_ = new ByteTips(editor_, this);
-  for (std::size_t slot = 0; slot < 3; ++slot) {
-    byteTips_->watch(formatted_[slot], slot);
-    byteTips_->watch(txtpreview_[slot], slot);
+QPlainTextEdit* Form1::rawPreview(std::size_t slot) {
+  if (!txtpreview_[slot]) {
+    createRawPreviews();
+    for (std::size_t each = 0; each < 3; ++each) showRawPreview(each);
   }
+  return txtpreview_[slot];
+}
+
+// A raw preview's text, its tinted bytes and whether it shows, from the editor's state.
+void Form1::showRawPreview(std::size_t slot) {
+  const EditorState& s = editor_.state();
+  QPlainTextEdit* box = txtpreview_[slot];
+  showRaw(box, fromAnsi(s.txtpreview[slot]));
+  box->setExtraSelections(rawMarks(box, differingBytes(s.txtpreview[slot], kBuiltInSlot[slot]),
+                                   HexView::markColor(formatted_[slot]->palette())));
+  box->setVisible(!s.formattedViewVisible);
 }
 
 void Form1::placeRuler() {
@@ -481,11 +500,11 @@ void Form1::stateChanged() {
     const QSignalBlocker blocker(formattazioneTesto_);
     formattazioneTesto_->setChecked(s.CheckFormattazioneTesto.Value != 0);
   }
+  if (!s.formattedViewVisible) createRawPreviews();
   for (std::size_t slot = 0; slot < 3; ++slot) {
-    showRaw(txtpreview_[slot], fromAnsi(s.txtpreview[slot]));
     formatted_[slot]->setFormattedText(s.formatted[slot]);
     formatted_[slot]->setVisible(s.formattedViewVisible);
-    txtpreview_[slot]->setVisible(!s.formattedViewVisible);
+    if (txtpreview_[slot]) showRawPreview(slot);
   }
   showChangedBytes();
   statusPanel_->setText(QString::fromStdString(s.statusText));
@@ -493,13 +512,12 @@ void Form1::stateChanged() {
   if (gprs_) gprs_->redraw();
 }
 
-// The bytes of each slot that are not those of the built-in flex, on a tint.
+// The bytes of each formatted box that are not those of the built-in flex, on a tint (the raw
+// previews tint theirs in showRawPreview).
 void Form1::showChangedBytes() {
   const EditorState& s = editor_.state();
   for (std::size_t slot = 0; slot < 3; ++slot) {
     std::vector<bool> differs = differingBytes(s.txtpreview[slot], kBuiltInSlot[slot]);
-    const QColor tint = HexView::markColor(formatted_[slot]->palette());
-    txtpreview_[slot]->setExtraSelections(rawMarks(txtpreview_[slot], differs, tint));
     // The formatted view starts with the byte after the header.
     differs.erase(differs.begin(),
                   differs.begin() + std::min(differs.size(), kHeaderLength / 2));
@@ -576,7 +594,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop)
     for (const QPlainTextEdit* box : txtpreview_)
-      if (watched == box->viewport() && takeFileDrop(event)) return true;
+      if (box && watched == box->viewport() && takeFileDrop(event)) return true;
   return QMainWindow::eventFilter(watched, event);
 }
 

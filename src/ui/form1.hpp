@@ -4,6 +4,7 @@
 // editor rule: every click and keystroke goes to flex::Editor, and after each action the whole
 // window is drawn again from the editor's state. A flex also comes in from outside: a file
 // named on the command line or dropped on the window is opened as "Apri Flex" opens it.
+#include <QFont>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -54,7 +55,8 @@ class Form1 : public QMainWindow, private EditorView {
   void openFileLater(const std::string& name);
 
   QCheckBox* optionBox(std::size_t row) const { return checks_[row]; }
-  QPlainTextEdit* rawPreview(std::size_t slot) const { return txtpreview_[slot]; }
+  // The raw previews are made the first time they show or one is asked for here.
+  QPlainTextEdit* rawPreview(std::size_t slot);
   HexView* formattedBox(std::size_t slot) const { return formatted_[slot]; }
   const std::vector<QLabel*>& rowLabels(std::size_t slot) const { return rowLabels_[slot]; }
   QLabel* ruler() const { return ruler_; }
@@ -82,6 +84,8 @@ class Form1 : public QMainWindow, private EditorView {
   void createPictureButtons(QWidget* client);
   void createPages(QWidget* client);
   void createPreview(QWidget* client);
+  void createRawPreviews();
+  void showRawPreview(std::size_t slot);
   void placeRuler();
   void placeRowLabels(std::size_t slot);
   void mnuAbout_Click();
@@ -106,7 +110,8 @@ class Form1 : public QMainWindow, private EditorView {
   QGroupBox* frame2_ = nullptr;
   std::array<QCheckBox*, kOptionCount> checks_{};  // by catalogue row
   QCheckBox* formattazioneTesto_ = nullptr;
-  std::array<QPlainTextEdit*, 3> txtpreview_{};
+  std::array<QPlainTextEdit*, 3> txtpreview_{};  // null until first needed
+  QFont hexFont_;  // the formatted boxes', the ruler's, the row labels' and the raw previews'
   std::array<HexView*, 3> formatted_{};
   std::array<std::vector<QLabel*>, 3> rowLabels_;
   QLabel* ruler_ = nullptr;
