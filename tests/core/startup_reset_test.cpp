@@ -29,6 +29,12 @@ TEST_F(StartupReset, StartsWithTheBuiltInFlexOnPageOne) {
   EXPECT_EQ(st().statusText, "");
   EXPECT_EQ(ticked(), flextest::kBuiltInTicks);
   for (const auto& box : st().boxes) EXPECT_EQ(box.flag, box.Value == 1);
+  for (const int on : {0, 1}) {  // "Formattazione Testo" only switches the view
+    editor.CheckFormattazioneTesto_Click();
+    EXPECT_EQ(st().formattedViewVisible, on == 1);
+    EXPECT_EQ(st().CheckFormattazioneTesto.Value, on);
+  }
+  EXPECT_EQ(st().txtpreview, records);
 }
 
 TEST_F(StartupReset, ResetBringsBackTheBuiltInFlexAndLeavesPagesAndPersonalLabel) {
@@ -51,15 +57,6 @@ TEST_F(StartupReset, ResetBringsBackTheBuiltInFlexAndLeavesPagesAndPersonalLabel
   EXPECT_TRUE(st().frmPagina2Visible);
   editor.TabStrip1_Click(1);
   EXPECT_TRUE(st().frmPagina1Visible && !st().frmPagina2Visible);
-}
-
-TEST_F(StartupReset, TheFormattingSwitchOnlyShowsTheOtherView) {
-  for (const int on : {0, 1}) {
-    editor.CheckFormattazioneTesto_Click();
-    EXPECT_EQ(st().formattedViewVisible, on == 1);
-    EXPECT_EQ(st().CheckFormattazioneTesto.Value, on);
-  }
-  EXPECT_EQ(st().txtpreview, flextest::kBuiltIn);
 }
 
 }  // namespace
