@@ -21,7 +21,7 @@ TEST(Conversion, ZeroShortcutErrorsAndTheWorkingRange) {
   const Case cases[] = {
       {"1010", 2, 16, "A"}, {"61", 10, 62, "z"}, {"z", 62, 10, "61"}, {"0", 99, 99, "0"},
       {"00", 1, 63, "0"}, {"000", 16, 2, ""}, {"00000000", 2, 16, ""}, {"", 16, 10, ""},
-      {"", 1, 10, "bad first base"},
+      {"0", 16, 10, "0"}, {"", 1, 10, "bad first base"},
       // Lower case is no hexadecimal; the first base is tested first, the second base last.
       {"ff", 16, 10, "bad format number"}, {"1G", 16, 10, "bad format number"},
       {"Z", 35, 10, "bad format number"}, {"-1", 10, 16, "bad format number"},
