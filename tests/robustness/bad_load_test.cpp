@@ -45,42 +45,32 @@ bool readable(const std::string& record, std::size_t position) {
 
 // ---- Files the editor cannot read ---------------------------------------------------------
 
-class RefusedLoad : public EditorTest {
- protected:
-  // A hand edit that the readback would act on (every option reads clear from lower-case
-  // digits), so a readback run by mistake shows in the boxes.
-  void SetUp() override { editor.editRaw(0, lower(kBase)); }
+class BadLoad : public EditorTest {};
 
-  void expectRefused(const std::string& path, std::string_view reason) {
-    const flex::EditorState before = editor.state();
-    expectFailure(load(path), before, path, "Impossibile aprire il file", reason);
-  }
-};
-
-TEST_F(RefusedLoad, MissingFile) {
-  expectRefused(scratch.path("missing.hs"), "non esiste");
-}
-
-TEST_F(RefusedLoad, FolderGivenAsTheFile) {
+// A hand edit that the readback would act on (every option reads clear from lower-case digits),
+// so a readback run by mistake shows in the boxes.
+TEST_F(BadLoad, FilesThatCannotBeReadAreRefusedAndChangeNothing) {
+  editor.editRaw(0, lower(kBase));
   const std::string folder = scratch.path("folder.hs");
-  ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
-  expectRefused(folder, "cartella");
-}
-
-TEST_F(RefusedLoad, OneByteOverOneMebibyte) {
-  const std::string path = scratch.write("big.hs", std::string(flex::kMaxFileSize + 1, 'F'));
-  expectRefused(path, "1 MiB");
-}
-
-TEST_F(RefusedLoad, NoFileToReadFromADevice) {
-  // A character device is no file; reading it must neither block nor be taken as a flex.
-  expectRefused("/dev/zero", "non è un file normale");
-}
-
-TEST_F(RefusedLoad, FifoWithNoWriterDoesNotHang) {
   const std::string fifo = scratch.path("pipe.hs");
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  expectRefused(fifo, "non è un file normale");
+  ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);  // no writer: reading must not wait for one
+  const struct {
+    std::string path;
+    std::string_view reason;
+  } cases[] = {
+      {scratch.path("missing.hs"), "non esiste"},
+      {folder, "cartella"},
+      {scratch.write("big.hs", std::string(flex::kMaxFileSize + 1, 'F')), "1 MiB"},
+      {"/dev/zero", "non è un file normale"},  // read only: a device is no flex file
+      {fifo, "non è un file normale"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    view.messages.clear();
+    const flex::EditorState before = editor.state();
+    expectFailure(load(c.path), before, c.path, "Impossibile aprire il file", c.reason);
+  }
 }
 
 class LoadPermissions : public EditorTest {};
@@ -167,21 +157,12 @@ TEST_P(OddContent, IsTakenInByteForByte) {
 INSTANTIATE_TEST_SUITE_P(Files, OddContent, ::testing::ValuesIn(oddFiles()),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(EditorTest, EmptyFileChangesNoSlotButTheReadbackRuns) {
+TEST_F(BadLoad, EmptyFileChangesNoSlotButTheReadbackRuns) {
   editor.editRaw(2, std::string(builtin::kGprsNull));  // read back, this ticks "GPRS Null"
   const flex::EditorState before = editor.state();
   ASSERT_EQ(load(scratch.write("empty.hs", "")), FileOutcome::Done);
   EXPECT_EQ(editor.state().txtpreview, before.txtpreview);
   EXPECT_EQ(editor.state().boxes[*flex::findOption("Check1(3)")].Value, 1);
-}
-
-TEST_F(EditorTest, BlankSeparatedHexLosesNoCharacterInTheReadback) {
-  // Every third character is a blank, so some option positions hold readable pairs that are
-  // not the bytes they stand for; whatever the readback writes there, nothing moves.
-  ASSERT_EQ(load(scratch.write("spaced.hs", crlf({kSpaced}))), FileOutcome::Done);
-  const std::string& slot = editor.state().txtpreview[0];
-  ASSERT_EQ(slot.size(), kSpaced.size());
-  for (std::size_t i = 2; i < slot.size(); i += 3) EXPECT_EQ(slot[i], ' ') << "at " << i + 1;
 }
 
 // ---- Damaged records: no option writes into a byte it cannot read -------------------------

@@ -48,13 +48,13 @@ class SaveFailure : public EditorTest {
     return out;
   }
 
-  // A device that takes no data: a copy of "full" in the scratch folder when this process may
-  // make one, else the system's own.
+  // A device that takes no data: as root a copy of "full" in the scratch folder (so that a
+  // faulty save could never replace the system's own), else /dev/full, which an ordinary user
+  // cannot replace. Empty when root cannot make the copy.
   std::string fullDevice() {
+    if (!runningAsRoot()) return "/dev/full";
     const std::string copy = scratch.path("full");
-    if (runningAsRoot() && ::mknod(copy.c_str(), S_IFCHR | 0666, ::makedev(1, 7)) == 0)
-      return copy;
-    return "/dev/full";
+    return ::mknod(copy.c_str(), S_IFCHR | 0666, ::makedev(1, 7)) == 0 ? copy : std::string();
   }
 
   static void expectDevice(const std::string& path) {
@@ -80,6 +80,7 @@ TEST_F(SaveFailure, OntoAFolder) {
 
 TEST_F(SaveFailure, OntoADeviceThatTakesNoData) {
   const std::string device = fullDevice();
+  if (device.empty()) GTEST_SKIP() << "root here may not make device nodes";
   const auto entries = Scratch::entries(scratch.dir());
   expectSaveFails(device, "spazio esaurito");
   expectDevice(device);
@@ -88,6 +89,7 @@ TEST_F(SaveFailure, OntoADeviceThatTakesNoData) {
 
 TEST_F(SaveFailure, ThroughASymbolicLinkToADeviceThatTakesNoData) {
   const std::string device = fullDevice();
+  if (device.empty()) GTEST_SKIP() << "root here may not make device nodes";
   const std::string link = scratch.path("link.hs");
   ASSERT_EQ(::symlink(device.c_str(), link.c_str()), 0);
   const auto entries = Scratch::entries(scratch.dir());
@@ -122,14 +124,6 @@ TEST_F(SaveThroughLinks, TheTargetIsReplacedAndTheLinkStays) {
   EXPECT_EQ(Scratch::entries(scratch.dir()), (std::set<std::string>{"link.hs", "target.hs"}));
 }
 
-TEST_F(SaveThroughLinks, ADanglingLinkGetsItsTargetCreated) {
-  const std::string link = scratch.path("link.hs");
-  ASSERT_EQ(::symlink(scratch.path("new.hs").c_str(), link.c_str()), 0);
-  ASSERT_EQ(save(link), FileOutcome::Done);
-  EXPECT_TRUE(S_ISLNK(modeOf(link)));
-  EXPECT_EQ(Scratch::read(scratch.path("new.hs")), savedFlex());
-}
-
 // ---- Permissions: run as an ordinary user ---------------------------------------------------
 
 class SavePermissions : public SaveFailure {};
@@ -153,14 +147,6 @@ TEST_F(SavePermissions, IntoAReadOnlyFolderTheOldFileIsKept) {
   expectSaveFails(path, "permesso negato");
   EXPECT_EQ(Scratch::read(path), kOld);
   EXPECT_EQ(Scratch::entries(folder), std::set<std::string>{"old.hs"});
-}
-
-TEST_F(SavePermissions, NewFileInAReadOnlyFolderIsNotCreated) {
-  SKIP_AS_ROOT();
-  const std::string folder = scratch.path("locked");
-  ASSERT_EQ(::mkdir(folder.c_str(), 0555), 0);
-  expectSaveFails(folder + "/new.hs", "permesso negato");
-  EXPECT_TRUE(Scratch::entries(folder).empty());
 }
 
 TEST_F(SavePermissions, ThroughASymbolicLinkIntoAReadOnlyFolder) {
