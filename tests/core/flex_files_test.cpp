@@ -34,6 +34,7 @@ TEST_F(Files, LinesFillTheSlotsFromSlotZero) {
     EXPECT_EQ(load(c.content), FileOutcome::Done);
     EXPECT_EQ(st().txtpreview, c.slots) << c.content;
     EXPECT_EQ(st().FlexBase + st().FlexCall, c.slots[0] + c.slots[1]) << c.content;
+    EXPECT_FALSE(editor.modified()) << c.content;  // the loaded records are the new baseline
   }
   EXPECT_EQ(st().FlexGprs, builtin::kGprs);
   EXPECT_EQ(st().statusText, "File: " + path("in.hs"));
