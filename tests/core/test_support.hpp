@@ -63,11 +63,7 @@ inline std::string hsFile(std::initializer_list<std::string_view> records) {
   return file;
 }
 
-inline std::size_t row(std::string_view id) {
-  const auto found = flex::findOption(id);
-  if (!found) throw std::invalid_argument(std::string(id));
-  return *found;
-}
+inline std::size_t row(std::string_view id) { return flex::findOption(id).value(); }
 
 using Records = std::array<std::string, 3>;
 inline const Records kBuiltIn = {std::string(flex::builtin::kBase),
