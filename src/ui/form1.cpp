@@ -368,11 +368,11 @@ void Form1::createPreview(QWidget* client) {
   genera->setGeometry(tw_.rect(480, 3840, 2175, 375));
   connect(genera, &QPushButton::clicked, mnuSalva_, &QAction::trigger);
 
-  auto* esci = new QPushButton(QStringLiteral("Esci Dal Programma"), frame2_);
-  esci->setObjectName(QStringLiteral("cmdEsci"));
-  esci->setFont(bold);
-  esci->setGeometry(tw_.rect(3360, 3840, 2055, 375));
-  connect(esci, &QPushButton::clicked, this, &QWidget::close);
+  cmdEsci_ = new QPushButton(QStringLiteral("Esci Dal Programma"), frame2_);
+  cmdEsci_->setObjectName(QStringLiteral("cmdEsci"));
+  cmdEsci_->setFont(bold);
+  cmdEsci_->setGeometry(tw_.rect(3360, 3840, 2055, 375));
+  connect(cmdEsci_, &QPushButton::clicked, this, &QWidget::close);
 
   byteTips_ = new ByteTips(editor_, this);
   for (std::size_t slot = 0; slot < 3; ++slot) byteTips_->watch(formatted_[slot], slot);
@@ -396,6 +396,9 @@ void Form1::createRawPreviews() {
     connect(box, &QPlainTextEdit::textChanged, this, [this, slot] { rawEdited(slot); });
     box->viewport()->installEventFilter(this);  // a dropped file is opened, not typed in
     byteTips_->watch(box, slot);
+    // Tab goes from "Esci Dal Programma" through the three, as when they were made with it.
+    QWidget* previous = slot == 0 ? static_cast<QWidget*>(cmdEsci_) : txtpreview_[slot - 1];
+    QWidget::setTabOrder(previous, box);
     txtpreview_[slot] = box;
   }
 }

@@ -110,6 +110,7 @@ class Form1 : public QMainWindow, private EditorView {
   QGroupBox* frame2_ = nullptr;
   std::array<QCheckBox*, kOptionCount> checks_{};  // by catalogue row
   QCheckBox* formattazioneTesto_ = nullptr;
+  QPushButton* cmdEsci_ = nullptr;
   std::array<QPlainTextEdit*, 3> txtpreview_{};  // null until first needed
   QFont hexFont_;  // the formatted boxes', the ruler's, the row labels' and the raw previews'
   std::array<HexView*, 3> formatted_{};
