@@ -73,7 +73,12 @@ std::string byteToolTip(const ByteInfo& info) {
   for (const ByteOption& o : info.options) {
     const OptionDef& option = catalog[o.row];
     out += "\n" + std::string(option.id) + " " + std::string(option.caption) + ": ";
-    out += o.mask == 0xFF ? std::string("byte intero") : "bit " + bitList(o.mask);
+    if (o.mask == 0xFF) {
+      out += "byte intero";
+    } else {
+      out += "bit ";
+      out += bitList(o.mask);
+    }
     out += o.state ? " (attiva)" : " (non attiva)";
   }
   return out;
