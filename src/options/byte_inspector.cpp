@@ -72,7 +72,8 @@ std::string byteToolTip(const ByteInfo& info) {
   const auto catalog = optionCatalog();
   for (const ByteOption& o : info.options) {
     const OptionDef& option = catalog[o.row];
-    out += "\n" + std::string(option.id) + " " + std::string(option.caption) + ": ";
+    out += '\n';
+    out.append(option.id).append(" ").append(option.caption).append(": ");
     if (o.mask == 0xFF) {
       out += "byte intero";
     } else {
