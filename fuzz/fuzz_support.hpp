@@ -1,101 +1,251 @@
 #pragma once
-// What the fuzz targets share: a scratch folder of their own, a view that answers the file
-// dialogs from a queue and counts messages, and the checks that hold after every action.
-#include <cstddef>
-#include <deque>
-#include <string>
-#include <string_view>
-#include <vector>
+// What the fuzz targets share: a scratch folder, a view that answers the file dialogs, and the
+// oracles that judge the editor by plain arithmetic, never by its own code.
+#include <unistd.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <tuple>
+#include <utility>
+
+#include "files/flex_file.hpp"
+#include "model/ansi.hpp"
+#include "model/builtin_records.hpp"
 #include "model/editor.hpp"
+#include "model/hex_format.hpp"
+#include "model/label_encoding.hpp"
+
+// A broken invariant stops the run, so libFuzzer keeps the input.
+#define FUZZ_CHECK(cond, detail)                                                          \
+  ((cond) ? void()                                                                        \
+          : (std::fprintf(stderr, "\n*** %s:%d: %s\n    %s\n", __FILE__, __LINE__, #cond, \
+                          std::string(detail).c_str()),                                   \
+             std::abort()))
 
 namespace flex::fuzz {
 
-// Reports a broken invariant with its place and stops the run, so libFuzzer keeps the input.
-[[noreturn]] void fail(const char* file, int line, const char* what, const std::string& detail);
+inline std::string hex2(unsigned v) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  return {kHex[(v >> 4) & 15], kHex[v & 15]};
+}
 
-#define FUZZ_CHECK(cond, detail)                                     \
-  do {                                                               \
-    if (!(cond)) ::flex::fuzz::fail(__FILE__, __LINE__, #cond, (detail)); \
-  } while (false)
+// The byte whose first digit is at index `at`, or -1 unless both digits are 0-9 A-F.
+inline int byteAt(std::string_view s, std::size_t at) {
+  auto digit = [](char c) {
+    return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+  };
+  if (at + 1 >= s.size() || digit(s[at]) < 0 || digit(s[at + 1]) < 0) return -1;
+  return digit(s[at]) * 16 + digit(s[at + 1]);
+}
 
-// Value of the two characters at `position` (from 1) when both are from 0-9 A-F, else -1.
-int pairValue(std::string_view record, std::size_t position);
+// The lines a load must see: a CR ends a line and takes an LF right after it along, a lone LF
+// stays in the line, the last line needs no end.
+inline std::vector<std::string> fileLines(std::string_view content) {
+  std::vector<std::string> lines(1);
+  for (std::size_t i = 0; i < content.size(); ++i)
+    if (content[i] == '\r')
+      lines.emplace_back(), i += content.substr(i + 1, 1) == "\n";
+    else
+      lines.back() += content[i];
+  if (lines.back().empty()) lines.pop_back();  // no line has begun since the last end
+  return lines;
+}
 
-// The lines of a ".hs" file as a load must see them: a CR ends a line and takes a directly
-// following LF with it, a lone LF stays in the line, the last line needs no line end. Written
-// here on its own so that the targets do not judge the loader by its own splitting.
-std::vector<std::string> fileLines(std::string_view content);
+// The personal label record after OK: character k of the upper-cased text as the two digits of
+// its code at 43 + 4k (from 1), for k up to 12 and while the cell fits.
+inline std::string expectedLabel(std::string record, std::string_view text) {
+  const std::string upper = ansi::toUpper(text);
+  for (std::size_t k = 1; k <= 12 && k <= upper.size() && 44 + 4 * k <= record.size(); ++k)
+    record.replace(42 + 4 * k, 2, hex2(static_cast<unsigned char>(upper[k - 1])));
+  return record;
+}
 
-// One folder per process under /dev/shm (or $TMPDIR), removed at exit.
-const std::string& scratchDir();
-std::string scratchPath(std::string_view name);
+// One folder per process (in memory when /dev/shm is there), removed at exit.
+inline std::string scratchPath(std::string_view name) {
+  static struct Dir {
+    std::string path =
+        (::access("/dev/shm", W_OK) ? "/tmp" : "/dev/shm") + std::string("/fuzz-XXXXXX");
+    Dir() { FUZZ_CHECK(::mkdtemp(path.data()), path); }
+    std::error_code ignored;
+    ~Dir() { std::filesystem::remove_all(path, ignored); }
+  } dir;
+  return dir.path + "/" + std::string(name);
+}
+inline std::string writeScratch(std::string_view name, std::string_view content) {
+  const std::string path = scratchPath(name);
+  std::ofstream(path, std::ios::binary | std::ios::trunc)
+      .write(content.data(), std::ssize(content));
+  return path;
+}
+inline std::string readWhole(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
 
-// Writes bytes to a scratch file (replacing it) and returns its path.
-std::string writeScratch(std::string_view name, std::string_view content);
+// Files a load must refuse: a missing one, a folder, one of 1 MiB + 1 byte (sparse).
+inline const std::vector<std::string>& refusedPaths() {
+  static const std::vector<std::string> paths = [] {
+    const std::string big = writeScratch("big.hs", {});
+    FUZZ_CHECK(::truncate(big.c_str(), kMaxFileSize + 1) == 0, big);
+    return std::vector<std::string>{scratchPath("none/missing.hs"), scratchPath(""), big};
+  }();
+  return paths;
+}
 
-// The raw bytes of a file; aborts the run when it cannot be read.
-std::string readWhole(const std::string& path);
-
-// A path of more than 1 MiB (a sparse file made once), a folder, and a path that does not exist.
-const std::string& oversizedFile();
-const std::string& folderPath();
-const std::string& missingPath();
-
-struct Message {
-  std::string prompt;
-  std::string title;
-};
-
-class FakeView : public EditorView {
- public:
-  std::deque<std::string> openNames;
-  std::deque<std::string> saveNames;
-  std::vector<Message> messages;
-  int dialogsShown = 0;
-
-  void messageBox(std::string_view prompt, std::string_view title) override {
-    messages.push_back({std::string(prompt), std::string(title)});
-  }
-  std::string openFileName() override { return pop(openNames); }
-  std::string saveFileName() override { return pop(saveNames); }
-  void labelDialogShown() override { ++dialogsShown; }
+struct FakeView : EditorView {
+  std::string answer;  // what the next file dialog answers; then "" (cancelled)
+  std::vector<std::pair<std::string, std::string>> messages;  // prompt, title; label dialogs too
+  void messageBox(std::string_view p, std::string_view t) override { messages.emplace_back(p, t); }
+  std::string openFileName() override { return std::exchange(answer, {}); }
+  std::string saveFileName() override { return std::exchange(answer, {}); }
+  void labelDialogShown() override { messages.emplace_back("", "label dialog"); }
   void labelDialogClosed() override {}
   void stateChanged() override {}
-
- private:
-  static std::string pop(std::deque<std::string>& names);
 };
 
-// Loads `path` through the open dialog; returns the outcome.
-FileOutcome load(Editor& editor, FakeView& view, const std::string& path);
-FileOutcome save(Editor& editor, FakeView& view, const std::string& path);
+// Everything the editor keeps and shows but the status bar.
+inline bool sameState(const EditorState& a, const EditorState& b) {
+  auto tie = [](const EditorState& s) {
+    return std::tie(s.txtpreview, s.formatted, s.FlexBase, s.FlexCall, s.FlexGprs, s.FlexGprsNull,
+                    s.FlexGprsPersonale, s.ModificheAttive, s.CheckFormattazioneTesto.Value,
+                    s.CheckFormattazioneTesto.flag, s.formattedViewVisible, s.selectedTab,
+                    s.frmPagina1Visible, s.frmPagina2Visible, s.labelDialogOpen, s.txt1, s.fileName,
+                    s.baseline);
+  };
+  for (std::size_t row = 0; row < kOptionCount; ++row)
+    if (a.boxes[row].Value != b.boxes[row].Value || a.boxes[row].flag != b.boxes[row].flag)
+      return false;
+  return tie(a) == tie(b);
+}
 
-// Everything the editor shows and keeps, except the status bar text.
-bool sameState(const EditorState& a, const EditorState& b);
+// True between any two actions.
+inline void checkBetweenActions(const EditorState& s) {
+  FUZZ_CHECK(s.ModificheAttive, "ModificheAttive is False after an action");
+  for (std::size_t row = 0; row < kOptionCount; ++row)
+    FUZZ_CHECK(s.boxes[row].flag == (s.boxes[row].Value == 1) && s.boxes[row].Value <= 1,
+               std::string(optionCatalog()[row].id));
+  for (std::size_t slot = 0; slot < 3; ++slot)
+    FUZZ_CHECK(s.formatted[slot] == formattedView(s.txtpreview[slot]), "formatted box lags");
+  FUZZ_CHECK(s.FlexGprs == builtin::kGprs && s.FlexGprsNull == builtin::kGprsNull, "built-in");
+  FUZZ_CHECK(s.txt1.size() <= kLabelMaxLength && (s.labelDialogOpen || s.txt1.empty()), s.txt1);
+}
 
-// Checks that hold between any two actions: ModificheAttive is True, every toggle flag equals
-// its box, the two label options are never ticked together, the formatted boxes follow the
-// previews, the label text has at most 12 characters, the built-in label records are intact and
-// the personal label record is empty or has the template's length and header.
-void checkBetweenActions(const EditorState& s);
+inline bool edits(const OptionDef& o) {
+  return o.action == ActionKind::Bits || o.action == ActionKind::WholeByte;
+}
 
-// A load that the editor refused: exactly one "Errore File" message naming the file, the status
-// bar shows the path, and nothing else changed.
-void checkRefusedLoad(const EditorState& before, const EditorState& after,
-                      const FakeView& view, std::size_t messagesBefore, const std::string& path,
-                      FileOutcome outcome);
+// After a click on `row` the Base and Call working copies are what they were but for the option's
+// own byte, when readable, which holds what the masks make of it. One comparison of the whole
+// copies: length, header, trailing word and "only 0-9 A-F written" follow from it.
+inline void checkClick(std::size_t row, const EditorState& before, const EditorState& after) {
+  const OptionDef& o = optionCatalog()[row];
+  const bool ticked = after.boxes[row].flag;
+  FUZZ_CHECK(ticked != before.boxes[row].flag || !edits(o), std::string(o.id));
+  std::string base = before.FlexBase, call = before.FlexCall;
+  std::string& record = o.record == RecordKind::Call ? call : base;
+  const int value = edits(o) ? byteAt(record, o.position - 1) : -1;
+  if (value >= 0 && o.action == ActionKind::WholeByte)
+    record.replace(o.position - 1, 2, ticked ? o.tickedByte : o.clearedByte);
+  if (value >= 0 && o.action == ActionKind::Bits) {
+    unsigned mask = 0;
+    for (int i = 0; i < o.bitCount; ++i) mask |= 1u << (o.bits[static_cast<std::size_t>(i)] - 1);
+    const bool set = (ticked ? o.tickedWrites : o.clearedWrites) == 1;
+    record.replace(o.position - 1, 2, hex2(set ? value | mask : value & ~mask));
+  }
+  FUZZ_CHECK(after.FlexBase == base && after.FlexCall == call, std::string(o.id) + " " + record);
+  FUZZ_CHECK(after.txtpreview[0] == after.FlexBase &&
+                 (!groupDef(o.group).refreshCall || after.txtpreview[1] == after.FlexCall),
+             "no refresh after a click");
+}
 
-// The byte the option's action makes of `before` (two hex digits), computed from the mask
-// arithmetic rather than through the editor's own conversion.
-std::string expectedByte(const OptionDef& option, bool ticked, std::string_view before);
+// After a readback a working copy differs from `was` only inside option bytes that were readable
+// and still are.
+inline void checkOptionBytesOnly(RecordKind kind, const std::string& was, const std::string& now) {
+  FUZZ_CHECK(now.size() == was.size(), std::string(recordName(kind)));
+  for (std::size_t i = 0; i < now.size(); ++i) {
+    const std::size_t at = i - i % 2;
+    bool option = false;
+    for (const OptionDef& o : optionCatalog())
+      option |= edits(o) && o.record == kind && o.position - 1 == at;
+    FUZZ_CHECK(now[i] == was[i] || (option && byteAt(was, at) >= 0 && byteAt(now, at) >= 0),
+               std::string(recordName(kind)) + " at " + std::to_string(i + 1));
+  }
+}
 
-// After a click on `row`: the working copies kept their length and header, and differ from
-// `before` at most in the option's own byte, which holds exactly what its action writes (or is
-// untouched when it was unreadable).
-void checkClick(std::size_t row, const EditorState& before, const EditorState& after);
+// An editor after start-up; the file actions check what they promise.
+struct Session {
+  FakeView view;
+  Editor editor{view};
+  Session() { editor.Form_Load(); }
+  const EditorState& state() const { return editor.state(); }
+  FileOutcome open(const std::string& p) {
+    view.answer = p;
+    return editor.mnuApri_Click();
+  }
 
-// The records a file holds after a save: its lines, split as a load splits them.
-void checkSavedFile(const std::string& path, const EditorState& s);
+  // The readback that followed `was`: only option bytes change; slot 2, the personal label and
+  // the dialog are left alone (the GPRS blocks are gated) and nothing shows.
+  void checkReadback(const EditorState& was, std::size_t messages) const {
+    const EditorState& s = state();
+    FUZZ_CHECK(view.messages.size() == messages && s.labelDialogOpen == was.labelDialogOpen &&
+                   s.txtpreview[2] == was.txtpreview[2] &&
+                   s.FlexGprsPersonale == was.FlexGprsPersonale,
+               "a GPRS block ran in the readback");
+    checkOptionBytesOnly(RecordKind::Base, was.FlexBase, s.FlexBase);
+    checkOptionBytesOnly(RecordKind::Call, was.FlexCall, s.FlexCall);
+  }
+
+  // A readable file (`content`, written to a scratch file unless `path` holds it): its lines
+  // fill the slots they reach and are remembered, then the readback.
+  void loadChecked(std::string_view content, std::string path = {}) {
+    if (path.empty()) path = writeScratch("input.hs", content);
+    EditorState loaded = state();
+    const auto lines = fileLines(content);
+    for (std::size_t slot = 0; slot < 3 && slot < lines.size(); ++slot)
+      loaded.txtpreview[slot] = lines[slot];
+    if (lines.size() > 0) loaded.FlexBase = lines[0];
+    if (lines.size() > 1) loaded.FlexCall = lines[1];
+    const std::size_t messages = view.messages.size();
+    FUZZ_CHECK(open(path) == FileOutcome::Done, "a readable file was refused");
+    FUZZ_CHECK(state().baseline == loaded.txtpreview && state().fileName == path,
+               "the file's lines are not remembered");
+    checkReadback(loaded, messages);
+    checkBetweenActions(state());
+  }
+
+  // A refused file: one "Errore File" message naming it, the path in the status bar, nothing else
+  // changed.
+  void refusedChecked(const std::string& path) {
+    const EditorState before = state();
+    const std::size_t messages = view.messages.size();
+    FUZZ_CHECK(open(path) == FileOutcome::Failed && view.messages.size() == messages + 1,
+               "refused: " + path);
+    const auto& [prompt, title] = view.messages.back();
+    FUZZ_CHECK(title == kFileErrorTitle && prompt.starts_with("Impossibile aprire il file") &&
+                   prompt.find(path) != std::string::npos && state().statusText == "File: " + path,
+               prompt);
+    FUZZ_CHECK(sameState(before, state()), "a refused file changed the editor: " + path);
+  }
+
+  // A save into the scratch folder: every non-empty slot and CR LF, nothing else changes but the
+  // file remembered. Returns what was written.
+  std::string saveChecked() {
+    EditorState expected = state();
+    const std::string path = expected.fileName = scratchPath("saved.hs");
+    expected.baseline = expected.txtpreview;
+    const std::size_t messages = view.messages.size();
+    view.answer = path;
+    FUZZ_CHECK(editor.mnuSalva_Click() == FileOutcome::Done && view.messages.size() == messages,
+               "a save failed");
+    FUZZ_CHECK(sameState(expected, state()), "a save changed the editor");
+    std::string records;
+    for (const auto& slot : expected.txtpreview)
+      if (!slot.empty()) records += slot + "\r\n";
+    const std::string written = readWhole(path);
+    FUZZ_CHECK(written == records, "the saved file does not hold the slots");
+    return written;
+  }
+};
 
 }  // namespace flex::fuzz
