@@ -13,4 +13,4 @@ scratch=$(mktemp -d) || exit 1
 trap 'rm -rf "$scratch"' EXIT
 chown "$uid:$gid" "$scratch"
 as_nobody env TMPDIR="$scratch" HOME="$scratch" "$binary" \
-  --gtest_filter='LoadPermissions.*:SavePermissions.*' 2>&1
+  --gtest_filter='Permissions.*' 2>&1

@@ -1,0 +1,220 @@
+// Files the editor cannot read or write, and files full of what a flex never holds. A refused load
+// or save shows one message naming the file and changes nothing: no slot, no file, no link, no
+// device, no temporary file left behind. Whatever can be read is taken in byte for byte.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <map>
+#include <stdexcept>
+
+#include "fuzz_support.hpp"  // the fake view and the state comparison the fuzz targets use
+
+namespace {
+
+namespace fs = std::filesystem;
+using flex::FileOutcome;
+const std::string kBase(flex::builtin::kBase), kCall(flex::builtin::kCall),
+    kGprs(flex::builtin::kGprs), kNull(flex::builtin::kGprsNull);
+
+std::string lower(std::string s) {
+  for (char& c : s) c = c >= 'A' && c <= 'F' ? static_cast<char>(c + 32) : c;
+  return s;
+}
+std::string crlf(std::initializer_list<std::string> lines) {
+  std::string out;
+  for (const auto& line : lines) out += line + "\r\n";
+  return out;
+}
+
+class BadInput : public ::testing::Test {
+ protected:
+  BadInput() {
+    editor.Form_Load();
+    editor.userClick(*flex::findOption("Check1(0)"));  // a flex unlike the built-in one
+  }
+  ~BadInput() override {
+    std::error_code ec;
+    fs::permissions(path("locked"), fs::perms::owner_all, ec);  // or it could not be removed
+    fs::remove_all(dir, ec);
+  }
+
+  std::string path(std::string_view name) const { return dir + "/" + std::string(name); }
+  std::string write(std::string_view name, std::string_view content) const {
+    std::ofstream(path(name), std::ios::binary) << content;
+    return path(name);
+  }
+  std::string lockedFolder() const {  // "locked/old.hs" in a folder nobody may write
+    fs::create_directory(path("locked"));
+    write("locked/old.hs", "the old file\r\n");
+    fs::permissions(path("locked"), fs::perms(0555));
+    return path("locked/old.hs");
+  }
+  // A device that takes no data: as root a copy of "full" made here, so that a faulty save could
+  // never harm the system's own; else /dev/full, which an ordinary user cannot replace.
+  std::string fullDevice() {
+    if (::geteuid() != 0) return device = "/dev/full";
+    const std::string copy = path("full");
+    return ::mknod(copy.c_str(), S_IFCHR | 0666, ::makedev(1, 7)) == 0 ? device = copy : "";
+  }
+
+  // Every entry under the scratch folder and the device in use: kind, mode, device number, and
+  // the content or link target.
+  std::map<std::string, std::string> files() const {
+    std::map<std::string, std::string> out;
+    std::vector<std::string> paths = {device};
+    for (const auto& entry : fs::recursive_directory_iterator(dir)) paths.push_back(entry.path());
+    for (const auto& p : paths) {
+      struct stat st {};
+      if (p.empty() || ::lstat(p.c_str(), &st) != 0) continue;
+      out[p] = std::to_string(st.st_mode) + " " + std::to_string(st.st_rdev) + " " +
+               (S_ISLNK(st.st_mode)   ? fs::read_symlink(p).string()
+                : S_ISREG(st.st_mode) ? flex::fuzz::readWhole(p)
+                                      : "");
+    }
+    return out;
+  }
+
+  // A refused load or save: one "Errore File" message whose prompt begins with the action, names
+  // the file and `reason`; the status bar shows the path; the editor and every file as they were.
+  void expectRefused(bool saving, const std::string& file, std::string_view reason) {
+    SCOPED_TRACE(file);
+    view.messages.clear();
+    const flex::EditorState before = editor.state();
+    const auto filesBefore = files();
+    view.answer = file;
+    EXPECT_EQ(saving ? editor.mnuSalva_Click() : editor.mnuApri_Click(), FileOutcome::Failed);
+    ASSERT_EQ(view.messages.size(), 1u);
+    const auto& [prompt, title] = view.messages[0];
+    EXPECT_EQ(title, flex::kFileErrorTitle);
+    EXPECT_TRUE(
+        prompt.starts_with(saving ? "Impossibile salvare il file" : "Impossibile aprire il file"));
+    EXPECT_NE(prompt.find(file), std::string::npos) << prompt;
+    EXPECT_NE(prompt.find(reason), std::string::npos) << prompt;
+    EXPECT_EQ(editor.state().statusText, "File: " + file);
+    EXPECT_TRUE(flex::fuzz::sameState(before, editor.state()));
+    EXPECT_EQ(files(), filesBefore);
+  }
+
+  std::string dir = [] {
+    std::string pattern = (fs::temp_directory_path() / "flexedit-bad-input-XXXXXX").string();
+    return ::mkdtemp(pattern.data()) ? pattern : throw std::runtime_error("mkdtemp failed");
+  }();
+  std::string device;
+  flex::fuzz::FakeView view;
+  flex::Editor editor{view};
+};
+
+// Permission bits do not stop root: as root these run again as "nobody" (robustness-unprivileged).
+class Permissions : public BadInput {
+ protected:
+  void SetUp() override {
+    if (::geteuid() == 0)
+      GTEST_SKIP() << "root is not stopped by permission bits; the "
+                      "robustness-unprivileged test runs this as nobody";
+  }
+};
+
+TEST_F(BadInput, FilesThatCannotBeReadAreRefused) {
+  fs::create_directory(path("folder.hs"));
+  ASSERT_EQ(::mkfifo(path("pipe.hs").c_str(), 0600), 0);  // no writer: a read must not wait
+  editor.editRaw(0, lower(kBase));  // which a readback run by mistake would act on
+  expectRefused(false, path("missing.hs"), "non esiste");
+  expectRefused(false, path("folder.hs"), "cartella");
+  expectRefused(false, write("big.hs", std::string(flex::kMaxFileSize + 1, 'F')), "1 MiB");
+  expectRefused(false, path("pipe.hs"), "non è un file normale");
+  expectRefused(false, "/dev/zero", "non è un file normale");
+}
+
+TEST_F(Permissions, RefusedForAnOrdinaryUser) {
+  const std::string unreadable = write("secret.hs", crlf({kBase, kCall, kGprs}));
+  fs::permissions(unreadable, fs::perms::owner_write);
+  expectRefused(false, unreadable, "permesso negato");
+  const std::string readOnly = write("read-only.hs", "the old file\r\n");
+  fs::permissions(readOnly, fs::perms(0444));
+  expectRefused(true, readOnly, "permesso negato");
+  const std::string locked = lockedFolder();
+  expectRefused(true, locked, "permesso negato");
+  ASSERT_EQ(::symlink(locked.c_str(), path("link.hs").c_str()), 0);
+  expectRefused(true, path("link.hs"), "permesso negato");
+}
+
+// Odd content, read as it stands. Slot 2 holds the empty label record by a hand edit before each
+// load, which the readback reads as "GPRS Null" ticked: this shows that the readback ran.
+TEST_F(BadInput, OddContentIsTakenInByteForByte) {
+  std::string nul = kBase, undefined = kBase, spaced;
+  nul[10] = nul[180] = '\0';                          // 180: inside the "Menu Engineering" byte
+  undefined.replace(180, 5, "\x81\x8D\x8F\x90\x9D");  // undefined in Windows-1252
+  for (std::size_t i = 0; i < kBase.size(); i += 2) spaced += (i ? " " : "") + kBase.substr(i, 2);
+  const std::string utf8 = "Citt\xC3\xA0 \xE2\x82\xAC 3G";  // "Città € 3G"
+  const std::string mib = lower(kBase) + std::string(flex::kMaxFileSize - kBase.size(), '0');
+  const struct {
+    const char* name;
+    std::string content;
+    std::array<std::string, 3> slots;
+  } cases[] = {
+      {"a line of 1 MiB", mib, {mib, kCall, kNull}},
+      {"NUL bytes", crlf({nul, std::string(4, '\0')}), {nul, std::string(4, '\0'), kNull}},
+      {"undefined bytes", crlf({undefined}), {undefined, kCall, kNull}},
+      {"UTF-8", crlf({utf8, kCall, utf8}), {utf8, kCall, utf8}},
+      {"lower case",
+       crlf({lower(kBase), lower(kCall), lower(kGprs)}),
+       {lower(kBase), lower(kCall), lower(kGprs)}},
+      {"blanks", crlf({spaced}), {spaced, kCall, kNull}},
+      {"CR only", kBase + "\r" + kCall + "\r" + kGprs + "\r", {kBase, kCall, kGprs}},
+      {"LF only", kBase + "\n" + kCall + "\n", {kBase + "\n" + kCall + "\n", kCall, kNull}},
+      {"mixed ends", kBase + "\r\n" + kCall + "\r" + kGprs + "\n", {kBase, kCall, kGprs + "\n"}},
+      {"more lines", crlf({kBase, kCall, kGprs, "FFFF", "", "x"}), {kBase, kCall, kGprs}},
+      {"no last line end", kBase + "\r\n" + kCall, {kBase, kCall, kNull}},
+      {"empty lines", "\r\n\r\n", {"", "", kNull}},
+      {"empty file", "", {kBase, kCall, kNull}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    editor.mnuFlexInterna_Click();
+    editor.editRaw(2, kNull);
+    view.answer = write("odd.hs", c.content);
+    ASSERT_EQ(editor.mnuApri_Click(), FileOutcome::Done);
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(editor.state().baseline, c.slots) << "as loaded";
+    EXPECT_EQ(editor.state().txtpreview, c.slots) << "after the readback";
+    EXPECT_EQ(editor.state().boxes[*flex::findOption("Check1(3)")].Value, c.slots[2] == kNull);
+  }
+}
+
+TEST_F(BadInput, SavesThatCannotBeWrittenAreRefused) {
+  fs::create_directory(path("folder.hs"));
+  ASSERT_EQ(::mkfifo(path("pipe.hs").c_str(), 0600), 0);
+  expectRefused(true, path("missing/out.hs"), "non esiste");
+  expectRefused(true, path("folder.hs"), "cartella");
+  expectRefused(true, path("pipe.hs"), "nessun processo legge");  // and the save does not wait
+}
+
+TEST_F(BadInput, SavesOntoADeviceThatTakesNoDataAreRefused) {
+  const std::string full = fullDevice();
+  if (full.empty()) GTEST_SKIP() << "this root may not make device nodes";
+  ASSERT_EQ(::symlink(full.c_str(), path("link.hs").c_str()), 0);
+  expectRefused(true, full, "spazio esaurito");
+  expectRefused(true, path("link.hs"), "spazio esaurito");
+}
+
+// A link is followed: its target is replaced as a whole (a hard link to the old file still sees
+// the old content) and keeps its permission bits; the link stays; nothing else is left.
+TEST_F(BadInput, SaveThroughALinkReplacesItsTarget) {
+  const std::string target = write("target.hs", "the old file\r\n");
+  fs::permissions(target, fs::perms(0640));
+  fs::create_hard_link(target, path("old.hs"));
+  fs::create_symlink("target.hs", path("link.hs"));  // relative, as people make them
+  view.answer = path("link.hs");
+  ASSERT_EQ(editor.mnuSalva_Click(), FileOutcome::Done);
+  EXPECT_TRUE(view.messages.empty());
+  EXPECT_EQ(fs::read_symlink(path("link.hs")), "target.hs");
+  const auto& slots = editor.state().txtpreview;
+  EXPECT_EQ(flex::fuzz::readWhole(target), crlf({slots[0], slots[1], slots[2]}));
+  EXPECT_EQ(flex::fuzz::readWhole(path("old.hs")), "the old file\r\n") << "written in place";
+  EXPECT_EQ(fs::status(target).permissions(), fs::perms(0640));
+  EXPECT_EQ(files().size(), 3u) << "a temporary file was left";
+}
+
+}  // namespace
