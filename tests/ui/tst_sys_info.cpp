@@ -1,10 +1,6 @@
 // Starting the system information tool, followed step by step with a fake registry, file
 // system and launcher.
 #include <QtTest>
-#include <map>
-#include <set>
-#include <string>
-#include <vector>
 
 #include "ui/sys_info.hpp"
 
@@ -12,36 +8,33 @@ using namespace flex::ui;
 
 namespace {
 
+// Two registry values ("" = none); a file exists unless its path says "Missing", a program
+// starts unless its path says "Broken". Writes down each step it is asked to take.
 class FakeHost : public SysInfoHost {
  public:
-  std::map<std::string, std::string> registry;  // "key|value" -> text
-  std::set<std::string> files;
-  bool startWorks = true;
-  std::vector<std::string> existenceTests;
-  std::vector<std::string> started;
-  std::vector<std::pair<std::string, std::string>> messages;
+  QString path, folder;
+  QStringList steps;
 
-  bool GetKeyValue(RegistryRoot, std::string_view keyName, std::string_view subKeyRef,
+  bool GetKeyValue(RegistryRoot, std::string_view key, std::string_view value,
                    std::string& keyVal) override {
-    const auto it = registry.find(std::string(keyName) + "|" + std::string(subKeyRef));
-    keyVal = it == registry.end() ? std::string() : it->second;
-    return it != registry.end();
+    const QString name = QString::fromStdString(std::string(key) + "|" + std::string(value));
+    keyVal = name == "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH"      ? path.toStdString()
+             : name == "SOFTWARE\\Microsoft\\Shared Tools Location|MSINFO" ? folder.toStdString()
+                                                                           : std::string();
+    return !keyVal.empty();
   }
-  bool fileExists(const std::string& path) override {
-    existenceTests.push_back(path);
-    return files.count(path) != 0;
+  bool fileExists(const std::string& file) override {
+    steps << "exists " + QString::fromStdString(file);
+    return !steps.last().contains("Missing");
   }
-  bool startProgram(const std::string& path) override {
-    if (startWorks) started.push_back(path);
-    return startWorks;
+  bool startProgram(const std::string& file) override {
+    steps << "start " + QString::fromStdString(file);
+    return !steps.last().contains("Broken");
   }
   void messageBox(std::string_view prompt, std::string_view title) override {
-    messages.emplace_back(prompt, title);
+    steps << QString::fromStdString(std::string(prompt) + " | " + std::string(title));
   }
 };
-
-const std::string kToolPath = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH";
-const std::string kToolFolder = "SOFTWARE\\Microsoft\\Shared Tools Location|MSINFO";
 
 }  // namespace
 
@@ -50,58 +43,33 @@ class SysInfoTest : public QObject {
 
  private Q_SLOTS:
   void startSysInfo_data() {
-    QTest::addColumn<QString>("path");        // first value, "" = missing
-    QTest::addColumn<QString>("folder");      // second value, "" = missing
-    QTest::addColumn<bool>("toolInFolder");   // MSINFO32.EXE exists in the folder
-    QTest::addColumn<bool>("startWorks");
-    QTest::addColumn<QString>("started");     // "" = nothing started, the message instead
-    QTest::addColumn<QStringList>("tested");  // existence tests made
-
-    const QString tool = "C:\\Tools\\msinfo32.exe";
-    const QString folder = "C:\\Shared\\MSInfo";
-    const QString inFolder = folder + "\\MSINFO32.EXE";
+    QTest::addColumn<QString>("path");    // the first registry value
+    QTest::addColumn<QString>("folder");  // the second
+    QTest::addColumn<QStringList>("steps");
+    const QString tool = "C:\\Tools\\msinfo32.exe", broken = "C:\\Broken\\msinfo32.exe";
+    const QString message = "System Information Is Unavailable At This Time | Tessaron Orvane";
     QTest::newRow("first value: started, no existence test")
-        << tool << folder << false << true << tool << QStringList();
-    QTest::newRow("second value, tool there") << "" << folder << true << true << inFolder
-                                              << QStringList{inFolder};
-    QTest::newRow("second value, tool missing") << "" << folder << false << true << ""
-                                                << QStringList{inFolder};
-    QTest::newRow("neither value") << "" << "" << false << true << "" << QStringList();
-    QTest::newRow("tool does not start") << tool << "" << false << false << ""
-                                         << QStringList();
+        << tool << "C:\\Missing" << QStringList{"start " + tool};
+    QTest::newRow("second value, tool there")
+        << QString() << "C:\\MSInfo"
+        << QStringList{"exists C:\\MSInfo\\MSINFO32.EXE", "start C:\\MSInfo\\MSINFO32.EXE"};
+    QTest::newRow("second value, tool missing")
+        << QString() << "C:\\Missing" << QStringList{"exists C:\\Missing\\MSINFO32.EXE", message};
+    QTest::newRow("neither value") << QString() << QString() << QStringList{message};
+    QTest::newRow("tool does not start")
+        << broken << QString() << QStringList{"start " + broken, message};
   }
 
   void startSysInfo() {
     QFETCH(QString, path);
     QFETCH(QString, folder);
-    QFETCH(bool, toolInFolder);
-    QFETCH(bool, startWorks);
-    QFETCH(QString, started);
-    QFETCH(QStringList, tested);
-
+    QFETCH(QStringList, steps);
     FakeHost host;
-    if (!path.isEmpty()) host.registry[kToolPath] = path.toStdString();
-    if (!folder.isEmpty()) host.registry[kToolFolder] = folder.toStdString();
-    if (toolInFolder) host.files.insert((folder + "\\MSINFO32.EXE").toStdString());
-    host.startWorks = startWorks;
-
-    const SysInfoOutcome outcome = StartSysInfo(host, "Tessaron Orvane");
-
-    QStringList existenceTests;
-    for (const auto& t : host.existenceTests) existenceTests << QString::fromStdString(t);
-    QCOMPARE(existenceTests, tested);
-    if (started.isEmpty()) {
-      QCOMPARE(outcome, SysInfoOutcome::Unavailable);
-      QVERIFY(host.started.empty());
-      QCOMPARE(host.messages.size(), std::size_t(1));
-      QCOMPARE(host.messages[0].first,
-               std::string("System Information Is Unavailable At This Time"));
-      QCOMPARE(host.messages[0].second, std::string("Tessaron Orvane"));
-    } else {
-      QCOMPARE(outcome, SysInfoOutcome::Started);
-      QCOMPARE(host.started, std::vector<std::string>{started.toStdString()});
-      QVERIFY(host.messages.empty());
-    }
+    host.path = path;
+    host.folder = folder;
+    const bool started = StartSysInfo(host, "Tessaron Orvane") == SysInfoOutcome::Started;
+    QCOMPARE(host.steps, steps);
+    QCOMPARE(started, steps.last().startsWith("start"));
   }
 };
 
