@@ -1,29 +1,12 @@
 // The main window and its dialogs, driven as a person drives them: real clicks and typing on
 // the widgets, the file names and message boxes answered by the test.
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QFile>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMimeData>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QStatusBar>
-#include <QStyle>
-#include <QTabBar>
-#include <QTemporaryDir>
-#include <QToolButton>
-#include <QToolTip>
 #include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
+#include "model/ansi.hpp"
 #include "model/builtin_records.hpp"
+#include "model/label_encoding.hpp"
 #include "options/option_catalog.hpp"
 #include "ui/command_line.hpp"
 #include "ui/form1.hpp"
@@ -31,28 +14,20 @@
 #include "ui/frm_gprs.hpp"
 #include "ui/hex_view.hpp"
 
-using flex::ui::Form1;
-using flex::ui::FrmAbout;
-using flex::ui::FrmGprs;
-using flex::ui::HexView;
+using namespace flex::ui;
+namespace builtin = flex::builtin;
 
 namespace {
 
-QString latin(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+const std::string kBase(builtin::kBase);
+const QStringList kStartTicks{"Check1_2", "Check2_0", "Check2_2", "Check2_4", "Check3_0"};
 
-std::size_t row(int group, int index) { return *flex::findOption(group, index); }
-
-QPoint indicator(const QCheckBox* box) { return {6, box->height() / 2}; }
-
-// A flex file: the built-in records with a few bytes changed.
-QString writeFlex(const QString& path, std::string base, std::string call = std::string(
-                                                              flex::builtin::kCall)) {
+// The built-in flex with another Base record, as a file.
+QString writeFlex(const QString& path, const std::string& base) {
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
-  file.write(QByteArray::fromStdString(base + "\r\n" + call + "\r\n" +
-                                       std::string(flex::builtin::kGprs) + "\r\n"));
+  file.write(QByteArray::fromStdString(base + "\r\n" + std::string(builtin::kCall) + "\r\n" +
+                                       std::string(builtin::kGprs) + "\r\n"));
   return path;
 }
 
@@ -65,15 +40,14 @@ QString toolTipAt(QWidget* viewport, QPoint pos) {
   return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
-// A file dragged from the desktop and dropped at `pos` of `target`; whether it was taken.
-bool dropFiles(QWidget* target, const QList<QUrl>& urls, QPoint pos = {5, 5}) {
+// Files dragged from the desktop and dropped on `target`; whether the drop was taken.
+bool dropFiles(QWidget* target, const QList<QUrl>& urls) {
   QMimeData data;
   data.setUrls(urls);
-  data.setText(urls.isEmpty() ? QString() : urls.first().toString());
-  QDragEnterEvent enter(pos, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+  QDragEnterEvent enter({5, 5}, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
   QApplication::sendEvent(target, &enter);
   if (!enter.isAccepted()) return false;
-  QDropEvent drop(pos, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+  QDropEvent drop({5, 5}, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
   QApplication::sendEvent(target, &drop);
   return drop.isAccepted();
 }
@@ -83,25 +57,26 @@ bool dropFiles(QWidget* target, const QList<QUrl>& urls, QPoint pos = {5, 5}) {
 class Form1Test : public QObject {
   Q_OBJECT
 
- private:
-  struct Message {
-    QString prompt;
-    QString title;
-  };
-  std::vector<Message> messages_;
-  QString openName_;
-  QString saveName_;
+  QStringList messages_;  // "title: prompt"
+  QString openName_, saveName_;
   std::unique_ptr<Form1> form_;
 
-  template <class T>
+  template <class T = QWidget>
   T* child(const char* name) {
-    T* widget = form_->findChild<T*>(QLatin1String(name));
-    if (!widget) qFatal("no child %s", name);
-    return widget;
+    return form_->findChild<T*>(name);
   }
-  void click(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, indicator(box)); }
-  void clickOption(int group, int index) { click(form_->optionBox(row(group, index))); }
+  // A left click near the left edge: on a check box's indicator, inside any button.
+  static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, {6, w->height() / 2}); }
+  void click(const char* name) { click(child(name)); }
+  void clickOption(int group, int index) {
+    click(form_->optionBox(*flex::findOption(group, index)));
+  }
+  bool ticked(const char* name) { return child<QCheckBox>(name)->isChecked(); }
   const std::string& slot(std::size_t i) const { return form_->state().txtpreview[i]; }
+  QString status() { return child<QLabel>("StatusBarPanel1")->text(); }
+  QString pairShown(std::size_t slot, int line, int pair) {
+    return form_->formattedBox(slot)->lines().value(line).mid(3 * pair, 2);
+  }
   QStringList tickedBoxes() const {
     QStringList names;
     for (std::size_t r = 0; r < flex::kOptionCount; ++r)
@@ -115,11 +90,11 @@ class Form1Test : public QObject {
 
   void init() {
     messages_.clear();
-    flex::ui::Prompts prompts;
+    Prompts prompts;
     prompts.openFileName = [this](QWidget*) { return openName_; };
     prompts.saveFileName = [this](QWidget*) { return saveName_; };
     prompts.messageBox = [this](QWidget*, const QString& prompt, const QString& title) {
-      messages_.push_back({prompt, title});
+      messages_ << title + ": " + prompt;
     };
     form_ = std::make_unique<Form1>(prompts);
     form_->show();
@@ -131,387 +106,258 @@ class Form1Test : public QObject {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
-  void startUpShowsBuiltInFlexOnPageOne() {
-    QCOMPARE(tickedBoxes(), QStringList({"Check1_2", "Check2_0", "Check2_2", "Check2_4",
-                                         "Check3_0"}));
-    QVERIFY(child<QGroupBox>("frmPagina1")->isVisible());
-    QVERIFY(!child<QGroupBox>("frmPagina2")->isVisible());
-    QCOMPARE(form_->tabStrip()->currentIndex(), 0);
-    QVERIFY(child<QCheckBox>("CheckFormattazioneTesto")->isChecked());
-    for (std::size_t i = 0; i < 3; ++i) {
-      QVERIFY(form_->formattedBox(i)->isVisible());
-      QVERIFY(!form_->rawPreview(i)->isVisible());
-    }
-    QCOMPARE(form_->rawPreview(0)->toPlainText(), latin(flex::builtin::kBase));
-    QCOMPARE(form_->rawPreview(2)->toPlainText(), latin(flex::builtin::kGprs));
-    // 100 data bytes of the Base record: six full lines and four pairs.
-    const QStringList base = form_->formattedBox(0)->lines();
-    QCOMPARE(base.size(), 7);
-    for (int i = 0; i < 6; ++i) QCOMPARE(base[i].split(' ').size(), 16);
-    QCOMPARE(base[6], QStringLiteral("E0 01 33 4A"));
+  void startsOnPageOneWithBuiltInFlex() {
+    QCOMPARE(tickedBoxes(), kStartTicks);  // page 1 shown: everyBoxReachesItsOwnOption
+    QVERIFY(ticked("CheckFormattazioneTesto"));
+    for (std::size_t i = 0; i < 3; ++i)
+      QVERIFY(form_->formattedBox(i)->isVisible() && !form_->rawPreview(i)->isVisible());
     QCOMPARE(form_->formattedBox(1)->text(), QStringLiteral("CC 41 80 1F 0E 02 68"));
-    QCOMPARE(child<QLabel>("StatusBarPanel1")->text(), QString());
     QCOMPARE(form_->minimumSize(), form_->maximumSize());  // fixed size
   }
 
-  void tabsSwitchPagesAndKeepTicks() {
+  // Each box, clicked on its page, flips its own option (and a second click flips it back);
+  // the first is on page 1, shown at start-up.
+  void everyBoxReachesItsOwnOption() {
+    const auto catalog = flex::optionCatalog();
     QTabBar* tabs = form_->tabStrip();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-    QVERIFY(!child<QGroupBox>("frmPagina1")->isVisible());
-    QVERIFY(child<QGroupBox>("frmPagina2")->isVisible());
-    clickOption(5, 0);  // a page-2 box takes clicks while shown
-    QCOMPARE(slot(0).substr(102, 2), std::string("71"));
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
-    QVERIFY(child<QGroupBox>("frmPagina1")->isVisible());
-    QVERIFY(!child<QGroupBox>("frmPagina2")->isVisible());
-    QCOMPARE(tickedBoxes(), QStringList({"Check1_2", "Check2_0", "Check2_2", "Check2_4",
-                                         "Check3_0", "Check5_0"}));
+    for (std::size_t r = 0; r < flex::kOptionCount; ++r) {
+      const int page = catalog[r].page;
+      QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page - 1).center());
+      QCOMPARE(child("frmPagina1")->isVisible(), page == 1);
+      QCOMPARE(child("frmPagina2")->isVisible(), page == 2);
+      QCheckBox* box = form_->optionBox(r);
+      const bool was = box->isChecked();
+      click(box);
+      QVERIFY2(box->isChecked() != was && (form_->state().boxes[r].Value != 0) != was,
+               qPrintable(box->objectName()));
+      click(box);
+    }
+    QCOMPARE(tickedBoxes(), kStartTicks);
+    QCOMPARE(messages_, QStringList());
   }
 
-  void clickOnBoxReachesRecordAndPreview() {
-    QCheckBox* engineering = child<QCheckBox>("Check1_0");
-    QCOMPARE(engineering->text(), QStringLiteral("Menu Engineering"));
-    click(engineering);
-    QVERIFY(engineering->isChecked());
-    // Byte 90 of the Base record: characters 181-182; data byte 68, line 4, pair 4.
+  // "Menu Engineering" lives on Base byte 90: record characters 181-182, the formatted box's
+  // line 4, pair 4. A click changes it in both views, tints it, and the inspector tells it.
+  void clickedByteShowsEverywhere() {
+    HexView* box = form_->formattedBox(0);
+    click("Check1_0");
     QCOMPARE(form_->rawPreview(0)->toPlainText().mid(180, 2), QStringLiteral("B7"));
-    QCOMPARE(form_->formattedBox(0)->lines()[4].mid(12, 2), QStringLiteral("B7"));
-    click(engineering);
-    QVERIFY(!engineering->isChecked());
-    QCOMPARE(form_->formattedBox(0)->lines()[4].mid(12, 2), QStringLiteral("07"));
-    QCOMPARE(slot(0), std::string(flex::builtin::kBase));
+    QCOMPARE(pairShown(0, 4, 4), QStringLiteral("B7"));
+    const QImage image = box->viewport()->grab().toImage();
+    for (std::size_t pair = 0; pair < 100; ++pair)  // only its pair is drawn on the tint
+      QCOMPARE(
+          image.pixelColor(box->pairRect(pair).topLeft()) == HexView::markColor(box->palette()),
+          pair == 68);
+
+    const QString tip = toolTipAt(box->viewport(), box->pairRect(68).center());
+    QCOMPARE(tip.section('\n', 0, 1), "Record Base, byte 0x5A (90)\nValore: B7 = 183 = 1011 0111");
+    QVERIFY(tip.contains("Check1(0) Menu Engineering: bit 8, 6, 5 (attiva)"));
+    QCOMPARE(toolTipAt(box->viewport(), box->pairRect(68).topRight() + QPoint(3, 1)), QString());
+    QCOMPARE(toolTipAt(box->viewport(), box->pairRect(99).topRight() + QPoint(4, 1)), QString());
+
+    click("CheckFormattazioneTesto");
+    QPlainTextEdit* raw = form_->rawPreview(0);
+    const auto marks = raw->extraSelections();  // the raw view tints the same byte
+    QVERIFY(marks.size() == 1 && marks[0].cursor.selectedText() == "B7" &&
+            marks[0].cursor.selectionStart() == 180);
+    const int width = QFontMetrics(raw->font()).horizontalAdvance('0');
+    QTextCursor at(raw->document());
+    at.setPosition(180);
+    for (int x : {1, width + 1, 2 * width - 2})  // both characters, both their halves
+      QCOMPARE(toolTipAt(raw->viewport(), raw->cursorRect(at).center() + QPoint(x, 0)), tip);
+    at.movePosition(QTextCursor::End);
+    QCOMPARE(toolTipAt(raw->viewport(), raw->cursorRect(at).center() + QPoint(12, 0)), QString());
+    QCOMPARE(toolTipAt(form_->rawPreview(1)->viewport(), {6, 6}).section('\n', 0, 1),
+             "Record Call, byte 0x00 (0)\nValore: AA = 170 = 1010 1010");
+
+    click("Check1_0");
+    QCOMPARE(slot(0), kBase);
+    QVERIFY(!box->isMarked(68) && raw->extraSelections().isEmpty());
+    QCOMPARE(pairShown(0, 4, 4), QStringLiteral("07"));
+    // Bytes past the end of the built-in record count as changed.
+    form_->editor().editRaw(1, std::string(builtin::kCall) + "0102");
+    QVERIFY(!form_->formattedBox(1)->isMarked(6) && form_->formattedBox(1)->isMarked(7));
   }
 
   void rawEditRefreshesFormattedViewOnly() {
-    click(child<QCheckBox>("CheckFormattazioneTesto"));
+    click("CheckFormattazioneTesto");
     QPlainTextEdit* raw = form_->rawPreview(0);
-    QVERIFY(raw->isVisible());
-    QVERIFY(!form_->formattedBox(0)->isVisible());
-    const QStringList ticked = tickedBoxes();
-
+    QVERIFY(raw->isVisible() && !form_->formattedBox(0)->isVisible());
     QTextCursor cursor = raw->textCursor();
     cursor.setPosition(44);  // the first data digit
     raw->setTextCursor(cursor);
     QTest::keyClicks(raw, "x9");
-    QCOMPARE(raw->textCursor().position(), 46);  // typing keeps the cursor
+    QCOMPARE(raw->textCursor().position(), 46);
     QCOMPARE(slot(0).substr(40, 8), std::string("0062x9D2"));
     QCOMPARE(form_->formattedBox(0)->lines()[0].left(8), QStringLiteral("x9 D2 EE"));
-    QCOMPARE(tickedBoxes(), ticked);
-    QCOMPARE(form_->state().FlexBase, std::string(flex::builtin::kBase));
-
-    click(child<QCheckBox>("CheckFormattazioneTesto"));
-    QVERIFY(form_->formattedBox(0)->isVisible());
-    QVERIFY(!raw->isVisible());
+    QCOMPARE(tickedBoxes(), kStartTicks);
   }
 
-  void labelDialogTakesTypedLabel() {
-    clickOption(1, 5);  // "GPRS Personale"
-    QPointer<FrmGprs> dialog = form_->labelDialog();
-    QVERIFY(dialog);
-    QVERIFY(dialog->isVisible());
-    QCOMPARE(dialog->windowType(), Qt::Tool);
-    QVERIFY(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("Personalizzazione Scritta GPRS"));
-    QVERIFY(dialog->txt1()->font().bold());
-
-    // A 13th character is refused once with the message; the first 12 stay.
-    QTest::keyClicks(dialog->txt1(), "ciao a835 xyz");
-    QCOMPARE(messages_.size(), std::size_t(1));
-    QCOMPARE(messages_[0].title, QStringLiteral("Errore di Lunghezza"));
-    QCOMPARE(dialog->txt1()->text(), QStringLiteral("ciao a835 xy"));
-    QCOMPARE(QString::fromStdString(form_->state().txt1), QStringLiteral("ciao a835 xy"));
-
-    dialog->txt1()->clear();
-    QTest::keyClicks(dialog->txt1(), "Ci");
-    QTest::sendKeyEvent(QTest::Click, dialog->txt1(), Qt::Key_Agrave, QString(QChar(0xE0)),
-                        Qt::NoModifier);
-    QTest::keyClicks(dialog->txt1(), "o");
-    QCOMPARE(dialog->txt1()->text(), QString::fromUtf8("Ciào"));
-    QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-    QTRY_VERIFY(dialog.isNull());
-    QVERIFY(!form_->labelDialog());
-    // Upper-cased, the low byte of each character at characters 47, 51, 55, 59.
-    std::string expected(flex::builtin::kLabelTemplate);
-    expected.replace(46, 2, "43");
-    expected.replace(50, 2, "49");
-    expected.replace(54, 2, "C0");
-    expected.replace(58, 2, "4F");
-    QCOMPARE(slot(2), expected);
-    QVERIFY(child<QCheckBox>("Check1_5")->isChecked());
-    QCOMPARE(form_->formattedBox(2)->lines()[0].left(11), QStringLiteral("00 43 00 49"));
-  }
-
-  void labelDialogCloseBoxWithoutTextClearsOption() {
-    clickOption(1, 5);
-    QPointer<FrmGprs> dialog = form_->labelDialog();
-    QVERIFY(dialog);
-    dialog->close();
-    QTRY_VERIFY(dialog.isNull());
-    QVERIFY(!child<QCheckBox>("Check1_5")->isChecked());
-    QCOMPARE(slot(2), std::string(flex::builtin::kGprs));
-  }
-
-  void gprsNullRefusesPersonale() {
+  // The GPRS pair: "GPRS Null" refuses "GPRS Personale"; without it, Personale opens the label
+  // dialog, whose close box with no text clears the option and whose OK writes the typed label.
+  void gprsPairWithLabelDialog() {
     clickOption(1, 3);  // "GPRS Null"
-    QCOMPARE(slot(2), std::string(flex::builtin::kGprsNull));
+    clickOption(1, 5);  // "GPRS Personale"
+    QCOMPARE(messages_, QStringList("Errore di Incoerenza: E' possibile attivare questa opzione "
+                                    "solo disabilitando GPRS Null"));
+    QVERIFY(!ticked("Check1_5") && !form_->labelDialog());
+    QCOMPARE(slot(2), std::string(builtin::kGprsNull));
+    clickOption(1, 3);
+    messages_.clear();
+
     clickOption(1, 5);
-    QCOMPARE(messages_.size(), std::size_t(1));
-    QCOMPARE(messages_[0].title, QStringLiteral("Errore di Incoerenza"));
-    QCOMPARE(messages_[0].prompt,
-             QStringLiteral("E' possibile attivare questa opzione solo disabilitando GPRS Null"));
-    QVERIFY(!child<QCheckBox>("Check1_5")->isChecked());
-    QVERIFY(child<QCheckBox>("Check1_3")->isChecked());
-    QVERIFY(!form_->labelDialog());
-    QCOMPARE(slot(2), std::string(flex::builtin::kGprsNull));
+    QPointer<FrmGprs> dialog = form_->labelDialog();
+    QVERIFY(dialog && dialog->isVisible());
+    dialog->close();  // the close box, no text typed
+    QTRY_VERIFY(dialog.isNull());
+    QVERIFY(!ticked("Check1_5"));
+    QCOMPARE(slot(2), std::string(builtin::kGprs));
+
+    clickOption(1, 5);
+    dialog = form_->labelDialog();
+    QVERIFY(dialog);
+    QTest::keyClicks(dialog->txt1(), "ci");
+    QTest::sendKeyEvent(QTest::Click, dialog->txt1(), Qt::Key_Agrave, QChar(0xE0), {});
+    QTest::keyClicks(dialog->txt1(), "o a835 xyz");  // the 13th character is refused
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY(messages_[0].startsWith("Errore di Lunghezza: "));
+    QCOMPARE(dialog->txt1()->text(), QString::fromUtf8("ciào a835 xy"));
+    click(dialog->okButton());
+    QTRY_VERIFY(dialog.isNull());
+    QCOMPARE(slot(2), flex::encodeLabel(std::string(builtin::kLabelTemplate),
+                                        flex::ansi::fromUtf8("ciào a835 xy")));
+    QVERIFY(ticked("Check1_5"));
   }
 
-  void aboutChosenTwiceIsOneDialog() {
+  // About chosen twice is one window; closing the main window closes it and the label dialog.
+  void aboutIsOneWindowAndClosesWithMainWindow() {
     QAction* about = child<QAction>("mnuAbout");
     about->trigger();
     about->trigger();
     int shown = 0;
     for (QWidget* w : QApplication::topLevelWidgets())
-      if (qobject_cast<FrmAbout*>(w) && w->isVisible()) ++shown;
+      shown += qobject_cast<FrmAbout*>(w) && w->isVisible();
     QCOMPARE(shown, 1);
-    FrmAbout* dialog = form_->aboutDialog();
-    QVERIFY(dialog);
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("About Tessaron Orvane"));
-    QCOMPARE(dialog->findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version 2.0.0"));
-    QVERIFY(form_->isEnabled());  // modeless
-    QPointer<FrmAbout> watched = dialog;
-    QTest::keyClick(dialog, Qt::Key_Escape);
-    QTRY_VERIFY(watched.isNull());
-  }
-
-  void closingMainWindowClosesDialogs() {
+    QCOMPARE(form_->aboutDialog()->windowTitle(), QStringLiteral("About Tessaron Orvane"));
     clickOption(1, 5);  // the label dialog, no text typed
-    child<QAction>("mnuAbout")->trigger();
     QPointer<FrmGprs> label = form_->labelDialog();
-    QPointer<FrmAbout> about = form_->aboutDialog();
-    QVERIFY(label && about);
-    QTest::mouseClick(child<QPushButton>("cmdEsci"), Qt::LeftButton);
+    QPointer<FrmAbout> dialog = form_->aboutDialog();
+    QVERIFY(label);
+    click("cmdEsci");
     QVERIFY(!form_->isVisible());
-    QTRY_VERIFY(label.isNull());
-    QTRY_VERIFY(about.isNull());
-    // The label dialog closed with an empty text: "GPRS Personale" was cleared on the way.
-    QCOMPARE(form_->state().boxes[row(1, 5)].Value, 0);
-    QCOMPARE(slot(2), std::string(flex::builtin::kGprs));
+    QTRY_VERIFY(label.isNull() && dialog.isNull());
+    QCOMPARE(slot(2), std::string(builtin::kGprs));  // closed empty: "GPRS Personale" cleared
   }
 
-  void saveAndOpenThroughButtons() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("flex.hs");
-    saveName_ = path;
-    QTest::mouseClick(child<QPushButton>("cmdGenera"), Qt::LeftButton);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray saved = file.readAll();
-    QCOMPARE(saved.size(), 376);
-    QVERIFY(saved.startsWith(QByteArray(flex::builtin::kBase.data(), 244) + "\r\n"));
-    QCOMPARE(child<QLabel>("StatusBarPanel1")->text(), "File: " + path);
-
-    clickOption(1, 0);
-    openName_ = path;
-    QTest::mouseClick(child<QToolButton>("cmdApri"), Qt::LeftButton);
-    QCOMPARE(slot(0), std::string(flex::builtin::kBase));
-    QVERIFY(!child<QCheckBox>("Check1_0")->isChecked());
-
-    openName_ = dir.filePath("missing.hs");
-    QTest::mouseClick(child<QToolButton>("cmdApri"), Qt::LeftButton);
-    QCOMPARE(messages_.size(), std::size_t(1));
-    QCOMPARE(messages_[0].title, QStringLiteral("Errore File"));
-    QVERIFY(messages_[0].prompt.startsWith("Impossibile aprire il file"));
+  // "Apri Flex", `flexedit PATH` and a drop all open the same way, errors included; of several
+  // dropped files the first counts.
+  void opensFromButtonCommandLineOrDrop_data() {
+    QTest::addColumn<QString>("way");
+    for (const char* way : {"button", "command line", "drop on formatted", "drop on raw"})
+      QTest::newRow(way) << way;
   }
-
-  // "flexedit PATH" and a dropped file open as "Apri Flex" does, once the window shows.
-  void fileFromOutsideOpensAsApriFlex() {
-    const char* none[] = {"flexedit"};
-    QVERIFY(!flex::ui::commandLineFile(1, none));
-    const char* two[] = {"flexedit", "mio.hs", "altro.hs"};
-    QCOMPARE(QString::fromStdString(*flex::ui::commandLineFile(3, two)),
-             QDir::current().absoluteFilePath("mio.hs"));  // the first, made absolute
-    const char* absolute[] = {"flexedit", "/tmp/x/mio.hs"};
-    QCOMPARE(*flex::ui::commandLineFile(2, absolute), std::string("/tmp/x/mio.hs"));
-
+  void opensFromButtonCommandLineOrDrop() {
+    QFETCH(QString, way);
     QTemporaryDir dir;
-    std::string base(flex::builtin::kBase);
+    std::string base = kBase;
     base.replace(180, 2, "B7");  // "Menu Engineering" ticked
-    const QString path = writeFlex(dir.filePath("mio.hs"), base);
-    form_->openFileLater(path.toStdString());
-    QCOMPARE(slot(0), std::string(flex::builtin::kBase));  // not before the event loop runs
-    QTRY_COMPARE(slot(0), base);
-    QCOMPARE(child<QLabel>("StatusBarPanel1")->text(), "File: " + path);
-    QVERIFY(child<QCheckBox>("Check1_0")->isChecked());
-    QCOMPARE(form_->formattedBox(0)->lines()[4].mid(12, 2), QStringLiteral("B7"));
-
-    form_->openFileLater(dir.filePath("missing.hs").toStdString());
-    QTRY_COMPARE(messages_.size(), std::size_t(1));
-    QCOMPARE(messages_[0].title, QStringLiteral("Errore File"));
-    QVERIFY(messages_[0].prompt.startsWith("Impossibile aprire il file"));
-    QCOMPARE(slot(0), base);
-
-    // Dropped on the formatted view (it hands the drop to the window) and on a raw preview
-    // (the file is opened, not typed in); only the first file counts; no other kind of file.
-    const QString other = writeFlex(dir.filePath("ALTRO.HS"), std::string(flex::builtin::kBase));
-    QVERIFY(dropFiles(form_->formattedBox(0)->viewport(),
-                      {QUrl::fromLocalFile(other), QUrl::fromLocalFile(path)}));
-    QTRY_COMPARE(slot(0), std::string(flex::builtin::kBase));
-    QCOMPARE(child<QLabel>("StatusBarPanel1")->text(), "File: " + other);
-    click(child<QCheckBox>("CheckFormattazioneTesto"));
-    QVERIFY(dropFiles(form_->rawPreview(0)->viewport(), {QUrl::fromLocalFile(path)}));
-    QTRY_COMPARE(slot(0), base);
+    const QString good = writeFlex(dir.filePath("mio.hs"), base), missing = dir.filePath("no.hs");
+    if (way == "drop on raw") click("CheckFormattazioneTesto");
+    for (const QString& path : {good, missing}) {
+      if (way == "button") {
+        openName_ = path;
+        click("cmdApri");
+      } else if (way == "command line") {
+        form_->openFileLater(path.toStdString());
+        QVERIFY(status() != "File: " + path);  // not before the event loop runs
+      } else {
+        QWidget* target = way == "drop on raw" ? form_->rawPreview(0)->viewport()
+                                               : form_->formattedBox(0)->viewport();
+        const QString other = path == good ? missing : good;
+        QVERIFY(dropFiles(target, {QUrl::fromLocalFile(path), QUrl::fromLocalFile(other)}));
+      }
+      QTRY_COMPARE(status(), "File: " + path);
+      QCOMPARE(slot(0), base);  // the missing file changes nothing
+    }
+    QVERIFY(ticked("Check1_0"));
     QCOMPARE(form_->rawPreview(0)->toPlainText(), QString::fromStdString(base));
-    QFile::copy(path, dir.filePath("mio.txt"));
-    QVERIFY(!dropFiles(form_.get(), {QUrl::fromLocalFile(dir.filePath("mio.txt"))}));
+    QCOMPARE(pairShown(0, 4, 4), QStringLiteral("B7"));
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY(messages_[0].startsWith("Errore File: Impossibile aprire il file"));
+  }
+
+  void refusesWhatIsNoFlexFile() {
+    const char* argv[] = {"flexedit", "mio.hs", "altro.hs"};  // the first file, made absolute
+    QVERIFY(!commandLineFile(1, argv));
+    QCOMPARE(QString::fromStdString(*commandLineFile(3, argv)),
+             QDir::current().absoluteFilePath("mio.hs"));
+    QTemporaryDir dir;
+    const QUrl text = QUrl::fromLocalFile(writeFlex(dir.filePath("mio.txt"), kBase));
+    QVERIFY(!dropFiles(form_.get(), {text}));
     QVERIFY(!dropFiles(form_->rawPreview(0)->viewport(), {QUrl("https://example.org/a.hs")}));
     QCoreApplication::processEvents();
-    QCOMPARE(slot(0), base);
-    QCOMPARE(messages_.size(), std::size_t(1));
+    QVERIFY(status().isEmpty() && messages_.isEmpty());
   }
 
-  // Resting on a byte pair shows the byte and the options on it, in either view; nothing
-  // over the blank between pairs or past a line's end.
-  void byteInspectorToolTips() {
-    HexView* box = form_->formattedBox(0);
-    const QRect pair = box->pairRect(90 - 22);  // Base byte 90: line 4, pair 4
-    QString tip = toolTipAt(box->viewport(), pair.center());
-    QVERIFY2(tip.startsWith("Record Base, byte 0x5A (90)\nValore: 07 = 7 = 0000 0111"),
-             qPrintable(tip));
-    QVERIFY2(tip.contains("Check1(0) Menu Engineering: bit 8, 6, 5 (non attiva)"),
-             qPrintable(tip));
-    QCOMPARE(toolTipAt(box->viewport(), pair.topRight() + QPoint(3, 1)), QString());  // blank
-    QCOMPARE(toolTipAt(box->viewport(), box->pairRect(99).topRight() + QPoint(4, 1)),
-             QString());  // past the last pair
-    QVERIFY(toolTipAt(box->viewport(), box->pairRect(99).center()).startsWith(
-        "Record Base, byte 0x79 (121)"));
-
-    clickOption(1, 0);
-    click(child<QCheckBox>("CheckFormattazioneTesto"));
-    QPlainTextEdit* raw = form_->rawPreview(0);
-    const int width = QFontMetrics(raw->font()).horizontalAdvance('0');
-    for (int x : {1, width + 1, 2 * width - 2}) {  // both characters, both their halves
-      QTextCursor cursor(raw->document());
-      cursor.setPosition(180);
-      tip = toolTipAt(raw->viewport(), raw->cursorRect(cursor).center() + QPoint(x, 0));
-      QVERIFY2(tip.contains("Valore: B7 = 183 = 1011 0111"), qPrintable(tip));
-      QVERIFY2(tip.contains("Menu Engineering: bit 8, 6, 5 (attiva)"), qPrintable(tip));
-    }
-    QTextCursor end(raw->document());
-    end.movePosition(QTextCursor::End);
-    QCOMPARE(toolTipAt(raw->viewport(), raw->cursorRect(end).center() + QPoint(12, 0)),
-             QString());
-    QVERIFY(toolTipAt(form_->rawPreview(1)->viewport(), {6, 6}).startsWith(
-        "Record Call, byte 0x00 (0)\nValore: AA"));
-  }
-
-  // Bytes that are not the built-in flex's are tinted: a click's, and those past the end of
-  // the built-in record.
-  void changedBytesAreTinted() {
-    HexView* box = form_->formattedBox(0);
-    for (std::size_t pair = 0; pair < 100; ++pair) QVERIFY(!box->isMarked(pair));
-    clickOption(1, 0);
-    QVERIFY(box->isMarked(90 - 22));
-    QVERIFY(!box->isMarked(90 - 22 - 1) && !box->isMarked(90 - 22 + 1));
-    const QImage image = box->viewport()->grab().toImage();
-    const QColor tint = HexView::markColor(box->palette());
-    QCOMPARE(image.pixelColor(box->pairRect(68).topLeft()), tint);
-    QVERIFY(image.pixelColor(box->pairRect(67).topLeft()) != tint);
-
-    form_->editor().editRaw(1, std::string(flex::builtin::kCall) + "0102");
-    QVERIFY(!form_->formattedBox(1)->isMarked(6));
-    QVERIFY(form_->formattedBox(1)->isMarked(7) && form_->formattedBox(1)->isMarked(8));
-    // The raw view marks the same bytes, header included.
-    const auto marks = form_->rawPreview(0)->extraSelections();
-    QCOMPARE(marks.size(), 1);
-    QCOMPARE(marks[0].cursor.selectionStart(), 180);
-    QCOMPARE(marks[0].cursor.selectionEnd(), 182);
-    clickOption(1, 0);
-    QVERIFY(!box->isMarked(68));
-    QVERIFY(form_->rawPreview(0)->extraSelections().isEmpty());
-  }
-
-  // The title names the file last loaded or saved and carries a mark while the records
-  // differ from it.
-  void titleNamesFileAndMarksChanges() {
+  // Saving through "Genera File FLEX"; the title names the file last loaded or saved and
+  // carries a mark while the records differ from it.
+  void saveAndTitle() {
     QCOMPARE(form_->windowTitle(), QStringLiteral("Tessaron Orvane"));
     clickOption(1, 0);
     QCOMPARE(form_->windowTitle(), QStringLiteral("Tessaron Orvane *"));
     QTemporaryDir dir;
     saveName_ = dir.filePath("mio flex.hs");
-    child<QAction>("mnuSalva")->trigger();
+    click("cmdGenera");
+    QFile file(saveName_);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().toStdString(), slot(0) + "\r\n" + slot(1) + "\r\n" + slot(2) + "\r\n");
+    QCOMPARE(status(), "File: " + saveName_);
     QCOMPARE(form_->windowTitle(), QStringLiteral("Tessaron Orvane - mio flex.hs"));
     clickOption(1, 0);
     QCOMPARE(form_->windowTitle(), QStringLiteral("Tessaron Orvane - mio flex.hs *"));
     clickOption(1, 0);  // back to what was saved
     QCOMPARE(form_->windowTitle(), QStringLiteral("Tessaron Orvane - mio flex.hs"));
-    clickOption(1, 0);
-    saveName_ = "/nonexistent/folder/x.hs";  // a failed save changes nothing
-    child<QAction>("mnuSalva")->trigger();
-    QCOMPARE(form_->windowTitle(), QStringLiteral("Tessaron Orvane - mio flex.hs *"));
-    openName_ = writeFlex(dir.filePath("altro.hs"), std::string(flex::builtin::kBase));
-    child<QAction>("mnuApri")->trigger();
-    QCOMPARE(form_->windowTitle(), QStringLiteral("Tessaron Orvane - altro.hs"));
   }
 
-  void longRecordScrollsWithItsRowLabels() {
-    // A Call record of 80 data bytes: five lines in a box that shows three.
-    form_->editor().editRaw(1, std::string(flex::builtin::kCall.substr(0, 44)) +
-                                   std::string(160, 'A'));
-    HexView* box = form_->formattedBox(1);
-    QCOMPARE(box->lines().size(), 5);
-    QTRY_VERIFY(box->verticalScrollBar()->isVisible());
-    box->verticalScrollBar()->setValue(2);
-    QCOMPARE(box->firstVisibleLine(), 2);
-    QStringList captions;
-    for (const QLabel* label : form_->rowLabels(1)) captions << label->text();
-    QCOMPARE(captions, QStringList({"20", "30", "40"}));
-  }
-
-  // What a person sees: every caption whole, 16 pairs per line under the ruler's 16 columns,
-  // each row label beside its line.
+  // What a person sees: every caption whole, 16 pairs per line under the ruler's columns,
+  // each row label beside its line, also once a long record scrolls.
   void layoutLinesUpAndClipsNothing() {
-    for (std::size_t r = 0; r < flex::kOptionCount; ++r) {
-      QCheckBox* box = form_->optionBox(r);
-      QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(box->text()));
-      const QWidget* frame = box->parentWidget();
-      QVERIFY2(frame->contentsRect().contains(box->geometry()), qPrintable(box->text()));
-    }
-    auto* formattazione = child<QCheckBox>("CheckFormattazioneTesto");
-    QVERIFY(formattazione->sizeHint().width() <= formattazione->width());
-    for (const char* name : {"cmdGenera", "cmdEsci"}) {
-      auto* button = child<QPushButton>(name);
-      QVERIFY2(button->sizeHint().width() <= button->width(), name);
-    }
+    QList<QWidget*> captioned{child("CheckFormattazioneTesto"), child("cmdGenera"),
+                              child("cmdEsci")};
+    for (std::size_t r = 0; r < flex::kOptionCount; ++r) captioned << form_->optionBox(r);
+    for (QWidget* w : captioned)
+      QVERIFY2(w->sizeHint().width() <= w->width() &&
+                   w->parentWidget()->contentsRect().contains(w->geometry()),
+               qPrintable(w->objectName()));
 
-    QWidget* frame = child<QGroupBox>("Frame2");
+    const QStringList base = form_->formattedBox(0)->lines();  // 100 data bytes
+    QCOMPARE(base.size(), 7);
+    for (int i = 0; i < 6; ++i) QCOMPARE(base[i].split(' ').size(), 16);
+    QWidget* frame = child("Frame2");
     const QLabel* ruler = form_->ruler();
-    const QFontMetrics rulerMetrics(ruler->font());
+    QVERIFY(QFontMetrics(ruler->font()).horizontalAdvance(ruler->text()) <= ruler->width());
+    form_->editor().editRaw(1, std::string(builtin::kCall.substr(0, 44)) + std::string(160, 'A'));
     for (std::size_t i = 0; i < 3; ++i) {
       HexView* box = form_->formattedBox(i);
-      QCOMPARE(QFontInfo(box->font()).family(), QFontInfo(ruler->font()).family());
-      QCOMPARE(box->fontInfo().pixelSize(), ruler->fontInfo().pixelSize());
-      QVERIFY(!box->fontInfo().bold() && !ruler->fontInfo().bold());  // inside a bold frame
-      const QFontMetrics metrics(box->font());
-      // 47 columns fit beside a scroll bar.
-      const int columns = metrics.horizontalAdvance(QString(HexView::kLineColumns, '0'));
-      const int scrollBar = box->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, box);
-      QVERIFY(box->textLeft() + columns + scrollBar <= box->width() - box->frameWidth());
-      // The ruler's columns start where the box's do.
-      QCOMPARE(ruler->mapTo(frame, QPoint(0, 0)).x(),
-               box->mapTo(frame, QPoint(box->textLeft(), 0)).x());
-      QVERIFY(rulerMetrics.horizontalAdvance(ruler->text()) <= ruler->width());
-      // Every row label is on its line, and the box shows all of its labelled lines.
+      const int columns = box->fontMetrics().horizontalAdvance(QString(HexView::kLineColumns, '0'));
+      const int bar = box->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, box);
+      QVERIFY(box->textLeft() + columns + bar <= box->width() - box->frameWidth());
+      for (int c = 0; 3 * c < box->lines()[0].size(); ++c) {  // each ruler column over its pairs
+        const int x = ruler->fontMetrics().horizontalAdvance(ruler->text().left(3 * c));
+        QCOMPARE(ruler->mapTo(frame, QPoint(x, 0)).x(),
+                 box->viewport()->mapTo(frame, box->pairRect(c).topLeft()).x());
+      }
+      if (i == 1) box->verticalScrollBar()->setValue(2);  // 5 lines in a box that shows 3
       const auto& labels = form_->rowLabels(i);
       QVERIFY(box->visibleLineCount() >= static_cast<int>(labels.size()));
-      for (std::size_t line = 0; line < labels.size(); ++line) {
-        QCOMPARE(labels[line]->mapTo(frame, QPoint(0, 0)).y(),
-                 box->mapTo(frame, QPoint(0, box->lineTop(static_cast<int>(line)))).y());
-        QCOMPARE(labels[line]->text(), QStringLiteral("%1").arg(line * 16, 2, 16, QChar('0')));
+      for (std::size_t row = 0; row < labels.size(); ++row) {
+        QCOMPARE(labels[row]->mapTo(frame, QPoint(0, 0)).y(),
+                 box->mapTo(frame, QPoint(0, box->lineTop(static_cast<int>(row)))).y());
+        const std::size_t line = row + box->firstVisibleLine();
+        QCOMPARE(labels[row]->text(), QStringLiteral("%1").arg(line * 16, 2, 16, QChar('0')));
       }
-      // The raw preview covers its formatted box.
-      QCOMPARE(form_->rawPreview(i)->geometry(), box->geometry().translated(frame->pos()));
     }
-    QCOMPARE(form_->rowLabels(0).size(), std::size_t(7));
+    QCOMPARE(form_->formattedBox(1)->firstVisibleLine(), 2);
   }
 };
 
