@@ -12,6 +12,7 @@ namespace {
 // starts unless its path says "Broken". Writes down each step it is asked to take.
 class FakeHost : public SysInfoHost {
  public:
+  FakeHost(QString p, QString f) : path(std::move(p)), folder(std::move(f)) {}
   QString path, folder;
   QStringList steps;
 
@@ -64,12 +65,10 @@ class SysInfoTest : public QObject {
     QFETCH(QString, path);
     QFETCH(QString, folder);
     QFETCH(QStringList, steps);
-    FakeHost host;
-    host.path = path;
-    host.folder = folder;
-    const bool started = StartSysInfo(host, "Tessaron Orvane") == SysInfoOutcome::Started;
+    FakeHost host(path, folder);
+    QCOMPARE(StartSysInfo(host, "Tessaron Orvane") == SysInfoOutcome::Started,
+             steps.last().startsWith("start"));
     QCOMPARE(host.steps, steps);
-    QCOMPARE(started, steps.last().startsWith("start"));
   }
 };
 
