@@ -2,10 +2,12 @@
 // or save shows one message naming the file and changes nothing: no slot, no file, no link, no
 // device, no temporary file left behind. Whatever can be read is taken in byte for byte.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <map>
 #include <stdexcept>
 
@@ -84,7 +86,13 @@ class BadInput : public ::testing::Test {
     const flex::EditorState before = editor.state();
     const auto filesBefore = files();
     view.answer = file;
-    EXPECT_EQ(saving ? editor.mnuSalva_Click() : editor.mnuApri_Click(), FileOutcome::Failed);
+    rlimit was{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &was), 0);
+    const rlimit lowered{std::min(sizeLimit, was.rlim_cur), was.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &lowered), 0);
+    const FileOutcome outcome = saving ? editor.mnuSalva_Click() : editor.mnuApri_Click();
+    ::setrlimit(RLIMIT_FSIZE, &was);  // before any output: the log may be a file
+    EXPECT_EQ(outcome, FileOutcome::Failed);
     ASSERT_EQ(view.messages.size(), 1u);
     const auto& [prompt, title] = view.messages[0];
     EXPECT_EQ(title, flex::kFileErrorTitle);
@@ -102,6 +110,7 @@ class BadInput : public ::testing::Test {
     return ::mkdtemp(pattern.data()) ? pattern : throw std::runtime_error("mkdtemp failed");
   }();
   std::string device;
+  rlim_t sizeLimit = RLIM_INFINITY;  // the largest file the action may write
   flex::fuzz::FakeView view;
   flex::Editor editor{view};
 };
@@ -189,6 +198,10 @@ TEST_F(BadInput, SavesThatCannotBeWrittenAreRefused) {
   expectRefused(true, path("missing/out.hs"), "non esiste");
   expectRefused(true, path("folder.hs"), "cartella");
   expectRefused(true, path("pipe.hs"), "nessun processo legge");  // and the save does not wait
+  // A write that stops half-way (a limit on file size): the old file is kept, nothing left over.
+  std::signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead
+  sizeLimit = 100;
+  expectRefused(true, write("old.hs", "the old file\r\n"), "");
 }
 
 TEST_F(BadInput, SavesOntoADeviceThatTakesNoDataAreRefused) {
