@@ -10,6 +10,9 @@ using namespace flex::fuzz;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view content(reinterpret_cast<const char*>(data), size);
   Session s;
+  if (size % 2)  // every bit and byte option ticked: a readback may clear any of them
+    for (std::size_t row = 0; row < kOptionCount; ++row)
+      if (edits(optionCatalog()[row]) && !s.state().boxes[row].Value) s.editor.userClick(row);
   s.loadChecked(content);
 
   // Non-empty slots without a CR (which would split one) come back as they were saved.
