@@ -2,7 +2,6 @@
 // the widgets, the file names and message boxes answered by the test.
 #include <QtTest>
 #include <QtWidgets>
-#include <memory>
 
 #include "model/builtin_records.hpp"
 #include "options/option_catalog.hpp"
@@ -139,6 +138,7 @@ class Form1Test : public QObject {
 
     click("CheckFormattazioneTesto");
     QPlainTextEdit* raw = form_->rawPreview(0);
+    QCOMPARE(raw->extraSelections().value(0).cursor.selectionStart(), 180);  // tinted there too
     const int width = QFontMetrics(raw->font()).horizontalAdvance('0');
     QTextCursor at(raw->document());
     at.setPosition(180);
