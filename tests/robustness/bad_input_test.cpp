@@ -7,6 +7,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <map>
 #include <stdexcept>
@@ -97,7 +98,8 @@ class BadInput : public ::testing::Test {
     const auto& [prompt, title] = view.messages[0];
     EXPECT_EQ(title, flex::kFileErrorTitle);
     EXPECT_TRUE(
-        prompt.starts_with(saving ? "Impossibile salvare il file" : "Impossibile aprire il file"));
+        prompt.starts_with(saving ? "Impossibile salvare il file" : "Impossibile aprire il file"))
+        << prompt;
     EXPECT_NE(prompt.find(file), std::string::npos) << prompt;
     EXPECT_NE(prompt.find(reason), std::string::npos) << prompt;
     EXPECT_EQ(editor.state().statusText, "File: " + file);
