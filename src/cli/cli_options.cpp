@@ -4,6 +4,7 @@
 #include <array>
 
 #include "cli/cli_text.hpp"
+#include "model/ansi.hpp"
 #include "options/option_catalog.hpp"
 
 namespace flex::cli {
@@ -79,7 +80,7 @@ std::string takeArgument(Arg arg, std::string_view name, std::string_view value,
       }
       return std::string(name) + ": bad preview number '" + printable(value) + "' (0, 1 or 2)";
     case Arg::Text:
-      if (!isValidUtf8(value)) return std::string(name) + ": TEXT is not valid UTF-8";
+      if (!ansi::isValidUtf8(value)) return std::string(name) + ": TEXT is not valid UTF-8";
       action.text = value;
       return {};
     case Arg::None: break;

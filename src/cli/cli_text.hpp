@@ -1,15 +1,11 @@
 #pragma once
-// Text helpers of the command line: checking that an argument is UTF-8, making a text safe to
-// show on a terminal, and padding columns.
+// Text helpers of the command line: making a text safe to show on a terminal, and padding
+// columns. (ansi::isValidUtf8 checks that an argument is UTF-8.)
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace flex::cli {
-
-// True when the text is well-formed UTF-8 (no overlong forms, no surrogates, nothing above
-// U+10FFFF).
-bool isValidUtf8(std::string_view text);
 
 // The text with every control character written as an escape: C0 controls, DEL and any byte
 // that is not part of well-formed UTF-8 as \xHH, C1 controls as \uHHHH. Nothing from a record,

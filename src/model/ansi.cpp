@@ -33,48 +33,52 @@ void appendUtf8(std::string& out, char32_t cp) {
 
 constexpr char32_t kInvalid = 0xFFFFFFFF;
 
-// Decodes one UTF-8 character at `i` and advances `i`; kInvalid for a malformed byte (which
-// then counts as one character).
+// Decodes one character at `i` and advances `i`; a malformed byte counts as one character.
 char32_t decodeUtf8(std::string_view s, std::size_t& i) {
-  const auto b0 = static_cast<unsigned char>(s[i]);
-  if (b0 < 0x80) {
-    ++i;
-    return b0;
-  }
-  int len = 0;
-  char32_t cp = 0;
-  char32_t min = 0;
-  if ((b0 & 0xE0) == 0xC0) {
-    len = 2, cp = b0 & 0x1F, min = 0x80;
-  } else if ((b0 & 0xF0) == 0xE0) {
-    len = 3, cp = b0 & 0x0F, min = 0x800;
-  } else if ((b0 & 0xF8) == 0xF0) {
-    len = 4, cp = b0 & 0x07, min = 0x10000;
-  } else {
+  const Utf8Char c = decodeUtf8At(s, i);
+  if (c.length == 0) {
     ++i;
     return kInvalid;
   }
-  if (i + static_cast<std::size_t>(len) > s.size()) {
-    ++i;
-    return kInvalid;
-  }
-  for (int k = 1; k < len; ++k) {
-    const auto b = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-    if ((b & 0xC0) != 0x80) {
-      ++i;
-      return kInvalid;
-    }
-    cp = (cp << 6) | (b & 0x3F);
-  }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-    ++i;
-    return kInvalid;
-  }
-  i += static_cast<std::size_t>(len);
-  return cp;
+  i += c.length;
+  return c.codePoint;
 }
 
 }  // namespace
+
+Utf8Char decodeUtf8At(std::string_view s, std::size_t i) {
+  const auto b0 = static_cast<unsigned char>(s[i]);
+  if (b0 < 0x80) return {1, b0};
+  std::size_t length = 0;
+  char32_t cp = 0;
+  char32_t min = 0;
+  if ((b0 & 0xE0) == 0xC0) {
+    length = 2, cp = b0 & 0x1F, min = 0x80;
+  } else if ((b0 & 0xF0) == 0xE0) {
+    length = 3, cp = b0 & 0x0F, min = 0x800;
+  } else if ((b0 & 0xF8) == 0xF0) {
+    length = 4, cp = b0 & 0x07, min = 0x10000;
+  } else {
+    return {0, 0};
+  }
+  if (length > s.size() - i) return {0, 0};
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto b = static_cast<unsigned char>(s[i + k]);
+    if ((b & 0xC0) != 0x80) return {0, 0};
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return {0, 0};
+  return {length, cp};
+}
+
+bool isValidUtf8(std::string_view utf8) {
+  for (std::size_t i = 0; i < utf8.size();) {
+    const Utf8Char c = decodeUtf8At(utf8, i);
+    if (c.length == 0) return false;
+    i += c.length;
+  }
+  return true;
+}
 
 char32_t toUnicode(unsigned char c) {
   if (c >= 0x80 && c < 0xA0) return kHigh[c - 0x80];

@@ -32,4 +32,15 @@ std::string toUpper(std::string_view ansi);
 // Number of characters of a UTF-8 text (code points; malformed bytes count one each).
 std::size_t utf8Length(std::string_view utf8);
 
+// The UTF-8 character at byte `i` of `utf8`: its length in bytes, 0 when the bytes there are no
+// well-formed character (overlong forms, surrogates and values above U+10FFFF included).
+struct Utf8Char {
+  std::size_t length;
+  char32_t codePoint;
+};
+Utf8Char decodeUtf8At(std::string_view utf8, std::size_t i);
+
+// True when the whole text is well-formed UTF-8.
+bool isValidUtf8(std::string_view utf8);
+
 }  // namespace flex::ansi

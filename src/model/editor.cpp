@@ -42,14 +42,8 @@ Editor::Editor(EditorView& view) : view_(view) {}
 void Editor::Form_Load() {
   Action action(*this);
   s_.ModificheAttive = true;
-  s_.FlexBase = builtin::kBase;
-  s_.FlexCall = builtin::kCall;
-  s_.FlexGprs = builtin::kGprs;
   s_.FlexGprsNull = builtin::kGprsNull;
-  setPreview(0, s_.FlexBase);
-  setPreview(1, s_.FlexCall);
-  setPreview(2, s_.FlexGprs);
-  txtpreview_Change();
+  showBuiltinRecords();
   s_.baseline = s_.txtpreview;
   s_.frmPagina1Visible = true;
   s_.frmPagina2Visible = false;
@@ -182,12 +176,7 @@ void Editor::AggiornaOpzioni() {
 void Editor::mnuFlexInterna_Click() {
   Action action(*this);
   for (std::size_t slot = 0; slot < 3; ++slot) setPreview(slot, {});
-  s_.FlexBase = builtin::kBase;
-  s_.FlexCall = builtin::kCall;
-  s_.FlexGprs = builtin::kGprs;
-  setPreview(0, s_.FlexBase);
-  setPreview(1, s_.FlexCall);
-  setPreview(2, s_.FlexGprs);
+  showBuiltinRecords();
   AggiornaOpzioni();
 }
 
@@ -292,6 +281,16 @@ void Editor::unloadLabelDialog() {
 void Editor::message(std::string_view prompt, std::string_view title) {
   view_.stateChanged();
   view_.messageBox(prompt, title);
+}
+
+// The built-in Base, Call and "GPRS" records into the working copies and the previews.
+void Editor::showBuiltinRecords() {
+  s_.FlexBase = builtin::kBase;
+  s_.FlexCall = builtin::kCall;
+  s_.FlexGprs = builtin::kGprs;
+  setPreview(0, s_.FlexBase);
+  setPreview(1, s_.FlexCall);
+  setPreview(2, s_.FlexGprs);
 }
 
 void Editor::setPreview(std::size_t slot, std::string text) {

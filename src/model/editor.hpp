@@ -88,6 +88,7 @@ class Editor {
  private:
   class Action;  // notifies the view once an outermost action ends
 
+  void showBuiltinRecords();
   void setPreview(std::size_t slot, std::string text);
   void txtpreview_Change();
   void clickHandling(std::size_t row);
