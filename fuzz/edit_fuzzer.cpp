@@ -39,7 +39,7 @@ std::string makeFile(FuzzedDataProvider& in) {
 
 void step(FuzzedDataProvider& in, Session& s, std::string& saved) {
   const EditorState before = s.state();
-  const std::size_t messages = s.view.messages.size();
+  const std::size_t messages = s.shown();
   const auto op = static_cast<Op>(in.ConsumeIntegralInRange(0, static_cast<int>(Op::Save)));
   auto unchanged = [&](const char* what) { FUZZ_CHECK(sameState(before, s.state()), what); };
   switch (op) {
@@ -49,7 +49,7 @@ void step(FuzzedDataProvider& in, Session& s, std::string& saved) {
       value == 2 ? s.editor.userClick(row) : s.editor.setOptionValue(row, value);
       value == before.boxes[row].Value ? unchanged("assigning a box its state")
                                        : checkClick(row, before, s.state());
-      FUZZ_CHECK(s.view.messages.size() <= messages + 1, "more than the interlock or the dialog");
+      FUZZ_CHECK(s.shown() <= messages + 1, "more than the interlock or the dialog");
       break;
     }
     case Op::Reset: {
@@ -59,7 +59,7 @@ void step(FuzzedDataProvider& in, Session& s, std::string& saved) {
         FUZZ_CHECK(s.state().boxes[row].Value == fresh.state().boxes[row].Value, "reset box");
       FUZZ_CHECK(s.state().txtpreview == fresh.state().txtpreview, "a reset is not start-up");
       FUZZ_CHECK(s.state().FlexGprsPersonale == before.FlexGprsPersonale &&
-                     s.view.messages.size() == messages,
+                     s.shown() == messages,
                  "a reset touched the label or showed a message");
       break;
     }
@@ -85,7 +85,7 @@ void step(FuzzedDataProvider& in, Session& s, std::string& saved) {
       FUZZ_CHECK(s.editor.txt1_Change(text) == before.labelDialogOpen, "typing");
       if (before.labelDialogOpen)
         FUZZ_CHECK(s.state().txt1 == text.substr(0, kLabelMaxLength) &&
-                       s.view.messages.size() == messages + (text.size() > kLabelMaxLength),
+                       s.shown() == messages + (text.size() > kLabelMaxLength),
                    "not cut to 12, one message");
       break;
     }
@@ -100,7 +100,7 @@ void step(FuzzedDataProvider& in, Session& s, std::string& saved) {
       break;
     case Op::Close:
       in.ConsumeBool() ? s.editor.Form_Unload() : void(s.editor.closeLabelDialog());
-      FUZZ_CHECK(!s.state().labelDialogOpen && s.view.messages.size() == messages,
+      FUZZ_CHECK(!s.state().labelDialogOpen && s.shown() == messages,
                  "closing the dialog");
       break;
     case Op::Load: s.loadChecked(in.ConsumeBool() ? makeFile(in) : saved); break;

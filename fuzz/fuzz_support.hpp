@@ -1,5 +1,5 @@
 #pragma once
-// What the fuzz targets share: a scratch folder, a view that answers the file dialogs, and the
+// What the fuzz targets share: a scratch folder, an editor session, and the
 // oracles that judge the editor by plain arithmetic, never by its own code.
 #include <unistd.h>
 
@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <tuple>
-#include <utility>
 
+#include "fake_view.hpp"
 #include "files/flex_file.hpp"
 #include "model/ansi.hpp"
 #include "model/builtin_records.hpp"
@@ -25,10 +25,9 @@
 
 namespace flex::fuzz {
 
-inline std::string hex2(unsigned v) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  return {kHex[(v >> 4) & 15], kHex[v & 15]};
-}
+using flextest::FakeView;
+using flextest::hex2;
+using flextest::readWhole;
 
 // The byte whose first digit is at index `at`, or -1 unless both digits are 0-9 A-F.
 inline int byteAt(std::string_view s, std::size_t at) {
@@ -78,11 +77,6 @@ inline std::string writeScratch(std::string_view name, std::string_view content)
       .write(content.data(), std::ssize(content));
   return path;
 }
-inline std::string readWhole(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // Files a load must refuse: a missing one, a folder, one of 1 MiB + 1 byte (sparse).
 inline const std::vector<std::string>& refusedPaths() {
   static const std::vector<std::string> paths = [] {
@@ -92,17 +86,6 @@ inline const std::vector<std::string>& refusedPaths() {
   }();
   return paths;
 }
-
-struct FakeView : EditorView {
-  std::string answer;  // what the next file dialog answers; then "" (cancelled)
-  std::vector<std::pair<std::string, std::string>> messages;  // prompt, title; label dialogs too
-  void messageBox(std::string_view p, std::string_view t) override { messages.emplace_back(p, t); }
-  std::string openFileName() override { return std::exchange(answer, {}); }
-  std::string saveFileName() override { return std::exchange(answer, {}); }
-  void labelDialogShown() override { messages.emplace_back("", "label dialog"); }
-  void labelDialogClosed() override {}
-  void stateChanged() override {}
-};
 
 // Everything the editor keeps and shows but the status bar.
 inline bool sameState(const EditorState& a, const EditorState& b) {
@@ -179,8 +162,9 @@ struct Session {
   Editor editor{view};
   Session() { editor.Form_Load(); }
   const EditorState& state() const { return editor.state(); }
+  std::size_t shown() const { return view.messages.size() + std::size_t(view.dialogShown); }
   FileOutcome open(const std::string& p) {
-    view.answer = p;
+    view.fileAnswer = p;
     return editor.mnuApri_Click();
   }
 
@@ -188,7 +172,7 @@ struct Session {
   // the dialog are left alone (the GPRS blocks are gated) and nothing shows.
   void checkReadback(const EditorState& was, std::size_t messages) const {
     const EditorState& s = state();
-    FUZZ_CHECK(view.messages.size() == messages && s.labelDialogOpen == was.labelDialogOpen &&
+    FUZZ_CHECK(shown() == messages && s.labelDialogOpen == was.labelDialogOpen &&
                    s.txtpreview[2] == was.txtpreview[2] &&
                    s.FlexGprsPersonale == was.FlexGprsPersonale,
                "a GPRS block ran in the readback");
@@ -206,7 +190,7 @@ struct Session {
       loaded.txtpreview[slot] = lines[slot];
     if (lines.size() > 0) loaded.FlexBase = lines[0];
     if (lines.size() > 1) loaded.FlexCall = lines[1];
-    const std::size_t messages = view.messages.size();
+    const std::size_t messages = shown();
     FUZZ_CHECK(open(path) == FileOutcome::Done, "a readable file was refused");
     FUZZ_CHECK(state().baseline == loaded.txtpreview && state().fileName == path,
                "the file's lines are not remembered");
@@ -234,9 +218,9 @@ struct Session {
     EditorState expected = state();
     const std::string path = expected.fileName = scratchPath("saved.hs");
     expected.baseline = expected.txtpreview;
-    const std::size_t messages = view.messages.size();
-    view.answer = path;
-    FUZZ_CHECK(editor.mnuSalva_Click() == FileOutcome::Done && view.messages.size() == messages,
+    const std::size_t messages = shown();
+    view.fileAnswer = path;
+    FUZZ_CHECK(editor.mnuSalva_Click() == FileOutcome::Done && shown() == messages,
                "a save failed");
     FUZZ_CHECK(sameState(expected, state()), "a save changed the editor");
     std::string records;

@@ -1,6 +1,6 @@
 #pragma once
-// Shared pieces of the core tests: a view that records what the editor asks of it, an editor
-// started as the window starts it, and the option table as the records see it.
+// Shared pieces of the core tests: an editor started as the window starts it, and the option
+// table as the records see it.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -8,13 +8,12 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
+#include "fake_view.hpp"
 #include "model/builtin_records.hpp"
 #include "model/editor.hpp"
 #include "options/option_catalog.hpp"
@@ -23,27 +22,6 @@ namespace flextest {
 
 namespace fs = std::filesystem;
 
-struct Message {
-  std::string prompt, title;
-  bool operator==(const Message&) const = default;
-};
-
-class FakeView : public flex::EditorView {
- public:
-  std::vector<Message> messages;
-  std::string fileAnswer;  // what the next open or save dialog answers; then "" (cancel)
-  int dialogShown = 0, dialogClosed = 0;
-
-  void messageBox(std::string_view prompt, std::string_view title) override {
-    messages.push_back({std::string(prompt), std::string(title)});
-  }
-  std::string openFileName() override { return std::exchange(fileAnswer, {}); }
-  std::string saveFileName() override { return std::exchange(fileAnswer, {}); }
-  void labelDialogShown() override { ++dialogShown; }
-  void labelDialogClosed() override { ++dialogClosed; }
-  void stateChanged() override {}
-};
-
 // `record` with the two characters at `position` (from 1) replaced.
 inline std::string withByte(std::string record, std::size_t position, std::string_view pair) {
   return record.replace(position - 1, 2, pair);
@@ -51,11 +29,6 @@ inline std::string withByte(std::string record, std::size_t position, std::strin
 inline std::string byteAt(std::string_view record, std::size_t position) {
   return std::string(record.substr(position - 1, 2));
 }
-inline std::string hex2(unsigned v) {
-  const char* digits = "0123456789ABCDEF";
-  return {digits[(v >> 4) & 0xF], digits[v & 0xF]};
-}
-
 // Records as a ".hs" file: CR LF after each.
 inline std::string hsFile(std::initializer_list<std::string_view> records) {
   std::string file;
@@ -100,10 +73,7 @@ class EditorTest : public ::testing::Test {
     std::ofstream(path(name), std::ios::binary) << content;
     return path(name);
   }
-  std::string read(std::string_view name) const {
-    std::ifstream in(path(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
+  std::string read(std::string_view name) const { return readWhole(path(name)); }
   std::vector<std::string> entries() const {
     std::vector<std::string> names;
     for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename());

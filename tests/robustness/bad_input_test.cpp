@@ -86,7 +86,7 @@ class BadInput : public ::testing::Test {
     view.messages.clear();
     const flex::EditorState before = editor.state();
     const auto filesBefore = files();
-    view.answer = file;
+    view.fileAnswer = file;
     rlimit was{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &was), 0);
     const rlimit lowered{std::min(sizeLimit, was.rlim_cur), was.rlim_max};
@@ -185,7 +185,7 @@ TEST_F(BadInput, OddContentIsTakenInByteForByte) {
     SCOPED_TRACE(c.name);
     editor.mnuFlexInterna_Click();
     editor.editRaw(2, kNull);
-    view.answer = write("odd.hs", c.content);
+    view.fileAnswer = write("odd.hs", c.content);
     ASSERT_EQ(editor.mnuApri_Click(), FileOutcome::Done);
     EXPECT_TRUE(view.messages.empty());
     EXPECT_EQ(editor.state().baseline, c.slots) << "as loaded";
@@ -221,7 +221,7 @@ TEST_F(BadInput, SaveThroughALinkReplacesItsTarget) {
   fs::permissions(target, fs::perms(0640));
   fs::create_hard_link(target, path("old.hs"));
   fs::create_symlink("target.hs", path("link.hs"));  // relative, as people make them
-  view.answer = path("link.hs");
+  view.fileAnswer = path("link.hs");
   ASSERT_EQ(editor.mnuSalva_Click(), FileOutcome::Done);
   EXPECT_TRUE(view.messages.empty());
   EXPECT_EQ(fs::read_symlink(path("link.hs")), "target.hs");
