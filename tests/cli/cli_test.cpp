@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -13,6 +12,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "fake_view.hpp"
 #include "files/flex_file.hpp"
 #include "model/builtin_records.hpp"
 
@@ -56,10 +56,7 @@ class Cli : public ::testing::Test {
     fs::remove_all(dir, ignored);
   }
 
-  std::string read(const std::string& name) const {
-    std::ifstream in(dir / name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
+  std::string read(const std::string& name) const { return flextest::readWhole(dir / name); }
   void write(const std::string& name, const std::string& content) const {
     std::ofstream(dir / name, std::ios::binary) << content;
   }

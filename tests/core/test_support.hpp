@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -22,20 +21,9 @@ namespace flextest {
 
 namespace fs = std::filesystem;
 
-// `record` with the two characters at `position` (from 1) replaced.
-inline std::string withByte(std::string record, std::size_t position, std::string_view pair) {
-  return record.replace(position - 1, 2, pair);
-}
 inline std::string byteAt(std::string_view record, std::size_t position) {
   return std::string(record.substr(position - 1, 2));
 }
-// Records as a ".hs" file: CR LF after each.
-inline std::string hsFile(std::initializer_list<std::string_view> records) {
-  std::string file;
-  for (std::string_view r : records) (file += r) += "\r\n";
-  return file;
-}
-
 inline std::size_t row(std::string_view id) { return flex::findOption(id).value(); }
 
 using Records = std::array<std::string, 3>;

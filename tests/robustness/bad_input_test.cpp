@@ -18,17 +18,13 @@ namespace {
 
 namespace fs = std::filesystem;
 using flex::FileOutcome;
+using flextest::hsFile;
 const std::string kBase(flex::builtin::kBase), kCall(flex::builtin::kCall),
     kGprs(flex::builtin::kGprs), kNull(flex::builtin::kGprsNull);
 
 std::string lower(std::string s) {
   for (char& c : s) c = c >= 'A' && c <= 'F' ? static_cast<char>(c + 32) : c;
   return s;
-}
-std::string crlf(std::initializer_list<std::string> lines) {
-  std::string out;
-  for (const auto& line : lines) out += line + "\r\n";
-  return out;
 }
 
 class BadInput : public ::testing::Test {
@@ -139,7 +135,7 @@ TEST_F(BadInput, FilesThatCannotBeReadAreRefused) {
 }
 
 TEST_F(Permissions, RefusedForAnOrdinaryUser) {
-  const std::string unreadable = write("secret.hs", crlf({kBase, kCall, kGprs}));
+  const std::string unreadable = write("secret.hs", hsFile({kBase, kCall, kGprs}));
   fs::permissions(unreadable, fs::perms::owner_write);
   expectRefused(false, unreadable, "permesso negato");
   const std::string readOnly = write("read-only.hs", "the old file\r\n");
@@ -166,17 +162,17 @@ TEST_F(BadInput, OddContentIsTakenInByteForByte) {
     std::array<std::string, 3> slots;
   } cases[] = {
       {"a line of 1 MiB", mib, {mib, kCall, kNull}},
-      {"NUL bytes", crlf({nul, std::string(4, '\0')}), {nul, std::string(4, '\0'), kNull}},
-      {"undefined bytes", crlf({undefined}), {undefined, kCall, kNull}},
-      {"UTF-8", crlf({utf8, kCall, utf8}), {utf8, kCall, utf8}},
+      {"NUL bytes", hsFile({nul, std::string(4, '\0')}), {nul, std::string(4, '\0'), kNull}},
+      {"undefined bytes", hsFile({undefined}), {undefined, kCall, kNull}},
+      {"UTF-8", hsFile({utf8, kCall, utf8}), {utf8, kCall, utf8}},
       {"lower case",
-       crlf({lower(kBase), lower(kCall), lower(kGprs)}),
+       hsFile({lower(kBase), lower(kCall), lower(kGprs)}),
        {lower(kBase), lower(kCall), lower(kGprs)}},
-      {"blanks", crlf({spaced}), {spaced, kCall, kNull}},
+      {"blanks", hsFile({spaced}), {spaced, kCall, kNull}},
       {"CR only", kBase + "\r" + kCall + "\r" + kGprs + "\r", {kBase, kCall, kGprs}},
       {"LF only", kBase + "\n" + kCall + "\n", {kBase + "\n" + kCall + "\n", kCall, kNull}},
       {"mixed ends", kBase + "\r\n" + kCall + "\r" + kGprs + "\n", {kBase, kCall, kGprs + "\n"}},
-      {"more lines", crlf({kBase, kCall, kGprs, "FFFF", "", "x"}), {kBase, kCall, kGprs}},
+      {"more lines", hsFile({kBase, kCall, kGprs, "FFFF", "", "x"}), {kBase, kCall, kGprs}},
       {"no last line end", kBase + "\r\n" + kCall, {kBase, kCall, kNull}},
       {"empty lines", "\r\n\r\n", {"", "", kNull}},
       {"empty file", "", {kBase, kCall, kNull}},
@@ -226,7 +222,7 @@ TEST_F(BadInput, SaveThroughALinkReplacesItsTarget) {
   EXPECT_TRUE(view.messages.empty());
   EXPECT_EQ(fs::read_symlink(path("link.hs")), "target.hs");
   const auto& slots = editor.state().txtpreview;
-  EXPECT_EQ(flex::fuzz::readWhole(target), crlf({slots[0], slots[1], slots[2]}));
+  EXPECT_EQ(flex::fuzz::readWhole(target), hsFile({slots[0], slots[1], slots[2]}));
   EXPECT_EQ(flex::fuzz::readWhole(path("old.hs")), "the old file\r\n") << "written in place";
   EXPECT_EQ(fs::status(target).permissions(), fs::perms(0640));
   EXPECT_EQ(files().size(), 3u) << "a temporary file was left";

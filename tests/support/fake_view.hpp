@@ -2,6 +2,7 @@
 // A view that records what the editor asks of it and answers its file dialogs, with the small
 // helpers the core tests, the bad-input tests and the fuzz targets all need.
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -35,6 +36,16 @@ struct FakeView : flex::EditorView {
 inline std::string hex2(unsigned v) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   return {kHex[(v >> 4) & 15], kHex[v & 15]};
+}
+// `record` with the two characters at `position` (from 1) replaced.
+inline std::string withByte(std::string record, std::size_t position, std::string_view pair) {
+  return record.replace(position - 1, 2, pair);
+}
+// Records as a ".hs" file: CR LF after each.
+inline std::string hsFile(std::initializer_list<std::string_view> records) {
+  std::string file;
+  for (std::string_view r : records) (file += r) += "\r\n";
+  return file;
 }
 inline std::string readWhole(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
