@@ -78,14 +78,6 @@ class EditorTest : public ::testing::Test {
     return editor.mnuSalva_Click();
   }
 
-  // The one message shown: a file error whose prompt begins with `prompt` and names `path`.
-  void expectFileError(std::string_view prompt, const std::string& path) const {
-    ASSERT_EQ(view.messages.size(), 1u) << path;
-    EXPECT_EQ(view.messages[0].title, "Errore File");
-    EXPECT_TRUE(view.messages[0].prompt.starts_with(prompt)) << view.messages[0].prompt;
-    EXPECT_NE(view.messages[0].prompt.find(path), std::string::npos) << view.messages[0].prompt;
-  }
-
   fs::path folder = [] {
     std::string pattern = (fs::temp_directory_path() / "flexedit-core-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
