@@ -21,8 +21,6 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr std::size_t kSlots = 3;
-constexpr std::array<RecordKind, kSlots> kSlotKinds{RecordKind::Base, RecordKind::Call,
-                                                    RecordKind::GprsLabel};
 
 // Columns of the text form: "  Base  " then the place, then the values.
 constexpr std::size_t kRecordColumn = 6;
@@ -38,7 +36,7 @@ std::string cell(std::string_view utf8, std::size_t width) {
   return padded(std::string(utf8) + ' ', width);
 }
 
-std::string_view slotName(std::size_t slot) { return recordName(kSlotKinds[slot]); }
+std::string_view slotName(std::size_t slot) { return recordName(recordOfSlot(slot)); }
 
 std::string_view stateName(int state) { return state != 0 ? "ticked" : "clear"; }
 

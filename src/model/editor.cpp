@@ -9,15 +9,6 @@
 namespace flex {
 namespace {
 
-std::size_t slotOf(RecordKind kind) {
-  switch (kind) {
-    case RecordKind::Base: return 0;
-    case RecordKind::Call: return 1;
-    case RecordKind::GprsLabel: return 2;
-  }
-  return 0;
-}
-
 const std::size_t kGprsNullRow = *findOption(1, 3);
 const std::size_t kGprsPersonaleRow = *findOption(1, 5);
 
@@ -152,24 +143,10 @@ void Editor::AggiornaOpzioni() {
   Action action(*this);
   s_.ModificheAttive = false;
   const auto catalog = optionCatalog();
-  for (std::size_t row = 0; row < kOptionCount; ++row) {
-    const OptionDef& option = catalog[row];
-    const std::string& gprs = s_.txtpreview[2];
-    int state = 0;
-    switch (option.readRule) {
-      case ReadRule::MaskSet:
-      case ReadRule::MaskClear:
-        state = readBitOption(option, s_.txtpreview[slotOf(option.readRecord)]);
-        break;
-      case ReadRule::IsGprsNull:
-        state = gprs == s_.FlexGprsNull ? 1 : 0;
-        break;
-      case ReadRule::IsPersonal:
-        state = gprs != s_.FlexGprs && gprs != s_.FlexGprsNull ? 1 : 0;
-        break;
-    }
-    setOptionValue(row, state);
-  }
+  // Each row reads the slots afresh: the click handling of earlier rows may have changed them.
+  for (std::size_t row = 0; row < kOptionCount; ++row)
+    setOptionValue(row,
+                   readOptionState(catalog[row], s_.txtpreview, s_.FlexGprs, s_.FlexGprsNull));
   s_.ModificheAttive = true;
 }
 

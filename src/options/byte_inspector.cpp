@@ -8,10 +8,6 @@
 namespace flex {
 namespace {
 
-RecordKind kindOf(std::size_t slot) {
-  return slot == 0 ? RecordKind::Base : slot == 1 ? RecordKind::Call : RecordKind::GprsLabel;
-}
-
 std::string hex(std::size_t value, int width) {
   char buffer[32];
   std::snprintf(buffer, sizeof buffer, "%0*zX", width, value);
@@ -43,12 +39,12 @@ ByteInfo inspectByte(std::size_t slot, std::string_view record, std::size_t offs
     const OptionDef& option = catalog[row];
     if (option.action != ActionKind::Bits && option.action != ActionKind::WholeByte) continue;
     int mask = 0;
-    if (option.record == kindOf(slot) && option.position == position) {
+    if (option.record == recordOfSlot(slot) && option.position == position) {
       if (option.action == ActionKind::WholeByte) mask = 0xFF;
       for (int i = 0; i < option.bitCount; ++i)
         mask |= 1 << (option.bits[static_cast<std::size_t>(i)] - 1);
     }
-    if (option.readRecord == kindOf(slot) && option.readPosition == position)
+    if (option.readRecord == recordOfSlot(slot) && option.readPosition == position)
       mask |= option.readMask;
     if (mask) info.options.push_back({row, mask, states[row]});
   }

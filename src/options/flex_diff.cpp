@@ -12,10 +12,6 @@ namespace {
 
 constexpr std::size_t kTrailerLength = 4;
 
-std::size_t slotOf(RecordKind kind) {
-  return kind == RecordKind::Base ? 0 : kind == RecordKind::Call ? 1 : 2;
-}
-
 int maskOf(const OptionDef& option) {
   int mask = option.readMask;
   if (option.action == ActionKind::WholeByte) mask |= 0xFF;

@@ -11,6 +11,12 @@ namespace flex {
 
 enum class RecordKind { Base, Call, GprsLabel };
 
+// The record slot (txtpreview index) that holds each record, and back.
+constexpr std::size_t slotOf(RecordKind kind) { return static_cast<std::size_t>(kind); }
+constexpr RecordKind recordOfSlot(std::size_t slot) {
+  return slot == 0 ? RecordKind::Base : slot == 1 ? RecordKind::Call : RecordKind::GprsLabel;
+}
+
 enum class ActionKind {
   Bits,           // one f_modflex call per listed bit
   WholeByte,      // the byte is replaced by a literal

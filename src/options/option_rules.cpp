@@ -39,25 +39,26 @@ int readBitOption(const OptionDef& option, std::string_view record) {
   return option.readRule == ReadRule::MaskClear ? (any ? 0 : 1) : (any ? 1 : 0);
 }
 
+int readOptionState(const OptionDef& option, const std::array<std::string, 3>& slots,
+                    std::string_view gprs, std::string_view gprsNull) {
+  const std::string& label = slots[2];
+  switch (option.readRule) {
+    case ReadRule::MaskSet:
+    case ReadRule::MaskClear:
+      return readBitOption(option, slots[slotOf(option.readRecord)]);
+    case ReadRule::IsGprsNull:
+      return label == gprsNull ? 1 : 0;
+    case ReadRule::IsPersonal:
+      return label != gprs && label != gprsNull ? 1 : 0;
+  }
+  return 0;
+}
+
 std::array<int, kOptionCount> readbackStates(const std::array<std::string, 3>& records) {
   std::array<int, kOptionCount> states{};
   const auto catalog = optionCatalog();
-  const std::string& gprs = records[2];
-  for (std::size_t row = 0; row < kOptionCount; ++row) {
-    const OptionDef& option = catalog[row];
-    switch (option.readRule) {
-      case ReadRule::MaskSet:
-      case ReadRule::MaskClear:
-        states[row] = readBitOption(option, records[option.readRecord == RecordKind::Call ? 1 : 0]);
-        break;
-      case ReadRule::IsGprsNull:
-        states[row] = gprs == builtin::kGprsNull ? 1 : 0;
-        break;
-      case ReadRule::IsPersonal:
-        states[row] = gprs != builtin::kGprs && gprs != builtin::kGprsNull ? 1 : 0;
-        break;
-    }
-  }
+  for (std::size_t row = 0; row < kOptionCount; ++row)
+    states[row] = readOptionState(catalog[row], records, builtin::kGprs, builtin::kGprsNull);
   return states;
 }
 

@@ -20,6 +20,11 @@ int readByte(std::string_view record, std::size_t position);
 // unreadable byte reads as 0 whatever the option's sense.
 int readBitOption(const OptionDef& option, std::string_view record);
 
+// The state the readback gives an option from the record slots as they stand now; slot 2 is
+// compared with the label records `gprs` and `gprsNull`.
+int readOptionState(const OptionDef& option, const std::array<std::string, 3>& slots,
+                    std::string_view gprs, std::string_view gprsNull);
+
 // The state every option reads back to from a set of records, without running any click
 // handling: slot 2 is compared with the built-in label records.
 std::array<int, kOptionCount> readbackStates(const std::array<std::string, 3>& records);
