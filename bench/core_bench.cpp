@@ -8,8 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "model/builtin_records.hpp"
-#include "model/editor.hpp"
+#include "flex/builtin_records.hpp"
+#include "session/editor.hpp"
 #include "options/option_catalog.hpp"
 
 namespace {

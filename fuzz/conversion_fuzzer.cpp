@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "fuzz_support.hpp"
-#include "model/bit_edit.hpp"
-#include "model/cnv_base.hpp"
+#include "text/bit_edit.hpp"
+#include "text/base_conversion.hpp"
 
 using namespace flex;
 using namespace flex::fuzz;

@@ -9,12 +9,12 @@
 #include <tuple>
 
 #include "fake_view.hpp"
-#include "files/flex_file.hpp"
-#include "model/ansi.hpp"
-#include "model/builtin_records.hpp"
-#include "model/editor.hpp"
-#include "model/hex_format.hpp"
-#include "model/label_encoding.hpp"
+#include "flex/flex_file.hpp"
+#include "text/ansi.hpp"
+#include "flex/builtin_records.hpp"
+#include "session/editor.hpp"
+#include "text/hex_format.hpp"
+#include "flex/label_encoding.hpp"
 
 // A broken invariant stops the run, so libFuzzer keeps the input.
 #define FUZZ_CHECK(cond, detail)                                                          \

@@ -10,9 +10,9 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_text.hpp"
-#include "files/flex_file.hpp"
-#include "model/ansi.hpp"
-#include "model/builtin_records.hpp"
+#include "flex/flex_file.hpp"
+#include "text/ansi.hpp"
+#include "flex/builtin_records.hpp"
 #include "options/option_catalog.hpp"
 
 namespace flex::cli {

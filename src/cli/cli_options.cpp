@@ -4,7 +4,7 @@
 #include <array>
 
 #include "cli/cli_text.hpp"
-#include "model/ansi.hpp"
+#include "text/ansi.hpp"
 #include "options/option_catalog.hpp"
 
 namespace flex::cli {

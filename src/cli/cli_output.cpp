@@ -8,8 +8,8 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_text.hpp"
-#include "model/ansi.hpp"
-#include "model/hex_format.hpp"
+#include "text/ansi.hpp"
+#include "text/hex_format.hpp"
 #include "options/option_catalog.hpp"
 
 namespace flex::cli {

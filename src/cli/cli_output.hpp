@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli/cli_view.hpp"
-#include "model/editor.hpp"
+#include "session/editor.hpp"
 
 namespace flex::cli {
 

@@ -1,6 +1,6 @@
 #include "cli/cli_runner.hpp"
 
-#include "model/ansi.hpp"
+#include "text/ansi.hpp"
 
 namespace flex::cli {
 namespace {

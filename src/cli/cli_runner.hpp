@@ -5,7 +5,7 @@
 
 #include "cli/cli_options.hpp"
 #include "cli/cli_view.hpp"
-#include "model/editor.hpp"
+#include "session/editor.hpp"
 
 namespace flex::cli {
 

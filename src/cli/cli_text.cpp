@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "model/ansi.hpp"
+#include "text/ansi.hpp"
 
 namespace flex::cli {
 namespace {

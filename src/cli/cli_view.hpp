@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/editor_view.hpp"
+#include "session/editor_view.hpp"
 
 namespace flex::cli {
 

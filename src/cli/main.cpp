@@ -14,7 +14,7 @@
 #include "cli/cli_output.hpp"
 #include "cli/cli_runner.hpp"
 #include "cli/cli_view.hpp"
-#include "model/editor.hpp"
+#include "session/editor.hpp"
 
 namespace {
 

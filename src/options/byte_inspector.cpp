@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "model/ansi.hpp"
+#include "text/ansi.hpp"
 #include "options/option_rules.hpp"
 
 namespace flex {

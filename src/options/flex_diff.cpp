@@ -4,7 +4,7 @@
 #include <map>
 #include <utility>
 
-#include "model/hex_format.hpp"
+#include "text/hex_format.hpp"
 #include "options/option_rules.hpp"
 
 namespace flex {

@@ -1,7 +1,7 @@
 #include "options/option_rules.hpp"
 
-#include "model/bit_edit.hpp"
-#include "model/builtin_records.hpp"
+#include "text/bit_edit.hpp"
+#include "flex/builtin_records.hpp"
 
 namespace flex {
 namespace {

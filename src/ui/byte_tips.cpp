@@ -4,7 +4,7 @@
 #include <QPlainTextEdit>
 #include <QToolTip>
 
-#include "model/hex_format.hpp"
+#include "text/hex_format.hpp"
 #include "options/byte_inspector.hpp"
 #include "ui/hex_view.hpp"
 #include "ui/raw_bytes.hpp"

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstddef>
 
-#include "model/editor.hpp"
+#include "session/editor.hpp"
 
 class QPlainTextEdit;
 

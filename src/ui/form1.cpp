@@ -24,9 +24,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "model/ansi.hpp"
-#include "model/builtin_records.hpp"
-#include "model/hex_format.hpp"
+#include "text/ansi.hpp"
+#include "flex/builtin_records.hpp"
+#include "text/hex_format.hpp"
 #include "ui/app_info.hpp"
 #include "ui/byte_tips.hpp"
 #include "ui/desktop_sys_info.hpp"

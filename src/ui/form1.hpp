@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-#include "model/editor.hpp"
+#include "session/editor.hpp"
 #include "ui/prompts.hpp"
 #include "ui/twips.hpp"
 

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "model/ansi.hpp"
-#include "model/editor.hpp"
+#include "text/ansi.hpp"
+#include "session/editor.hpp"
 #include "ui/fonts.hpp"
 #include "ui/twips.hpp"
 

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include "model/ansi.hpp"
+#include "text/ansi.hpp"
 
 namespace flex::ui {
 namespace {

@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "files/flex_file.hpp"
+#include "flex/flex_file.hpp"
 
 namespace flex::ui {
 namespace {

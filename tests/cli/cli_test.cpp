@@ -13,8 +13,8 @@
 #include <nlohmann/json.hpp>
 
 #include "fake_view.hpp"
-#include "files/flex_file.hpp"
-#include "model/builtin_records.hpp"
+#include "flex/flex_file.hpp"
+#include "flex/builtin_records.hpp"
 
 namespace {
 

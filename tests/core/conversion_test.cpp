@@ -5,8 +5,8 @@
 #include <bitset>
 #include <string>
 
-#include "model/bit_edit.hpp"
-#include "model/cnv_base.hpp"
+#include "text/bit_edit.hpp"
+#include "text/base_conversion.hpp"
 #include "test_support.hpp"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <sys/stat.h>
 
-#include "model/builtin_records.hpp"
+#include "flex/builtin_records.hpp"
 #include "test_support.hpp"
 
 namespace {

@@ -2,7 +2,7 @@
 // dialog that takes the personal text, and their readback.
 #include <gtest/gtest.h>
 
-#include "model/builtin_records.hpp"
+#include "flex/builtin_records.hpp"
 #include "test_support.hpp"
 
 namespace {

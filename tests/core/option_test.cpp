@@ -4,8 +4,8 @@
 
 #include <cctype>
 
-#include "model/builtin_records.hpp"
-#include "model/hex_format.hpp"
+#include "flex/builtin_records.hpp"
+#include "text/hex_format.hpp"
 #include "options/option_rules.hpp"
 #include "test_support.hpp"
 

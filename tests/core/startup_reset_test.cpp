@@ -2,8 +2,8 @@
 // the formatted view.
 #include <gtest/gtest.h>
 
-#include "model/builtin_records.hpp"
-#include "model/hex_format.hpp"
+#include "flex/builtin_records.hpp"
+#include "text/hex_format.hpp"
 #include "test_support.hpp"
 
 namespace {

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "fake_view.hpp"
-#include "model/builtin_records.hpp"
-#include "model/editor.hpp"
+#include "flex/builtin_records.hpp"
+#include "session/editor.hpp"
 #include "options/option_catalog.hpp"
 
 namespace flextest {

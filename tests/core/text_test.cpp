@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "model/ansi.hpp"
-#include "model/builtin_records.hpp"
-#include "model/hex_format.hpp"
-#include "model/label_encoding.hpp"
+#include "text/ansi.hpp"
+#include "flex/builtin_records.hpp"
+#include "text/hex_format.hpp"
+#include "flex/label_encoding.hpp"
 
 namespace {
 

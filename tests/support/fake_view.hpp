@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/editor.hpp"
+#include "session/editor.hpp"
 
 namespace flextest {
 

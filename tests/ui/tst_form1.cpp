@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "model/builtin_records.hpp"
+#include "flex/builtin_records.hpp"
 #include "options/option_catalog.hpp"
 #include "ui/command_line.hpp"
 #include "ui/form1.hpp"

@@ -1,6 +1,6 @@
-#include "model/label_encoding.hpp"
+#include "flex/label_encoding.hpp"
 
-#include "model/ansi.hpp"
+#include "text/ansi.hpp"
 
 namespace flex {
 

@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <string>
 
-#include "model/editor_view.hpp"
+#include "session/editor_view.hpp"
 #include "options/option_catalog.hpp"
 
 namespace flex {

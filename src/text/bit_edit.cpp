@@ -1,6 +1,6 @@
-#include "model/bit_edit.hpp"
+#include "text/bit_edit.hpp"
 
-#include "model/cnv_base.hpp"
+#include "text/base_conversion.hpp"
 
 namespace flex {
 namespace {

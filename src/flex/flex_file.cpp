@@ -1,4 +1,4 @@
-#include "files/flex_file.hpp"
+#include "flex/flex_file.hpp"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "model/cnv_base.hpp"
+#include "text/base_conversion.hpp"
 
 #include <cstdint>
 #include <limits>

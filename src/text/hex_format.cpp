@@ -1,4 +1,4 @@
-#include "model/hex_format.hpp"
+#include "text/hex_format.hpp"
 
 namespace flex {
 

@@ -1,9 +1,9 @@
-#include "model/editor.hpp"
+#include "session/editor.hpp"
 
-#include "files/flex_file.hpp"
-#include "model/builtin_records.hpp"
-#include "model/hex_format.hpp"
-#include "model/label_encoding.hpp"
+#include "flex/flex_file.hpp"
+#include "flex/builtin_records.hpp"
+#include "text/hex_format.hpp"
+#include "flex/label_encoding.hpp"
 #include "options/option_rules.hpp"
 
 namespace flex {

@@ -1,4 +1,4 @@
-#include "model/ansi.hpp"
+#include "text/ansi.hpp"
 
 #include <array>
 
