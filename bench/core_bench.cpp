@@ -33,7 +33,7 @@ void BM_StartUp(benchmark::State& state) {
   flex::NullEditorView view;
   for (auto _ : state) {
     flex::Editor editor(view);
-    editor.Form_Load();
+    editor.start();
     benchmark::DoNotOptimize(editor.state().boxes);
   }
 }
@@ -42,9 +42,9 @@ BENCHMARK(BM_StartUp);
 void BM_Readback(benchmark::State& state) {
   flex::NullEditorView view;
   flex::Editor editor(view);
-  editor.Form_Load();
+  editor.start();
   for (auto _ : state) {
-    editor.AggiornaOpzioni();
+    editor.readBackOptions();
     benchmark::DoNotOptimize(editor.state().boxes);
   }
 }
@@ -54,11 +54,11 @@ BENCHMARK(BM_Readback);
 void BM_OptionClick(benchmark::State& state) {
   flex::NullEditorView view;
   flex::Editor editor(view);
-  editor.Form_Load();
+  editor.start();
   const std::size_t row = *flex::findOption("Check1(0)");
   for (auto _ : state) {
-    editor.userClick(row);
-    benchmark::DoNotOptimize(editor.state().txtpreview[0]);
+    editor.clickOption(row);
+    benchmark::DoNotOptimize(editor.state().recordSlots[0]);
   }
 }
 BENCHMARK(BM_OptionClick);
@@ -75,10 +75,10 @@ void BM_LoadReadbackSave(benchmark::State& state) {
       << flex::builtin::kBase << "\r\n" << flex::builtin::kCall << "\r\n" << flex::builtin::kGprs << "\r\n";
   PathView view(in.string(), out.string());
   flex::Editor editor(view);
-  editor.Form_Load();
+  editor.start();
   for (auto _ : state) {
-    if (editor.mnuApri_Click() != flex::FileOutcome::Done ||
-        editor.mnuSalva_Click() != flex::FileOutcome::Done) {
+    if (editor.openWithDialog() != flex::FileOutcome::Done ||
+        editor.saveWithDialog() != flex::FileOutcome::Done) {
       state.SkipWithError("load or save failed");
       break;
     }

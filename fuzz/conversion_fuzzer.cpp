@@ -1,4 +1,4 @@
-// f_CnvBase, f_modflex, the label encoding and the Windows-1252 text it rests on, on arbitrary
+// convertBase, setByteBit, the label encoding and the Windows-1252 text it rests on, on arbitrary
 // input, each against plain arithmetic.
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -26,7 +26,7 @@ std::int64_t valueOf(std::string_view text, int base) {
 void checkCnvBase(FuzzedDataProvider& in) {
   const int b1 = in.ConsumeIntegralInRange(-3, 66), b2 = in.ConsumeIntegralInRange(-3, 66);
   const std::string n1 = in.ConsumeRandomLengthString(40);
-  const std::string got = f_CnvBase(n1, b1, b2);
+  const std::string got = convertBase(n1, b1, b2);
   const std::string call = n1 + " " + std::to_string(b1) + "->" + std::to_string(b2) + ": " + got;
   const std::int64_t value = b1 >= 2 && b1 <= 62 ? valueOf(n1, b1) : -1;
   if (n1 == "0" || n1 == "00")
@@ -46,7 +46,7 @@ void checkModflex(FuzzedDataProvider& in) {
   std::string byte = in.ConsumeRandomLengthString(4);
   if (in.ConsumeBool() && byte.size() >= 2)  // mostly real bytes
     byte = hex2(static_cast<unsigned char>(byte[0]));
-  const std::string got = f_modflex(byte, valore, bit);
+  const std::string got = setByteBit(byte, valore, bit);
   const int value = byte.size() == 2 ? byteAt(byte, 0) : -1;
   const std::string call =
       byte + " " + std::to_string(valore) + " " + std::to_string(bit) + ": " + got;

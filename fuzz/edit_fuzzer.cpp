@@ -46,60 +46,60 @@ void step(FuzzedDataProvider& in, Session& s, std::string& saved) {
     case Op::Click: {
       const auto row = in.ConsumeIntegralInRange<std::size_t>(0, kOptionCount - 1);
       const int value = in.ConsumeIntegralInRange(0, 2);  // 2: a person's click, else code assigns
-      value == 2 ? s.editor.userClick(row) : s.editor.setOptionValue(row, value);
-      value == before.boxes[row].Value ? unchanged("assigning a box its state")
+      value == 2 ? s.editor.clickOption(row) : s.editor.setOptionState(row, value);
+      value == before.boxes[row].state ? unchanged("assigning a box its state")
                                        : checkClick(row, before, s.state());
       FUZZ_CHECK(s.shown() <= messages + 1, "more than the interlock or the dialog");
       break;
     }
     case Op::Reset: {
       static const Session fresh;
-      s.editor.mnuFlexInterna_Click();
+      s.editor.loadBuiltinFlex();
       for (std::size_t row = 0; row < kOptionCount; ++row)
-        FUZZ_CHECK(s.state().boxes[row].Value == fresh.state().boxes[row].Value, "reset box");
-      FUZZ_CHECK(s.state().txtpreview == fresh.state().txtpreview, "a reset is not start-up");
-      FUZZ_CHECK(s.state().FlexGprsPersonale == before.FlexGprsPersonale &&
+        FUZZ_CHECK(s.state().boxes[row].state == fresh.state().boxes[row].state, "reset box");
+      FUZZ_CHECK(s.state().recordSlots == fresh.state().recordSlots, "a reset is not start-up");
+      FUZZ_CHECK(s.state().personalLabel == before.personalLabel &&
                      s.shown() == messages,
                  "a reset touched the label or showed a message");
       break;
     }
     case Op::Readback:
-      in.ConsumeBool() ? s.editor.AggiornaOpzioni() : void(s.open(""));  // a cancelled open
+      in.ConsumeBool() ? s.editor.readBackOptions() : void(s.open(""));  // a cancelled open
       s.checkReadback(before, messages);
       break;
     case Op::HandEdit: {  // replaces any stretch of a preview by any text
       const auto slot = in.ConsumeIntegralInRange<std::size_t>(0, 2);
-      std::string text = before.txtpreview[slot];
+      std::string text = before.recordSlots[slot];
       const auto at = in.ConsumeIntegralInRange<std::size_t>(0, text.size());
       text.replace(at, in.ConsumeIntegralInRange<std::size_t>(0, text.size() - at),
                    in.ConsumeRandomLengthString(400));
       s.editor.editRaw(slot, text);
       EditorState expected = before;
-      expected.txtpreview[slot] = text;
+      expected.recordSlots[slot] = text;
       expected.formatted = s.state().formatted;
       FUZZ_CHECK(sameState(expected, s.state()), "a hand edit changed more than its preview");
       break;
     }
     case Op::Type: {
       const std::string text = in.ConsumeRandomLengthString(20);
-      FUZZ_CHECK(s.editor.txt1_Change(text) == before.labelDialogOpen, "typing");
+      FUZZ_CHECK(s.editor.setLabelText(text) == before.labelDialogOpen, "typing");
       if (before.labelDialogOpen)
-        FUZZ_CHECK(s.state().txt1 == text.substr(0, kLabelMaxLength) &&
+        FUZZ_CHECK(s.state().labelText == text.substr(0, kLabelMaxLength) &&
                        s.shown() == messages + (text.size() > kLabelMaxLength),
                    "not cut to 12, one message");
       break;
     }
     case Op::Ok:
-      FUZZ_CHECK(s.editor.cmdOKGPRS_Click() == before.labelDialogOpen && !s.state().labelDialogOpen,
+      FUZZ_CHECK(s.editor.confirmLabel() == before.labelDialogOpen && !s.state().labelDialogOpen,
                  "OK");
-      if (before.labelDialogOpen && !before.txt1.empty()) {
-        const std::string label = expectedLabel(before.FlexGprsPersonale, before.txt1);
-        FUZZ_CHECK(s.state().FlexGprsPersonale == label && s.state().txtpreview[2] == label,
-                   "OK: " + before.txt1);
+      if (before.labelDialogOpen && !before.labelText.empty()) {
+        const std::string label = expectedLabel(before.personalLabel, before.labelText);
+        FUZZ_CHECK(s.state().personalLabel == label && s.state().recordSlots[2] == label,
+                   "OK: " + before.labelText);
       }
       break;
     case Op::Close:
-      in.ConsumeBool() ? s.editor.Form_Unload() : void(s.editor.closeLabelDialog());
+      in.ConsumeBool() ? s.editor.closeMainWindow() : void(s.editor.closeLabelDialog());
       FUZZ_CHECK(!s.state().labelDialogOpen && s.shown() == messages,
                  "closing the dialog");
       break;

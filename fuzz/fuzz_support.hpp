@@ -90,32 +90,32 @@ inline const std::vector<std::string>& refusedPaths() {
 // Everything the editor keeps and shows but the status bar.
 inline bool sameState(const EditorState& a, const EditorState& b) {
   auto tie = [](const EditorState& s) {
-    return std::tie(s.txtpreview, s.formatted, s.FlexBase, s.FlexCall, s.FlexGprs, s.FlexGprsNull,
-                    s.FlexGprsPersonale, s.ModificheAttive, s.CheckFormattazioneTesto.Value,
-                    s.CheckFormattazioneTesto.flag, s.formattedViewVisible, s.selectedTab,
-                    s.frmPagina1Visible, s.frmPagina2Visible, s.labelDialogOpen, s.txt1, s.fileName,
+    return std::tie(s.recordSlots, s.formatted, s.workingBase, s.workingCall, s.gprsLabel, s.gprsNullLabel,
+                    s.personalLabel, s.optionEditsEnabled, s.formattingBox.state,
+                    s.formattingBox.toggle, s.formattedViewVisible, s.selectedPage,
+                    s.page1Visible, s.page2Visible, s.labelDialogOpen, s.labelText, s.fileName,
                     s.baseline);
   };
   for (std::size_t row = 0; row < kOptionCount; ++row)
-    if (a.boxes[row].Value != b.boxes[row].Value || a.boxes[row].flag != b.boxes[row].flag)
+    if (a.boxes[row].state != b.boxes[row].state || a.boxes[row].toggle != b.boxes[row].toggle)
       return false;
   return tie(a) == tie(b);
 }
 
 // True between any two actions.
 inline void checkBetweenActions(const EditorState& s) {
-  FUZZ_CHECK(s.ModificheAttive, "ModificheAttive is False after an action");
+  FUZZ_CHECK(s.optionEditsEnabled, "optionEditsEnabled is False after an action");
   for (std::size_t row = 0; row < kOptionCount; ++row)
-    FUZZ_CHECK(s.boxes[row].flag == (s.boxes[row].Value == 1) && s.boxes[row].Value <= 1,
+    FUZZ_CHECK(s.boxes[row].toggle == (s.boxes[row].state == 1) && s.boxes[row].state <= 1,
                std::string(optionCatalog()[row].id));
   for (std::size_t slot = 0; slot < 3; ++slot)
-    FUZZ_CHECK(s.formatted[slot] == formattedView(s.txtpreview[slot]), "formatted box lags");
-  FUZZ_CHECK(s.FlexGprs == builtin::kGprs && s.FlexGprsNull == builtin::kGprsNull, "built-in");
-  FUZZ_CHECK(s.txt1.size() <= kLabelMaxLength && (s.labelDialogOpen || s.txt1.empty()), s.txt1);
+    FUZZ_CHECK(s.formatted[slot] == formattedView(s.recordSlots[slot]), "formatted box lags");
+  FUZZ_CHECK(s.gprsLabel == builtin::kGprs && s.gprsNullLabel == builtin::kGprsNull, "built-in");
+  FUZZ_CHECK(s.labelText.size() <= kLabelMaxLength && (s.labelDialogOpen || s.labelText.empty()), s.labelText);
 }
 
 inline bool edits(const OptionDef& o) {
-  return o.action == ActionKind::Bits || o.action == ActionKind::WholeByte;
+  return o.effect == OptionEffect::Bits || o.effect == OptionEffect::WholeByte;
 }
 
 // After a click on `row` the Base and Call working copies are what they were but for the option's
@@ -123,22 +123,22 @@ inline bool edits(const OptionDef& o) {
 // copies: length, header, trailing word and "only 0-9 A-F written" follow from it.
 inline void checkClick(std::size_t row, const EditorState& before, const EditorState& after) {
   const OptionDef& o = optionCatalog()[row];
-  const bool ticked = after.boxes[row].flag;
-  FUZZ_CHECK(ticked != before.boxes[row].flag || !edits(o), std::string(o.id));
-  std::string base = before.FlexBase, call = before.FlexCall;
+  const bool ticked = after.boxes[row].toggle;
+  FUZZ_CHECK(ticked != before.boxes[row].toggle || !edits(o), std::string(o.id));
+  std::string base = before.workingBase, call = before.workingCall;
   std::string& record = o.record == RecordKind::Call ? call : base;
   const int value = edits(o) ? byteAt(record, o.position - 1) : -1;
-  if (value >= 0 && o.action == ActionKind::WholeByte)
+  if (value >= 0 && o.effect == OptionEffect::WholeByte)
     record.replace(o.position - 1, 2, ticked ? o.tickedByte : o.clearedByte);
-  if (value >= 0 && o.action == ActionKind::Bits) {
+  if (value >= 0 && o.effect == OptionEffect::Bits) {
     unsigned mask = 0;
     for (int i = 0; i < o.bitCount; ++i) mask |= 1u << (o.bits[static_cast<std::size_t>(i)] - 1);
     const bool set = (ticked ? o.tickedWrites : o.clearedWrites) == 1;
     record.replace(o.position - 1, 2, hex2(set ? value | mask : value & ~mask));
   }
-  FUZZ_CHECK(after.FlexBase == base && after.FlexCall == call, std::string(o.id) + " " + record);
-  FUZZ_CHECK(after.txtpreview[0] == after.FlexBase &&
-                 (!groupDef(o.group).refreshCall || after.txtpreview[1] == after.FlexCall),
+  FUZZ_CHECK(after.workingBase == base && after.workingCall == call, std::string(o.id) + " " + record);
+  FUZZ_CHECK(after.recordSlots[0] == after.workingBase &&
+                 (!groupDef(o.group).refreshCall || after.recordSlots[1] == after.workingCall),
              "no refresh after a click");
 }
 
@@ -160,12 +160,12 @@ inline void checkOptionBytesOnly(RecordKind kind, const std::string& was, const 
 struct Session {
   FakeView view;
   Editor editor{view};
-  Session() { editor.Form_Load(); }
+  Session() { editor.start(); }
   const EditorState& state() const { return editor.state(); }
   std::size_t shown() const { return view.messages.size() + std::size_t(view.dialogShown); }
   FileOutcome open(const std::string& p) {
     view.fileAnswer = p;
-    return editor.mnuApri_Click();
+    return editor.openWithDialog();
   }
 
   // The readback that followed `was`: only option bytes change; slot 2, the personal label and
@@ -173,11 +173,11 @@ struct Session {
   void checkReadback(const EditorState& was, std::size_t messages) const {
     const EditorState& s = state();
     FUZZ_CHECK(shown() == messages && s.labelDialogOpen == was.labelDialogOpen &&
-                   s.txtpreview[2] == was.txtpreview[2] &&
-                   s.FlexGprsPersonale == was.FlexGprsPersonale,
+                   s.recordSlots[2] == was.recordSlots[2] &&
+                   s.personalLabel == was.personalLabel,
                "a GPRS block ran in the readback");
-    checkOptionBytesOnly(RecordKind::Base, was.FlexBase, s.FlexBase);
-    checkOptionBytesOnly(RecordKind::Call, was.FlexCall, s.FlexCall);
+    checkOptionBytesOnly(RecordKind::Base, was.workingBase, s.workingBase);
+    checkOptionBytesOnly(RecordKind::Call, was.workingCall, s.workingCall);
   }
 
   // A readable file (`content`, written to a scratch file unless `path` holds it): its lines
@@ -187,12 +187,12 @@ struct Session {
     EditorState loaded = state();
     const auto lines = fileLines(content);
     for (std::size_t slot = 0; slot < 3 && slot < lines.size(); ++slot)
-      loaded.txtpreview[slot] = lines[slot];
-    if (lines.size() > 0) loaded.FlexBase = lines[0];
-    if (lines.size() > 1) loaded.FlexCall = lines[1];
+      loaded.recordSlots[slot] = lines[slot];
+    if (lines.size() > 0) loaded.workingBase = lines[0];
+    if (lines.size() > 1) loaded.workingCall = lines[1];
     const std::size_t messages = shown();
     FUZZ_CHECK(open(path) == FileOutcome::Done, "a readable file was refused");
-    FUZZ_CHECK(state().baseline == loaded.txtpreview && state().fileName == path,
+    FUZZ_CHECK(state().baseline == loaded.recordSlots && state().fileName == path,
                "the file's lines are not remembered");
     checkReadback(loaded, messages);
     checkBetweenActions(state());
@@ -217,14 +217,14 @@ struct Session {
   std::string saveChecked() {
     EditorState expected = state();
     const std::string path = expected.fileName = scratchPath("saved.hs");
-    expected.baseline = expected.txtpreview;
+    expected.baseline = expected.recordSlots;
     const std::size_t messages = shown();
     view.fileAnswer = path;
-    FUZZ_CHECK(editor.mnuSalva_Click() == FileOutcome::Done && shown() == messages,
+    FUZZ_CHECK(editor.saveWithDialog() == FileOutcome::Done && shown() == messages,
                "a save failed");
     FUZZ_CHECK(sameState(expected, state()), "a save changed the editor");
     std::string records;
-    for (const auto& slot : expected.txtpreview)
+    for (const auto& slot : expected.recordSlots)
       if (!slot.empty()) records += slot + "\r\n";
     const std::string written = readWhole(path);
     FUZZ_CHECK(written == records, "the saved file does not hold the slots");

@@ -51,12 +51,12 @@ void appendFormattedBox(std::string& out, std::string_view formatted) {
   }
 }
 
-std::string_view actionName(ActionKind kind) {
+std::string_view actionName(OptionEffect kind) {
   switch (kind) {
-    case ActionKind::Bits: return "bits";
-    case ActionKind::WholeByte: return "wholeByte";
-    case ActionKind::GprsNull: return "gprsNull";
-    case ActionKind::GprsPersonale: return "gprsPersonale";
+    case OptionEffect::Bits: return "bits";
+    case OptionEffect::WholeByte: return "wholeByte";
+    case OptionEffect::GprsNull: return "gprsNull";
+    case OptionEffect::GprsPersonale: return "gprsPersonale";
   }
   return "";
 }
@@ -72,17 +72,17 @@ std::string_view readSense(ReadRule rule) {
 }
 
 bool editsBytes(const OptionDef& o) {
-  return o.action == ActionKind::Bits || o.action == ActionKind::WholeByte;
+  return o.effect == OptionEffect::Bits || o.effect == OptionEffect::WholeByte;
 }
 
 // What ticking writes: "ticked sets" / "ticked clears" / "ticked 89, cleared F9" / the label.
 std::string polarity(const OptionDef& o) {
-  switch (o.action) {
-    case ActionKind::Bits: return o.inverted() ? "ticked clears" : "ticked sets";
-    case ActionKind::WholeByte:
+  switch (o.effect) {
+    case OptionEffect::Bits: return o.inverted() ? "ticked clears" : "ticked sets";
+    case OptionEffect::WholeByte:
       return "ticked " + std::string(o.tickedByte) + ", cleared " + std::string(o.clearedByte);
-    case ActionKind::GprsNull: return "empty label record";
-    case ActionKind::GprsPersonale: return "personal label record";
+    case OptionEffect::GprsNull: return "empty label record";
+    case OptionEffect::GprsPersonale: return "personal label record";
   }
   return "";
 }
@@ -112,7 +112,7 @@ std::string summaryText(const EditorState& state, std::span<const Message> messa
   std::size_t ticked = 0;
   std::string list;
   for (const std::size_t row : optionsById()) {
-    if (state.boxes[row].Value == 0) continue;
+    if (state.boxes[row].state == 0) continue;
     ++ticked;
     append(list, {"  ", padded(catalog[row].id, 12), catalog[row].caption, "\n"});
   }
@@ -120,11 +120,11 @@ std::string summaryText(const EditorState& state, std::span<const Message> messa
   append(out, {"Options ticked (", std::to_string(ticked), " of ", std::to_string(kOptionCount),
                "):\n", list});
   for (std::size_t slot = 0; slot < 3; ++slot) {
-    append(out, {"\n", kRecordTitles[slot], " (", std::to_string(state.txtpreview[slot].size()),
+    append(out, {"\n", kRecordTitles[slot], " (", std::to_string(state.recordSlots[slot].size()),
                  " characters):\n"});
     appendFormattedBox(out, state.formatted[slot]);
   }
-  if (state.labelDialogOpen) append(out, {"\nLabel dialog: open, text \"", shown(state.txt1), "\"\n"});
+  if (state.labelDialogOpen) append(out, {"\nLabel dialog: open, text \"", shown(state.labelText), "\"\n"});
   if (!state.statusText.empty()) append(out, {"\nStatus: ", printable(state.statusText), "\n"});
   if (!messages.empty()) {
     out += "\nMessages:\n";
@@ -135,28 +135,28 @@ std::string summaryText(const EditorState& state, std::span<const Message> messa
 }
 
 std::string stateJson(const EditorState& state, std::span<const Message> messages) {
-  Json slots = Json::array();
+  Json recordSlots = Json::array();
   Json formatted = Json::array();
   for (std::size_t slot = 0; slot < 3; ++slot) {
-    slots.push_back(ansi::toUtf8(state.txtpreview[slot]));
+    recordSlots.push_back(ansi::toUtf8(state.recordSlots[slot]));
     formatted.push_back(ansi::toUtf8(state.formatted[slot]));
   }
   Json options = Json::object();
   for (const std::size_t row : optionsById())
-    options[std::string(optionCatalog()[row].id)] = state.boxes[row].Value;
+    options[std::string(optionCatalog()[row].id)] = state.boxes[row].state;
   Json shownMessages = Json::array();
   for (const Message& m : messages) shownMessages.push_back(Json{{"title", m.title}, {"prompt", m.prompt}});
 
   Json j = Json::object();
-  j["slots"] = std::move(slots);
+  j["slots"] = std::move(recordSlots);
   j["formatted"] = std::move(formatted);
-  j["FlexBase"] = ansi::toUtf8(state.FlexBase);
-  j["FlexCall"] = ansi::toUtf8(state.FlexCall);
-  j["FlexGprs"] = ansi::toUtf8(state.FlexGprs);
-  j["FlexGprsNull"] = ansi::toUtf8(state.FlexGprsNull);
-  j["FlexGprsPersonale"] = ansi::toUtf8(state.FlexGprsPersonale);
+  j["FlexBase"] = ansi::toUtf8(state.workingBase);
+  j["FlexCall"] = ansi::toUtf8(state.workingCall);
+  j["FlexGprs"] = ansi::toUtf8(state.gprsLabel);
+  j["FlexGprsNull"] = ansi::toUtf8(state.gprsNullLabel);
+  j["FlexGprsPersonale"] = ansi::toUtf8(state.personalLabel);
   j["options"] = std::move(options);
-  j["labelDialog"] = {{"open", state.labelDialogOpen}, {"text", ansi::toUtf8(state.txt1)}};
+  j["labelDialog"] = {{"open", state.labelDialogOpen}, {"text", ansi::toUtf8(state.labelText)}};
   j["messages"] = std::move(shownMessages);
   j["status"] = state.statusText;
   // File names are bytes: what is not UTF-8 in them is shown as U+FFFD.
@@ -191,7 +191,7 @@ std::string catalogueJson() {
     j["caption"] = o.caption;
     j["toolTip"] = o.toolTip;
     j["page"] = o.page;
-    j["action"] = actionName(o.action);
+    j["action"] = actionName(o.effect);
     j["record"] = recordName(o.record);
     if (editsBytes(o)) {
       j["position"] = o.position;
@@ -201,10 +201,10 @@ std::string catalogueJson() {
     for (int k = 0; k < o.bitCount; ++k) bits.push_back(o.bits[static_cast<std::size_t>(k)]);
     j["bits"] = std::move(bits);
     j["polarity"] = polarity(o);
-    if (o.action == ActionKind::Bits) {
+    if (o.effect == OptionEffect::Bits) {
       j["tickedWrites"] = o.tickedWrites;
       j["clearedWrites"] = o.clearedWrites;
-    } else if (o.action == ActionKind::WholeByte) {
+    } else if (o.effect == OptionEffect::WholeByte) {
       j["tickedByte"] = o.tickedByte;
       j["clearedByte"] = o.clearedByte;
     }

@@ -7,7 +7,7 @@ namespace {
 
 // A click, only when the box is not already in the wanted state.
 void clickInto(Editor& editor, std::size_t row, int wanted) {
-  if (editor.state().boxes[row].Value != wanted) editor.userClick(row);
+  if (editor.state().boxes[row].state != wanted) editor.clickOption(row);
 }
 
 }  // namespace
@@ -19,17 +19,17 @@ RunResult runActions(Editor& editor, CliView& view, std::span<const Action> acti
     switch (action.step) {
       case Step::Open:
         view.answerFileDialog(action.text);
-        if (editor.mnuApri_Click() == FileOutcome::Failed) result.fileFailed = true;
+        if (editor.openWithDialog() == FileOutcome::Failed) result.fileFailed = true;
         break;
       case Step::Save:
         view.answerFileDialog(action.text);
-        if (editor.mnuSalva_Click() == FileOutcome::Failed) result.fileFailed = true;
+        if (editor.saveWithDialog() == FileOutcome::Failed) result.fileFailed = true;
         break;
       case Step::Reset:
-        editor.mnuFlexInterna_Click();
+        editor.loadBuiltinFlex();
         break;
       case Step::Click:
-        editor.userClick(action.target);
+        editor.clickOption(action.target);
         break;
       case Step::Tick:
         clickInto(editor, action.target, 1);
@@ -41,10 +41,10 @@ RunResult runActions(Editor& editor, CliView& view, std::span<const Action> acti
         editor.editRaw(action.target, ansi::fromUtf8(action.text));
         break;
       case Step::Type:
-        dialogOpen = editor.txt1_Change(ansi::fromUtf8(action.text));
+        dialogOpen = editor.setLabelText(ansi::fromUtf8(action.text));
         break;
       case Step::Ok:
-        dialogOpen = editor.cmdOKGPRS_Click();
+        dialogOpen = editor.confirmLabel();
         break;
       case Step::Close:
         dialogOpen = editor.closeLabelDialog();

@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
 
   flex::cli::CliView view;
   flex::Editor editor(view);
-  editor.Form_Load();
+  editor.start();
   const flex::cli::RunResult run = flex::cli::runActions(editor, view, command.actions);
   if (!run.stopped.empty()) return usageError(run.stopped);
 

@@ -37,10 +37,10 @@ ByteInfo inspectByte(std::size_t slot, std::string_view record, std::size_t offs
   const auto catalog = optionCatalog();
   for (std::size_t row = 0; row < kOptionCount; ++row) {
     const OptionDef& option = catalog[row];
-    if (option.action != ActionKind::Bits && option.action != ActionKind::WholeByte) continue;
+    if (option.effect != OptionEffect::Bits && option.effect != OptionEffect::WholeByte) continue;
     int mask = 0;
     if (option.record == recordOfSlot(slot) && option.position == position) {
-      if (option.action == ActionKind::WholeByte) mask = 0xFF;
+      if (option.effect == OptionEffect::WholeByte) mask = 0xFF;
       for (int i = 0; i < option.bitCount; ++i)
         mask |= 1 << (option.bits[static_cast<std::size_t>(i)] - 1);
     }

@@ -14,7 +14,7 @@ constexpr std::size_t kTrailerLength = 4;
 
 int maskOf(const OptionDef& option) {
   int mask = option.readMask;
-  if (option.action == ActionKind::WholeByte) mask |= 0xFF;
+  if (option.effect == OptionEffect::WholeByte) mask |= 0xFF;
   for (int i = 0; i < option.bitCount; ++i)
     mask |= 1 << (option.bits[static_cast<std::size_t>(i)] - 1);
   return mask;

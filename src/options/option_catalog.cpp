@@ -27,7 +27,7 @@ constexpr OptionDef bits(std::string_view id, int group, int index, std::string_
   d.index = index;
   d.caption = caption;
   d.toolTip = tip;
-  d.action = ActionKind::Bits;
+  d.effect = OptionEffect::Bits;
   d.record = record;
   d.position = position;
   d.bitCount = 0;
@@ -52,17 +52,17 @@ constexpr OptionDef wholeByte(std::string_view id, int group, int index,
                               std::string_view cleared, ReadRule rule, int mask, Layout at) {
   OptionDef d = bits(id, group, index, caption, tip, kBase, position, {}, 0, 0, kFree, rule,
                      mask, at);
-  d.action = ActionKind::WholeByte;
+  d.effect = OptionEffect::WholeByte;
   d.tickedByte = ticked;
   d.clearedByte = cleared;
   return d;
 }
 
 constexpr OptionDef gprs(std::string_view id, int index, std::string_view caption,
-                         std::string_view tip, ActionKind action, ReadRule rule, Layout at) {
+                         std::string_view tip, OptionEffect action, ReadRule rule, Layout at) {
   OptionDef d = bits(id, 1, index, caption, tip, RecordKind::GprsLabel, 0, {}, 0, 0, kFree,
                      rule, 0, at);
-  d.action = action;
+  d.effect = action;
   return d;
 }
 
@@ -83,9 +83,9 @@ constexpr std::array<OptionDef, kOptionCount> kCatalog{{
     bits("Check1(2)", 1, 2, "Chiamata Attiva", "Attiva la voce Chiamata Attiva nel Menu Connessioni",
          kBase, 187, {6}, 1, 0, kFree, kSet, 0x20, p1(2, 1575, 37)),
     gprs("Check1(3)", 3, "GPRS Null", "Elimina la scritta GPRS quando si è in modalità 2.5G",
-         ActionKind::GprsNull, ReadRule::IsGprsNull, p1(17, 1215, 36)),
+         OptionEffect::GprsNull, ReadRule::IsGprsNull, p1(17, 1215, 36)),
     gprs("Check1(5)", 5, "GPRS Personale", "Permette di personalizzare la scritta GPRS con una propria",
-         ActionKind::GprsPersonale, ReadRule::IsPersonal, p1(18, 1575, 24)),
+         OptionEffect::GprsPersonale, ReadRule::IsPersonal, p1(18, 1575, 24)),
     bits("Check1(4)", 1, 4, "Selezione Fissa", "Attiva la voce Selezione Fissa nel Menu Tools -> Servizi",
          kBase, 111, {1}, 1, 0, kFree, kSet, 0x01, p1(3, 1575, 27)),
     bits("Check2(0)", 2, 0, "Show Data",

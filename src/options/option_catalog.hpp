@@ -11,14 +11,14 @@ namespace flex {
 
 enum class RecordKind { Base, Call, GprsLabel };
 
-// The record slot (txtpreview index) that holds each record, and back.
+// The record slot (recordSlots index) that holds each record, and back.
 constexpr std::size_t slotOf(RecordKind kind) { return static_cast<std::size_t>(kind); }
 constexpr RecordKind recordOfSlot(std::size_t slot) {
   return slot == 0 ? RecordKind::Base : slot == 1 ? RecordKind::Call : RecordKind::GprsLabel;
 }
 
-enum class ActionKind {
-  Bits,           // one f_modflex call per listed bit
+enum class OptionEffect {
+  Bits,           // one setByteBit call per listed bit
   WholeByte,      // the byte is replaced by a literal
   GprsNull,       // chooses the empty label record
   GprsPersonale,  // chooses the personal label record and opens the label dialog
@@ -28,8 +28,8 @@ enum class ActionKind {
 enum class ReadRule {
   MaskSet,       // ticked when (byte & mask) != 0
   MaskClear,     // ticked when (byte & mask) == 0
-  IsGprsNull,    // ticked when slot 2 equals FlexGprsNull
-  IsPersonal,    // ticked when slot 2 equals neither FlexGprs nor FlexGprsNull
+  IsGprsNull,    // ticked when slot 2 equals gprsNullLabel
+  IsPersonal,    // ticked when slot 2 equals neither gprsLabel nor gprsNullLabel
 };
 
 struct OptionDef {
@@ -38,7 +38,7 @@ struct OptionDef {
   int index;                 // index in the group's control array
   std::string_view caption;  // UTF-8
   std::string_view toolTip;  // UTF-8
-  ActionKind action;
+  OptionEffect effect;
   RecordKind record;         // record the action edits (Bits, WholeByte)
   std::size_t position;      // character position (from 1) of the byte's first digit
   std::array<int, 3> bits;   // bit numbers (1 = 0x01 .. 8 = 0x80), in the order written
@@ -47,7 +47,7 @@ struct OptionDef {
   int clearedWrites;         // ... when cleared
   std::string_view tickedByte;   // literal written when ticked (WholeByte)
   std::string_view clearedByte;  // ... when cleared
-  bool gated;                // runs only while ModificheAttive is True
+  bool gated;                // runs only while optionEditsEnabled is True
   ReadRule readRule;
   std::size_t readPosition;  // byte read back (character position in the record's slot)
   RecordKind readRecord;
@@ -59,14 +59,14 @@ struct OptionDef {
   int tabIndex;
 
   constexpr std::size_t byteOffset() const { return (position - 1) / 2; }
-  constexpr bool inverted() const { return tickedWrites == 0 && action == ActionKind::Bits; }
+  constexpr bool inverted() const { return tickedWrites == 0 && effect == OptionEffect::Bits; }
 };
 
 // Per group: which working copies its click copies into the previews afterwards.
 struct GroupDef {
   int group;
-  bool refreshBase;  // txtpreview(0) = FlexBase
-  bool refreshCall;  // then txtpreview(1) = FlexCall
+  bool refreshBase;  // txtpreview(0) = workingBase
+  bool refreshCall;  // then txtpreview(1) = workingCall
 };
 
 inline constexpr std::size_t kOptionCount = 33;

@@ -18,15 +18,15 @@ int readByte(std::string_view record, std::size_t position) {
 void applyOptionAction(const OptionDef& option, bool ticked, std::string& record) {
   const std::size_t at = option.position - 1;
   if (readByte(record, option.position) < 0) return;  // unreadable: write nothing
-  if (option.action == ActionKind::WholeByte) {
+  if (option.effect == OptionEffect::WholeByte) {
     record.replace(at, 2, ticked ? option.tickedByte : option.clearedByte);
     return;
   }
-  if (option.action != ActionKind::Bits) return;
+  if (option.effect != OptionEffect::Bits) return;
   const int value = ticked ? option.tickedWrites : option.clearedWrites;
   for (int i = 0; i < option.bitCount; ++i) {
     const std::string edited =
-        f_modflex(std::string_view(record).substr(at, 2), value,
+        setByteBit(std::string_view(record).substr(at, 2), value,
                   option.bits[static_cast<std::size_t>(i)]);
     record.replace(at, 2, std::string_view(edited).substr(0, 2));
   }
@@ -39,13 +39,13 @@ int readBitOption(const OptionDef& option, std::string_view record) {
   return option.readRule == ReadRule::MaskClear ? (any ? 0 : 1) : (any ? 1 : 0);
 }
 
-int readOptionState(const OptionDef& option, const std::array<std::string, 3>& slots,
+int readOptionState(const OptionDef& option, const std::array<std::string, 3>& recordSlots,
                     std::string_view gprs, std::string_view gprsNull) {
-  const std::string& label = slots[2];
+  const std::string& label = recordSlots[2];
   switch (option.readRule) {
     case ReadRule::MaskSet:
     case ReadRule::MaskClear:
-      return readBitOption(option, slots[slotOf(option.readRecord)]);
+      return readBitOption(option, recordSlots[slotOf(option.readRecord)]);
     case ReadRule::IsGprsNull:
       return label == gprsNull ? 1 : 0;
     case ReadRule::IsPersonal:

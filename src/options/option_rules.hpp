@@ -22,7 +22,7 @@ int readBitOption(const OptionDef& option, std::string_view record);
 
 // The state the readback gives an option from the record slots as they stand now; slot 2 is
 // compared with the label records `gprs` and `gprsNull`.
-int readOptionState(const OptionDef& option, const std::array<std::string, 3>& slots,
+int readOptionState(const OptionDef& option, const std::array<std::string, 3>& recordSlots,
                     std::string_view gprs, std::string_view gprsNull);
 
 // The state every option reads back to from a set of records, without running any click

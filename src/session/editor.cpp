@@ -15,14 +15,14 @@ const std::size_t kGprsPersonaleRow = *findOption(1, 5);
 }  // namespace
 
 // Every public action opens one; the view hears "state changed" once, when the outermost ends.
-class Editor::Action {
+class Editor::ActionScope {
  public:
-  explicit Action(Editor& editor) : editor_(editor) { ++editor_.depth_; }
-  ~Action() {
+  explicit ActionScope(Editor& editor) : editor_(editor) { ++editor_.depth_; }
+  ~ActionScope() {
     if (--editor_.depth_ == 0) editor_.view_.stateChanged();
   }
-  Action(const Action&) = delete;
-  Action& operator=(const Action&) = delete;
+  ActionScope(const ActionScope&) = delete;
+  ActionScope& operator=(const ActionScope&) = delete;
 
  private:
   Editor& editor_;
@@ -30,143 +30,143 @@ class Editor::Action {
 
 Editor::Editor(EditorView& view) : view_(view) {}
 
-void Editor::Form_Load() {
-  Action action(*this);
-  s_.ModificheAttive = true;
-  s_.FlexGprsNull = builtin::kGprsNull;
+void Editor::start() {
+  ActionScope scope(*this);
+  s_.optionEditsEnabled = true;
+  s_.gprsNullLabel = builtin::kGprsNull;
   showBuiltinRecords();
-  s_.baseline = s_.txtpreview;
-  s_.frmPagina1Visible = true;
-  s_.frmPagina2Visible = false;
-  AggiornaOpzioni();
+  s_.baseline = s_.recordSlots;
+  s_.page1Visible = true;
+  s_.page2Visible = false;
+  readBackOptions();
 }
 
-void Editor::Form_Unload() {
-  Action action(*this);
+void Editor::closeMainWindow() {
+  ActionScope scope(*this);
   if (s_.labelDialogOpen) unloadLabelDialog();
 }
 
-void Editor::userClick(std::size_t row) {
+void Editor::clickOption(std::size_t row) {
   if (row >= kOptionCount) return;
-  Action action(*this);
+  ActionScope scope(*this);
   auto& box = s_.boxes[row];
-  box.Value = box.Value ? 0 : 1;
-  clickHandling(row);
+  box.state = box.state ? 0 : 1;
+  runClickHandling(row);
 }
 
-void Editor::setOptionValue(std::size_t row, int value) {
+void Editor::setOptionState(std::size_t row, int value) {
   if (row >= kOptionCount) return;
-  Action action(*this);
+  ActionScope scope(*this);
   value = value ? 1 : 0;
-  if (s_.boxes[row].Value == value) return;  // no change, no click
-  s_.boxes[row].Value = value;
-  clickHandling(row);
+  if (s_.boxes[row].state == value) return;  // no change, no click
+  s_.boxes[row].state = value;
+  runClickHandling(row);
 }
 
 // The click handling every option group shares: invert the flag, run the option's block
-// (gated blocks only while ModificheAttive), then copy the group's working copies into the
+// (gated blocks only while optionEditsEnabled), then copy the group's working copies into the
 // previews.
-void Editor::clickHandling(std::size_t row) {
+void Editor::runClickHandling(std::size_t row) {
   const OptionDef& option = optionCatalog()[row];
   auto& box = s_.boxes[row];
-  box.flag = !box.flag;
-  const bool ticked = box.flag;
+  box.toggle = !box.toggle;
+  const bool ticked = box.toggle;
 
-  switch (option.action) {
-    case ActionKind::Bits:
-    case ActionKind::WholeByte:
-      if (!option.gated || s_.ModificheAttive)
+  switch (option.effect) {
+    case OptionEffect::Bits:
+    case OptionEffect::WholeByte:
+      if (!option.gated || s_.optionEditsEnabled)
         applyOptionAction(option, ticked, workingCopy(option.record));
       break;
     // The label options switch slot 2 only when a person acts: a readback must not replace a
     // loaded label record nor open the dialog.
-    case ActionKind::GprsNull:
-      if (s_.ModificheAttive) gprsNullBlock(ticked);
+    case OptionEffect::GprsNull:
+      if (s_.optionEditsEnabled) applyGprsNull(ticked);
       break;
-    case ActionKind::GprsPersonale:
-      if (s_.ModificheAttive) gprsPersonaleBlock(ticked);
+    case OptionEffect::GprsPersonale:
+      if (s_.optionEditsEnabled) applyGprsPersonale(ticked);
       break;
   }
 
   const GroupDef& group = groupDef(option.group);
-  if (group.refreshBase) setPreview(0, s_.FlexBase);
-  if (group.refreshCall) setPreview(1, s_.FlexCall);
+  if (group.refreshBase) setPreview(0, s_.workingBase);
+  if (group.refreshCall) setPreview(1, s_.workingCall);
 }
 
-void Editor::gprsNullBlock(bool ticked) {
+void Editor::applyGprsNull(bool ticked) {
   if (ticked) {
-    setOptionValue(kGprsPersonaleRow, 0);
-    setPreview(2, s_.FlexGprsNull);
+    setOptionState(kGprsPersonaleRow, 0);
+    setPreview(2, s_.gprsNullLabel);
   } else {
-    setPreview(2, s_.FlexGprs);
+    setPreview(2, s_.gprsLabel);
   }
 }
 
-void Editor::gprsPersonaleBlock(bool ticked) {
-  const bool gprsNull = s_.boxes[kGprsNullRow].flag;
+void Editor::applyGprsPersonale(bool ticked) {
+  const bool gprsNull = s_.boxes[kGprsNullRow].toggle;
   if (ticked) {
     if (!gprsNull) {
-      s_.FlexGprsPersonale = builtin::kLabelTemplate;
+      s_.personalLabel = builtin::kLabelTemplate;
       showLabelDialog();
     } else {
       message(kInterlockPrompt, kInterlockTitle);
-      setOptionValue(kGprsPersonaleRow, 0);
+      setOptionState(kGprsPersonaleRow, 0);
     }
   } else {
-    setPreview(2, gprsNull ? s_.FlexGprsNull : s_.FlexGprs);
+    setPreview(2, gprsNull ? s_.gprsNullLabel : s_.gprsLabel);
   }
 }
 
-void Editor::CheckFormattazioneTesto_Click() {
-  Action action(*this);
-  auto& box = s_.CheckFormattazioneTesto;
-  box.Value = box.Value ? 0 : 1;
-  box.flag = !box.flag;
-  s_.formattedViewVisible = box.flag;
-  txtpreview_Change();
+void Editor::toggleFormatting() {
+  ActionScope scope(*this);
+  auto& box = s_.formattingBox;
+  box.state = box.state ? 0 : 1;
+  box.toggle = !box.toggle;
+  s_.formattedViewVisible = box.toggle;
+  rebuildFormattedViews();
 }
 
-void Editor::TabStrip1_Click(int tabIndex) {
-  Action action(*this);
-  s_.selectedTab = tabIndex;
-  s_.frmPagina1Visible = tabIndex == 1;
-  s_.frmPagina2Visible = tabIndex != 1;
+void Editor::selectPage(int tabIndex) {
+  ActionScope scope(*this);
+  s_.selectedPage = tabIndex;
+  s_.page1Visible = tabIndex == 1;
+  s_.page2Visible = tabIndex != 1;
 }
 
 void Editor::editRaw(std::size_t slot, std::string ansiText) {
-  if (slot >= s_.txtpreview.size()) return;
-  Action action(*this);
+  if (slot >= s_.recordSlots.size()) return;
+  ActionScope scope(*this);
   setPreview(slot, std::move(ansiText));
 }
 
-void Editor::AggiornaOpzioni() {
-  Action action(*this);
-  s_.ModificheAttive = false;
+void Editor::readBackOptions() {
+  ActionScope scope(*this);
+  s_.optionEditsEnabled = false;
   const auto catalog = optionCatalog();
   // Each row reads the slots afresh: the click handling of earlier rows may have changed them.
   for (std::size_t row = 0; row < kOptionCount; ++row)
-    setOptionValue(row,
-                   readOptionState(catalog[row], s_.txtpreview, s_.FlexGprs, s_.FlexGprsNull));
-  s_.ModificheAttive = true;
+    setOptionState(row,
+                   readOptionState(catalog[row], s_.recordSlots, s_.gprsLabel, s_.gprsNullLabel));
+  s_.optionEditsEnabled = true;
 }
 
-void Editor::mnuFlexInterna_Click() {
-  Action action(*this);
+void Editor::loadBuiltinFlex() {
+  ActionScope scope(*this);
   for (std::size_t slot = 0; slot < 3; ++slot) setPreview(slot, {});
   showBuiltinRecords();
-  AggiornaOpzioni();
+  readBackOptions();
 }
 
-FileOutcome Editor::mnuApri_Click() {
-  Action action(*this);
+FileOutcome Editor::openWithDialog() {
+  ActionScope scope(*this);
   return openFile(view_.openFileName());
 }
 
 FileOutcome Editor::openFile(const std::string& name) {
-  Action action(*this);
+  ActionScope scope(*this);
   s_.statusText = "File: " + name;
   if (name.empty()) {
-    AggiornaOpzioni();
+    readBackOptions();
     return FileOutcome::Cancelled;
   }
   FileResult file = readFlexFile(name);
@@ -177,62 +177,62 @@ FileOutcome Editor::openFile(const std::string& name) {
   const std::vector<std::string> lines = splitFlexLines(file.content);
   for (std::size_t slot = 0; slot < lines.size() && slot < 3; ++slot) {
     setPreview(slot, lines[slot]);
-    if (slot == 0) s_.FlexBase = lines[slot];
-    if (slot == 1) s_.FlexCall = lines[slot];
+    if (slot == 0) s_.workingBase = lines[slot];
+    if (slot == 1) s_.workingCall = lines[slot];
   }
   s_.fileName = name;
-  s_.baseline = s_.txtpreview;
-  AggiornaOpzioni();
+  s_.baseline = s_.recordSlots;
+  readBackOptions();
   return FileOutcome::Done;
 }
 
-FileOutcome Editor::mnuSalva_Click() {
-  Action action(*this);
+FileOutcome Editor::saveWithDialog() {
+  ActionScope scope(*this);
   const std::string name = view_.saveFileName();
   s_.statusText = "File: " + name;
   if (name.empty()) return FileOutcome::Cancelled;
-  const std::vector<std::string> records(s_.txtpreview.begin(), s_.txtpreview.end());
+  const std::vector<std::string> records(s_.recordSlots.begin(), s_.recordSlots.end());
   const FileResult file = writeFlexFile(name, joinFlexLines(records));
   if (!file.ok) {
     message("Impossibile salvare il file \"" + name + "\": " + file.reason, kFileErrorTitle);
     return FileOutcome::Failed;
   }
   s_.fileName = name;
-  s_.baseline = s_.txtpreview;
+  s_.baseline = s_.recordSlots;
   return FileOutcome::Done;
 }
 
-void Editor::GPRS_Personale() {
-  Action action(*this);
-  s_.FlexGprsPersonale = encodeLabel(s_.FlexGprsPersonale, s_.txt1);
-  setPreview(2, s_.FlexGprsPersonale);
+void Editor::encodePersonalLabel() {
+  ActionScope scope(*this);
+  s_.personalLabel = encodeLabel(s_.personalLabel, s_.labelText);
+  setPreview(2, s_.personalLabel);
 }
 
-bool Editor::txt1_Change(std::string ansiText) {
+bool Editor::setLabelText(std::string ansiText) {
   if (!s_.labelDialogOpen) return false;
-  Action action(*this);
-  s_.txt1 = std::move(ansiText);
-  if (s_.txt1.size() > kLabelMaxLength) {
+  ActionScope scope(*this);
+  s_.labelText = std::move(ansiText);
+  if (s_.labelText.size() > kLabelMaxLength) {
     message(kLabelLengthPrompt, kLabelLengthTitle);
-    s_.txt1.resize(kLabelMaxLength);  // the change this raises finds 12 characters
+    s_.labelText.resize(kLabelMaxLength);  // the change this raises finds 12 characters
   }
   return true;
 }
 
-bool Editor::cmdOKGPRS_Click() {
+bool Editor::confirmLabel() {
   if (!s_.labelDialogOpen) return false;
-  Action action(*this);
-  if (!s_.txt1.empty())
-    GPRS_Personale();
+  ActionScope scope(*this);
+  if (!s_.labelText.empty())
+    encodePersonalLabel();
   else
-    setOptionValue(kGprsPersonaleRow, 0);
+    setOptionState(kGprsPersonaleRow, 0);
   unloadLabelDialog();
   return true;
 }
 
 bool Editor::closeLabelDialog() {
   if (!s_.labelDialogOpen) return false;
-  Action action(*this);
+  ActionScope scope(*this);
   unloadLabelDialog();
   return true;
 }
@@ -240,7 +240,7 @@ bool Editor::closeLabelDialog() {
 void Editor::showLabelDialog() {
   if (!s_.labelDialogOpen) {
     s_.labelDialogOpen = true;
-    s_.txt1.clear();
+    s_.labelText.clear();
   }
   view_.stateChanged();
   view_.labelDialogShown();
@@ -248,10 +248,10 @@ void Editor::showLabelDialog() {
 
 // The dialog's unload: a ticked "GPRS Personale" with no text typed is cleared on the way.
 void Editor::unloadLabelDialog() {
-  if (s_.boxes[kGprsPersonaleRow].flag && s_.txt1.empty())
-    setOptionValue(kGprsPersonaleRow, 0);
+  if (s_.boxes[kGprsPersonaleRow].toggle && s_.labelText.empty())
+    setOptionState(kGprsPersonaleRow, 0);
   s_.labelDialogOpen = false;
-  s_.txt1.clear();
+  s_.labelText.clear();
   view_.labelDialogClosed();
 }
 
@@ -262,26 +262,26 @@ void Editor::message(std::string_view prompt, std::string_view title) {
 
 // The built-in Base, Call and "GPRS" records into the working copies and the previews.
 void Editor::showBuiltinRecords() {
-  s_.FlexBase = builtin::kBase;
-  s_.FlexCall = builtin::kCall;
-  s_.FlexGprs = builtin::kGprs;
-  setPreview(0, s_.FlexBase);
-  setPreview(1, s_.FlexCall);
-  setPreview(2, s_.FlexGprs);
+  s_.workingBase = builtin::kBase;
+  s_.workingCall = builtin::kCall;
+  s_.gprsLabel = builtin::kGprs;
+  setPreview(0, s_.workingBase);
+  setPreview(1, s_.workingCall);
+  setPreview(2, s_.gprsLabel);
 }
 
 void Editor::setPreview(std::size_t slot, std::string text) {
-  s_.txtpreview[slot] = std::move(text);
-  txtpreview_Change();
+  s_.recordSlots[slot] = std::move(text);
+  rebuildFormattedViews();
 }
 
-void Editor::txtpreview_Change() {
+void Editor::rebuildFormattedViews() {
   for (std::size_t slot = 0; slot < 3; ++slot)
-    s_.formatted[slot] = formattedView(s_.txtpreview[slot]);
+    s_.formatted[slot] = formattedView(s_.recordSlots[slot]);
 }
 
 std::string& Editor::workingCopy(RecordKind kind) {
-  return kind == RecordKind::Call ? s_.FlexCall : s_.FlexBase;
+  return kind == RecordKind::Call ? s_.workingCall : s_.workingBase;
 }
 
 }  // namespace flex

@@ -14,29 +14,29 @@
 
 namespace flex {
 
-struct CheckBoxState {
-  int Value = 0;      // 1 ticked, 0 clear
-  bool flag = false;  // toggle flag: inverted at the start of every click, read as "ticked"
+struct OptionBox {
+  int state = 0;        // 1 ticked, 0 clear
+  bool toggle = false;  // inverted at the start of every click and read as "ticked"
 };
 
 struct EditorState {
-  std::array<std::string, 3> txtpreview;  // the record slots: Base, Call, GPRS label
+  std::array<std::string, 3> recordSlots;  // the record slots: Base, Call, GPRS label
   std::array<std::string, 3> formatted;   // txtFlexBase, txtFlexCall, txtFlexGprs
-  std::string FlexBase;
-  std::string FlexCall;
-  std::string FlexGprs;
-  std::string FlexGprsNull;
-  std::string FlexGprsPersonale;
-  bool ModificheAttive = false;
-  std::array<CheckBoxState, kOptionCount> boxes;  // by catalogue row
-  CheckBoxState CheckFormattazioneTesto{1, true};  // "Formattazione Testo"
+  std::string workingBase;
+  std::string workingCall;
+  std::string gprsLabel;
+  std::string gprsNullLabel;
+  std::string personalLabel;
+  bool optionEditsEnabled = false;
+  std::array<OptionBox, kOptionCount> boxes;  // by catalogue row
+  OptionBox formattingBox{1, true};  // "Formattazione Testo"
   bool formattedViewVisible = true;  // the formatted boxes show, the raw previews are hidden
-  int selectedTab = 1;                             // 1 "Pagina 1", 2 "Pag. 2"
-  bool frmPagina1Visible = false;
-  bool frmPagina2Visible = false;
+  int selectedPage = 1;                             // 1 "Pagina 1", 2 "Pag. 2"
+  bool page1Visible = false;
+  bool page2Visible = false;
   std::string statusText;      // status bar panel 1
   bool labelDialogOpen = false;
-  std::string txt1;            // the label dialog's text
+  std::string labelText;          // the label dialog's text
   // The file last loaded or saved (UTF-8 path, empty before the first) and the records as they
   // were then: the built-in flex at start-up, the file's lines after a load, what was written
   // after a save.
@@ -61,39 +61,39 @@ class Editor {
 
   const EditorState& state() const { return s_; }
   // True while the records differ from what was last loaded or saved.
-  bool modified() const { return s_.txtpreview != s_.baseline; }
+  bool modified() const { return s_.recordSlots != s_.baseline; }
 
   // --- main window ---
-  void Form_Load();    // start-up: built-in flex, page 1, readback
-  void Form_Unload();  // the main window closes: the label dialog closes with it
-  void userClick(std::size_t row);        // a person clicks option `row` of the catalogue
-  void setOptionValue(std::size_t row, int value);  // code assigns the box's state
-  void CheckFormattazioneTesto_Click();   // a person clicks "Formattazione Testo"
-  void TabStrip1_Click(int tabIndex);     // a person selects tab 1 or 2
+  void start();    // start-up: built-in flex, page 1, readback
+  void closeMainWindow();  // the main window closes: the label dialog closes with it
+  void clickOption(std::size_t row);        // a person clicks option `row` of the catalogue
+  void setOptionState(std::size_t row, int value);  // code assigns the box's state
+  void toggleFormatting();   // a person clicks "Formattazione Testo"
+  void selectPage(int tabIndex);     // a person selects tab 1 or 2
   void editRaw(std::size_t slot, std::string ansiText);  // a hand edit of a raw preview
-  FileOutcome mnuApri_Click();            // "Apri Flex"
+  FileOutcome openWithDialog();            // "Apri Flex"
   FileOutcome openFile(const std::string& name);  // "Apri Flex" with `name` already chosen
-  FileOutcome mnuSalva_Click();           // "Salva Flex..." / "Genera File FLEX"
-  void mnuFlexInterna_Click();            // "Carica Flex Interna"
-  void AggiornaOpzioni();                 // the option readback
-  void GPRS_Personale();                  // encodes txt1 into the personal label record
+  FileOutcome saveWithDialog();           // "Salva Flex..." / "Genera File FLEX"
+  void loadBuiltinFlex();            // "Carica Flex Interna"
+  void readBackOptions();                 // the option readback
+  void encodePersonalLabel();                  // encodes labelText into the personal label record
 
   // --- label dialog (frmGPRS) ---
   // The dialog's text becomes `ansiText` (typing, pasting); longer than 12 characters it is
   // refused with a message and cut to its first 12. False when the dialog is not open.
-  bool txt1_Change(std::string ansiText);
-  bool cmdOKGPRS_Click();  // OK; false when the dialog is not open
+  bool setLabelText(std::string ansiText);
+  bool confirmLabel();  // OK; false when the dialog is not open
   bool closeLabelDialog();  // its close box; false when the dialog is not open
 
  private:
-  class Action;  // notifies the view once an outermost action ends
+  class ActionScope;  // notifies the view once an outermost action ends
 
   void showBuiltinRecords();
   void setPreview(std::size_t slot, std::string text);
-  void txtpreview_Change();
-  void clickHandling(std::size_t row);
-  void gprsNullBlock(bool ticked);
-  void gprsPersonaleBlock(bool ticked);
+  void rebuildFormattedViews();
+  void runClickHandling(std::size_t row);
+  void applyGprsNull(bool ticked);
+  void applyGprsPersonale(bool ticked);
   void showLabelDialog();
   void unloadLabelDialog();
   void message(std::string_view prompt, std::string_view title);

@@ -5,7 +5,7 @@
 
 namespace flex {
 
-std::string f_CnvBase(std::string_view n1, int b1, int b2) {
+std::string convertBase(std::string_view n1, int b1, int b2) {
   if (n1 == "0" || n1 == "00") return "0";
   if (b1 < 2 || b1 > 62) return std::string(kBadFirstBase);
 

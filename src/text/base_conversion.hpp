@@ -16,6 +16,6 @@ inline constexpr std::string_view kBadSecondBase = "bad second base";
 // "0" and "00" give "0" before any base is looked at; any other zero value gives "".
 // Errors are returned as one of the three texts above. The working range is 0 to 2^31-1:
 // a number beyond it is reported as "bad format number".
-std::string f_CnvBase(std::string_view n1, int b1, int b2);
+std::string convertBase(std::string_view n1, int b1, int b2);
 
 }  // namespace flex

@@ -14,6 +14,6 @@ std::optional<int> hexByteValue(std::string_view pair);
 // Sets (valore 1) or clears (valore 0) bit `bit` (1 = 0x01 ... 8 = 0x80) of a two-digit byte
 // and returns the byte as two upper-case hex digits. Given anything but a valid byte, a value
 // other than 0 or 1 or a bit outside 1..8, it returns its input unchanged.
-std::string f_modflex(std::string_view esadecimale, int valore, int bit);
+std::string setByteBit(std::string_view esadecimale, int valore, int bit);
 
 }  // namespace flex

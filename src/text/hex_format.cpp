@@ -2,7 +2,7 @@
 
 namespace flex {
 
-std::string f_spaziatura(std::string_view text) {
+std::string spacePairs(std::string_view text) {
   std::string result;
   result.reserve(text.size() + text.size() / 2);
   for (std::size_t pos = 0; pos < text.size(); pos += 2) {
@@ -15,7 +15,7 @@ std::string f_spaziatura(std::string_view text) {
 
 std::string formattedView(std::string_view record) {
   if (record.size() <= kHeaderLength) return {};
-  return f_spaziatura(record.substr(kHeaderLength));
+  return spacePairs(record.substr(kHeaderLength));
 }
 
 std::vector<bool> differingBytes(std::string_view record, std::string_view reference) {

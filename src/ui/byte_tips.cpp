@@ -13,9 +13,9 @@ namespace flex::ui {
 
 QString byteTipText(const EditorState& state, std::size_t slot, std::size_t offset) {
   std::array<int, kOptionCount> states{};
-  for (std::size_t row = 0; row < kOptionCount; ++row) states[row] = state.boxes[row].Value;
+  for (std::size_t row = 0; row < kOptionCount; ++row) states[row] = state.boxes[row].state;
   return QString::fromStdString(
-      byteToolTip(inspectByte(slot, state.txtpreview[slot], offset, states)));
+      byteToolTip(inspectByte(slot, state.recordSlots[slot], offset, states)));
 }
 
 ByteTips::ByteTips(const Editor& editor, QObject* parent) : QObject(parent), editor_(editor) {}

@@ -134,7 +134,7 @@ Form1::Form1(Prompts prompts, QWidget* parent)
   setFixedSize(sizeHint());
   setAcceptDrops(true);
 
-  editor_.Form_Load();
+  editor_.start();
 }
 
 Form1::~Form1() {
@@ -165,20 +165,20 @@ void Form1::createActions() {
   mnuApri_->setObjectName(QStringLiteral("mnuApri"));
   mnuApri_->setIcon(openFolderPicture());
   mnuApri_->setToolTip(QStringLiteral("Apri Flex..."));
-  connect(mnuApri_, &QAction::triggered, this, [this] { editor_.mnuApri_Click(); });
+  connect(mnuApri_, &QAction::triggered, this, [this] { editor_.openWithDialog(); });
 
   mnuSalva_ = new QAction(QStringLiteral("Salva Flex..."), this);
   mnuSalva_->setObjectName(QStringLiteral("mnuSalva"));
   mnuSalva_->setIcon(diskettePicture());
   mnuSalva_->setToolTip(QStringLiteral("Salva Flex..."));
-  connect(mnuSalva_, &QAction::triggered, this, [this] { editor_.mnuSalva_Click(); });
+  connect(mnuSalva_, &QAction::triggered, this, [this] { editor_.saveWithDialog(); });
 
   mnuFlexInterna_ = new QAction(QStringLiteral("Carica Flex Interna"), this);
   mnuFlexInterna_->setObjectName(QStringLiteral("mnuFlexInterna"));
   mnuFlexInterna_->setIcon(blankPagePicture());
   mnuFlexInterna_->setToolTip(QStringLiteral("Carica Flex Interna"));
   connect(mnuFlexInterna_, &QAction::triggered, this,
-          [this] { editor_.mnuFlexInterna_Click(); });
+          [this] { editor_.loadBuiltinFlex(); });
 
   mnuHelp_ = new QAction(QStringLiteral("Help"), this);  // no action
   mnuHelp_->setObjectName(QStringLiteral("mnuHelp"));
@@ -250,7 +250,7 @@ void Form1::createPages(QWidget* client) {
   tabStrip_->setGeometry(strip.left() + 2, strip.top(), strip.width() - 4, tabHeight);
   panel->setGeometry(strip.adjusted(0, tabHeight - 1, 0, 0));
   connect(tabStrip_, &QTabBar::currentChanged, this,
-          [this](int index) { editor_.TabStrip1_Click(index + 1); });
+          [this](int index) { editor_.selectPage(index + 1); });
 
   QFont bold = captionFont(true);
   frmPagina1_ = new QGroupBox(QStringLiteral("Opzioni FLEX"), client);
@@ -275,7 +275,7 @@ void Form1::createPages(QWidget* client) {
     auto* box = new QCheckBox(utf8(option.caption), page);
     box->setObjectName(QStringLiteral("Check%1_%2").arg(option.group).arg(option.index));
     box->setToolTip(utf8(option.toolTip));
-    connect(box, &QCheckBox::clicked, this, [this, row] { editor_.userClick(row); });
+    connect(box, &QCheckBox::clicked, this, [this, row] { editor_.clickOption(row); });
     checks_[row] = box;
   }
 
@@ -360,7 +360,7 @@ void Form1::createPreview(QWidget* client) {
       formattazione.adjusted(0, 0, std::max(0, formattazioneTesto_->sizeHint().width() -
                                                    formattazione.width()), 0));
   connect(formattazioneTesto_, &QCheckBox::clicked, this,
-          [this] { editor_.CheckFormattazioneTesto_Click(); });
+          [this] { editor_.toggleFormatting(); });
 
   auto* genera = new QPushButton(QStringLiteral("Genera File FLEX"), frame2_);
   genera->setObjectName(QStringLiteral("cmdGenera"));
@@ -415,8 +415,8 @@ QPlainTextEdit* Form1::rawPreview(std::size_t slot) {
 void Form1::showRawPreview(std::size_t slot) {
   const EditorState& s = editor_.state();
   QPlainTextEdit* box = txtpreview_[slot];
-  showRaw(box, fromAnsi(s.txtpreview[slot]));
-  box->setExtraSelections(rawMarks(box, differingBytes(s.txtpreview[slot], kBuiltInSlot[slot]),
+  showRaw(box, fromAnsi(s.recordSlots[slot]));
+  box->setExtraSelections(rawMarks(box, differingBytes(s.recordSlots[slot], kBuiltInSlot[slot]),
                                    HexView::markColor(formatted_[slot]->palette())));
   box->setVisible(!s.formattedViewVisible);
 }
@@ -487,7 +487,7 @@ void Form1::stateChanged() {
   const EditorState& s = editor_.state();
   for (std::size_t row = 0; row < kOptionCount; ++row) {
     QCheckBox* box = checks_[row];
-    const bool ticked = s.boxes[row].Value != 0;
+    const bool ticked = s.boxes[row].state != 0;
     if (box->isChecked() != ticked) {
       const QSignalBlocker blocker(box);
       box->setChecked(ticked);
@@ -495,13 +495,13 @@ void Form1::stateChanged() {
   }
   {
     const QSignalBlocker blocker(tabStrip_);
-    tabStrip_->setCurrentIndex(s.selectedTab == 1 ? 0 : 1);
+    tabStrip_->setCurrentIndex(s.selectedPage == 1 ? 0 : 1);
   }
-  frmPagina1_->setVisible(s.frmPagina1Visible);
-  frmPagina2_->setVisible(s.frmPagina2Visible);
+  frmPagina1_->setVisible(s.page1Visible);
+  frmPagina2_->setVisible(s.page2Visible);
   {
     const QSignalBlocker blocker(formattazioneTesto_);
-    formattazioneTesto_->setChecked(s.CheckFormattazioneTesto.Value != 0);
+    formattazioneTesto_->setChecked(s.formattingBox.state != 0);
   }
   if (!s.formattedViewVisible) createRawPreviews();
   for (std::size_t slot = 0; slot < 3; ++slot) {
@@ -520,7 +520,7 @@ void Form1::stateChanged() {
 void Form1::showChangedBytes() {
   const EditorState& s = editor_.state();
   for (std::size_t slot = 0; slot < 3; ++slot) {
-    std::vector<bool> differs = differingBytes(s.txtpreview[slot], kBuiltInSlot[slot]);
+    std::vector<bool> differs = differingBytes(s.recordSlots[slot], kBuiltInSlot[slot]);
     // The formatted view starts with the byte after the header.
     differs.erase(differs.begin(),
                   differs.begin() + std::min(differs.size(), kHeaderLength / 2));
@@ -602,7 +602,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-  editor_.Form_Unload();  // closes the label dialog by the editor's rules
+  editor_.closeMainWindow();  // closes the label dialog by the editor's rules
   if (about_) about_->close();
   QMainWindow::closeEvent(event);
 }

@@ -45,14 +45,14 @@ FrmGprs::FrmGprs(Editor& editor, QWidget* parent)
 
   // textEdited: the person's typing only; the text set from the editor raises nothing.
   connect(txt1_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    editor_.txt1_Change(ansi::fromUtf8(text.toStdString()));
+    editor_.setLabelText(ansi::fromUtf8(text.toStdString()));
   });
-  connect(ok_, &QPushButton::clicked, this, [this] { editor_.cmdOKGPRS_Click(); });
+  connect(ok_, &QPushButton::clicked, this, [this] { editor_.confirmLabel(); });
   redraw();
 }
 
 void FrmGprs::redraw() {
-  const QString text = QString::fromStdString(ansi::toUtf8(editor_.state().txt1));
+  const QString text = QString::fromStdString(ansi::toUtf8(editor_.state().labelText));
   if (txt1_->text() == text) return;
   const QSignalBlocker blocker(txt1_);
   txt1_->setText(text);

@@ -1,4 +1,4 @@
-// f_CnvBase (digit text between bases 2 to 62, errors as returned texts) and f_modflex, the bit
+// convertBase (digit text between bases 2 to 62, errors as returned texts) and setByteBit, the bit
 // editing built on it.
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@
 
 namespace {
 
-using flex::f_CnvBase;
-using flex::f_modflex;
+using flex::convertBase;
+using flex::setByteBit;
 using flextest::hex2;
 
 // The byte examples (FF, 0A, A1, 00 ...) are in the loop over every byte below.
@@ -31,34 +31,34 @@ TEST(Conversion, ZeroShortcutErrorsAndTheWorkingRange) {
       {"7FFFFFFF", 16, 10, "2147483647"}, {"80000000", 16, 10, "bad format number"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(f_CnvBase(c.n1, c.b1, c.b2), c.expected) << c.n1 << ", " << c.b1 << ", " << c.b2;
+    EXPECT_EQ(convertBase(c.n1, c.b1, c.b2), c.expected) << c.n1 << ", " << c.b1 << ", " << c.b2;
   const std::string digits = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-  for (int d = 1; d < 62; ++d) EXPECT_EQ(f_CnvBase(digits.substr(d, 1), 62, 10), std::to_string(d));
+  for (int d = 1; d < 62; ++d) EXPECT_EQ(convertBase(digits.substr(d, 1), 62, 10), std::to_string(d));
   for (int base = 2; base <= 62; ++base)
-    EXPECT_EQ(f_CnvBase(f_CnvBase("2147483647", 10, base), base, 10), "2147483647") << base;
+    EXPECT_EQ(convertBase(convertBase("2147483647", 10, base), base, 10), "2147483647") << base;
 }
 
 TEST(Conversion, EveryByteAndEveryBitEditMatchArithmetic) {
   for (unsigned v = 0; v < 256; ++v) {
     const std::string bits8 = std::bitset<8>(v).to_string();
-    EXPECT_EQ(f_CnvBase(hex2(v), 16, 2), v ? bits8.substr(bits8.find('1')) : "0") << v;
-    EXPECT_EQ(f_CnvBase(hex2(v), 16, 10), std::to_string(v)) << v;
-    EXPECT_EQ(f_CnvBase(bits8, 2, 16), v ? hex2(v).substr(v < 16 ? 1 : 0) : "") << v;
+    EXPECT_EQ(convertBase(hex2(v), 16, 2), v ? bits8.substr(bits8.find('1')) : "0") << v;
+    EXPECT_EQ(convertBase(hex2(v), 16, 10), std::to_string(v)) << v;
+    EXPECT_EQ(convertBase(bits8, 2, 16), v ? hex2(v).substr(v < 16 ? 1 : 0) : "") << v;
     for (int bit = 1; bit <= 8; ++bit) {
       const unsigned mask = 1u << (bit - 1);
-      EXPECT_EQ(f_modflex(hex2(v), 1, bit), hex2(v | mask)) << hex2(v) << " set " << bit;
-      EXPECT_EQ(f_modflex(hex2(v), 0, bit), hex2(v & ~mask)) << hex2(v) << " clear " << bit;
+      EXPECT_EQ(setByteBit(hex2(v), 1, bit), hex2(v | mask)) << hex2(v) << " set " << bit;
+      EXPECT_EQ(setByteBit(hex2(v), 0, bit), hex2(v & ~mask)) << hex2(v) << " clear " << bit;
     }
   }
 }
 
 TEST(BitEdit, AnythingButAValidCallReturnsItsInputUnchanged) {
   for (const char* byte : {"ff", "a1", "G0", "0", "", "1FF", " 1", "\xFF\xFF"}) {
-    EXPECT_EQ(f_modflex(byte, 1, 1), byte) << '"' << byte << '"';
-    EXPECT_EQ(f_modflex(byte, 0, 8), byte) << '"' << byte << '"';
+    EXPECT_EQ(setByteBit(byte, 1, 1), byte) << '"' << byte << '"';
+    EXPECT_EQ(setByteBit(byte, 0, 8), byte) << '"' << byte << '"';
   }
   for (const auto& [valore, bit] : {std::pair{-1, 1}, {2, 1}, {1, 0}, {1, 9}})
-    EXPECT_EQ(f_modflex("A1", valore, bit), "A1") << valore << ", " << bit;
+    EXPECT_EQ(setByteBit("A1", valore, bit), "A1") << valore << ", " << bit;
 }
 
 }  // namespace

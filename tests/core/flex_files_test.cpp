@@ -19,7 +19,7 @@ const std::string kBuiltInFile = flextest::hsFile({kBuiltIn[0], kBuiltIn[1], kBu
 
 TEST_F(Files, LinesFillTheSlotsFromSlotZero) {
   // A CR ends a line and takes a directly following LF with it; a lone LF stays in the line.
-  struct Case { const char* content; flextest::Records slots; };
+  struct Case { const char* content; flextest::Records recordSlots; };
   const Case cases[] = {
       {"", kBuiltIn}, {"B1\r\n", {"B1", kBuiltIn[1], kBuiltIn[2]}},
       {"B2\rC2", {"B2", "C2", kBuiltIn[2]}},  // the last line needs no line end
@@ -30,11 +30,11 @@ TEST_F(Files, LinesFillTheSlotsFromSlotZero) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(load(c.content), FileOutcome::Done);
-    EXPECT_EQ(st().txtpreview, c.slots) << c.content;
-    EXPECT_EQ(st().FlexBase + st().FlexCall, c.slots[0] + c.slots[1]) << c.content;
+    EXPECT_EQ(st().recordSlots, c.recordSlots) << c.content;
+    EXPECT_EQ(st().workingBase + st().workingCall, c.recordSlots[0] + c.recordSlots[1]) << c.content;
     EXPECT_FALSE(editor.modified()) << c.content;  // the loaded records are the new baseline
   }
-  EXPECT_EQ(st().FlexGprs, builtin::kGprs);
+  EXPECT_EQ(st().gprsLabel, builtin::kGprs);
   EXPECT_EQ(st().statusText, "File: " + path("in.hs"));
   EXPECT_TRUE(view.messages.empty());
 }
@@ -42,7 +42,7 @@ TEST_F(Files, LinesFillTheSlotsFromSlotZero) {
 // Each non-empty slot as one line with CR LF, whatever the formatting switch shows; the file is
 // replaced without a prompt. The built-in flex makes 376 bytes.
 TEST_F(Files, SavingWritesEachNonEmptySlotAsALine) {
-  editor.CheckFormattazioneTesto_Click();
+  editor.toggleFormatting();
   struct Step { std::size_t emptied; std::string expected; };
   const Step steps[] = {{3, kBuiltInFile}, {1, flextest::hsFile({kBuiltIn[0], kBuiltIn[2]})},
                         {2, kBuiltIn[0] + "\r\n"}, {0, ""}};
@@ -55,7 +55,7 @@ TEST_F(Files, SavingWritesEachNonEmptySlotAsALine) {
   EXPECT_EQ(entries(), Lines{"out.hs"});
   EXPECT_TRUE(view.messages.empty());
   EXPECT_EQ(st().statusText, "File: " + path("out.hs"));
-  EXPECT_EQ(editor.mnuSalva_Click(), FileOutcome::Cancelled);  // nothing chosen
+  EXPECT_EQ(editor.saveWithDialog(), FileOutcome::Cancelled);  // nothing chosen
   EXPECT_EQ(st().statusText, "File: ");
 }
 
@@ -65,8 +65,8 @@ TEST_F(Files, ASavedFlexLoadsBack) {
   click("Check1(3)");
   EXPECT_TRUE(editor.modified());
   load(read("out.hs"));
-  EXPECT_EQ(st().txtpreview, kBuiltIn);
-  EXPECT_EQ(st().FlexBase, builtin::kBase);
+  EXPECT_EQ(st().recordSlots, kBuiltIn);
+  EXPECT_EQ(st().workingBase, builtin::kBase);
   EXPECT_EQ(ticked(), flextest::kBuiltInTicks);
   EXPECT_FALSE(editor.modified());
 }
@@ -74,16 +74,16 @@ TEST_F(Files, ASavedFlexLoadsBack) {
 // Loads that change no slot, an empty file or a cancelled dialog, still run the readback. Files
 // that cannot be read, and one of exactly 1 MiB, are in the bad-input tests.
 TEST_F(Files, LoadsThatChangeNoSlotStillRunTheReadback) {
-  const std::string edited = base(179, "F5");  // a readback ticks Java Loader and writes FlexBase
+  const std::string edited = base(179, "F5");  // a readback ticks Java Loader and writes workingBase
   for (const std::string& answer : {write("empty.hs", ""), std::string()}) {
     SCOPED_TRACE(answer);
-    editor.mnuFlexInterna_Click();
+    editor.loadBuiltinFlex();
     editor.editRaw(0, edited);
     view.fileAnswer = answer;
-    EXPECT_EQ(editor.mnuApri_Click(), answer.empty() ? FileOutcome::Cancelled : FileOutcome::Done);
+    EXPECT_EQ(editor.openWithDialog(), answer.empty() ? FileOutcome::Cancelled : FileOutcome::Done);
     EXPECT_EQ(value("Check2(1)"), 1);
-    EXPECT_EQ(st().FlexBase, edited);
-    EXPECT_EQ(st().txtpreview, (flextest::Records{edited, kBuiltIn[1], kBuiltIn[2]}));
+    EXPECT_EQ(st().workingBase, edited);
+    EXPECT_EQ(st().recordSlots, (flextest::Records{edited, kBuiltIn[1], kBuiltIn[2]}));
     EXPECT_EQ(st().statusText, "File: " + answer);
   }
   EXPECT_TRUE(view.messages.empty());

@@ -20,26 +20,26 @@ class GprsLabel : public flextest::EditorTest {
     click("Check1(5)");
     ASSERT_TRUE(st().labelDialogOpen);
   }
-  const std::string& slot2() const { return st().txtpreview[2]; }
+  const std::string& slot2() const { return st().recordSlots[2]; }
 };
 
 TEST_F(GprsLabel, PersonaleOpensTheDialogAndOkEncodesTheText) {
   openDialog();
-  EXPECT_EQ(st().FlexGprsPersonale, builtin::kLabelTemplate);
+  EXPECT_EQ(st().personalLabel, builtin::kLabelTemplate);
   EXPECT_EQ(slot2(), builtin::kGprs);
   // Over 12 characters: one message, the first 12 kept (a 13th typed in the middle, a paste).
   const Message tooLong{"Puoi inserire massimo 12 caratteri!", "Errore di Lunghezza"};
-  editor.txt1_Change("ABCDEFGHIJKL");
+  editor.setLabelText("ABCDEFGHIJKL");
   EXPECT_EQ(view.messages, Messages{});
-  editor.txt1_Change("ABCDEFXGHIJKL");
-  EXPECT_EQ(st().txt1, "ABCDEFXGHIJK");
-  editor.txt1_Change("12345678901234567890");
-  EXPECT_EQ(st().txt1, "123456789012");
+  editor.setLabelText("ABCDEFXGHIJKL");
+  EXPECT_EQ(st().labelText, "ABCDEFXGHIJK");
+  editor.setLabelText("12345678901234567890");
+  EXPECT_EQ(st().labelText, "123456789012");
   EXPECT_EQ(view.messages, (Messages{tooLong, tooLong}));
 
-  editor.txt1_Change("Ciao");
-  EXPECT_TRUE(editor.cmdOKGPRS_Click());
-  EXPECT_EQ(st().FlexGprsPersonale, kPersonal);
+  editor.setLabelText("Ciao");
+  EXPECT_TRUE(editor.confirmLabel());
+  EXPECT_EQ(st().personalLabel, kPersonal);
   EXPECT_EQ(slot2(), kPersonal);
   EXPECT_EQ(value("Check1(5)"), 1);
   EXPECT_FALSE(st().labelDialogOpen);
@@ -47,8 +47,8 @@ TEST_F(GprsLabel, PersonaleOpensTheDialogAndOkEncodesTheText) {
   click("Check1(5)");
   EXPECT_EQ(slot2(), builtin::kGprs);
   openDialog();  // each new tick starts from the empty template and an empty text
-  EXPECT_EQ(st().FlexGprsPersonale, builtin::kLabelTemplate);
-  EXPECT_EQ(st().txt1, "");
+  EXPECT_EQ(st().personalLabel, builtin::kLabelTemplate);
+  EXPECT_EQ(st().labelText, "");
 }
 
 // The dialog left by OK, its close box or the main window closing: without a text the option is
@@ -64,17 +64,17 @@ TEST_F(GprsLabel, LeavingTheDialog) {
     SCOPED_TRACE(testing::Message() << c.way << " '" << c.text << "' " << c.clearFirst);
     if (value("Check1(5)")) click("Check1(5)");
     openDialog();
-    editor.txt1_Change(c.text);
+    editor.setLabelText(c.text);
     if (c.clearFirst) click("Check1(5)");
-    if (c.way == Ok) editor.cmdOKGPRS_Click();
+    if (c.way == Ok) editor.confirmLabel();
     if (c.way == CloseBox) editor.closeLabelDialog();
-    if (c.way == MainWindow) editor.Form_Unload();
+    if (c.way == MainWindow) editor.closeMainWindow();
     EXPECT_EQ(value("Check1(5)"), c.ticked);
     EXPECT_EQ(flag("Check1(5)"), c.ticked == 1);
     EXPECT_EQ(slot2(), c.slot2);
     EXPECT_FALSE(st().labelDialogOpen);
   }
-  EXPECT_FALSE(editor.cmdOKGPRS_Click() || editor.closeLabelDialog() || editor.txt1_Change("x"));
+  EXPECT_FALSE(editor.confirmLabel() || editor.closeLabelDialog() || editor.setLabelText("x"));
 }
 
 TEST_F(GprsLabel, GprsNullWinsTheInterlock) {
@@ -107,7 +107,7 @@ TEST_F(GprsLabel, ReadbackFollowsSlotTwoAndNeverSwitchesIt) {
                         {"", 0, 1}, {null, 1, 0}};
   for (const auto& c : cases) {
     editor.editRaw(2, c.slot2);
-    editor.AggiornaOpzioni();
+    editor.readBackOptions();
     EXPECT_EQ(std::pair(value("Check1(3)"), value("Check1(5)")), std::pair(c.gprsNull, c.personale))
         << c.slot2;
     EXPECT_EQ(slot2(), c.slot2);
@@ -117,7 +117,7 @@ TEST_F(GprsLabel, ReadbackFollowsSlotTwoAndNeverSwitchesIt) {
   EXPECT_EQ(std::pair(value("Check1(3)"), value("Check1(5)")), std::pair(0, 1));
   EXPECT_EQ(slot2(), kPersonal);
   EXPECT_EQ(view.dialogShown, 0);
-  EXPECT_EQ(st().FlexGprsPersonale, "");
+  EXPECT_EQ(st().personalLabel, "");
   EXPECT_EQ(view.messages, Messages{});
 }
 

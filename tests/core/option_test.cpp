@@ -32,23 +32,23 @@ TEST_F(Options, EachOptionsClicksReadbackAndGating) {
     click(c.id);
     auto expected = flextest::kBuiltIn;
     expected[c.slot] = edited;
-    EXPECT_EQ(st().txtpreview, expected);
+    EXPECT_EQ(st().recordSlots, expected);
     EXPECT_NE(value(c.id), before);
     click(c.id);
-    EXPECT_EQ(st().txtpreview, flextest::kBuiltIn);
-    EXPECT_EQ(st().FlexBase + st().FlexCall, flextest::kBuiltIn[0] + flextest::kBuiltIn[1]);
+    EXPECT_EQ(st().recordSlots, flextest::kBuiltIn);
+    EXPECT_EQ(st().workingBase + st().workingCall, flextest::kBuiltIn[0] + flextest::kBuiltIn[1]);
 
     for (unsigned v = 0; v < 256; ++v)
       EXPECT_EQ(flex::readBitOption(option, withByte(record, c.position, flextest::hex2(v))),
                 ((v & c.mask) != 0) == c.tickedWhenSet ? 1 : 0) << v;
     editor.editRaw(c.slot, edited);
-    editor.AggiornaOpzioni();
+    editor.readBackOptions();
     EXPECT_NE(value(c.id), before);
     EXPECT_EQ(flag(c.id), value(c.id) == 1);
-    EXPECT_EQ(c.slot == 0 ? st().FlexBase : st().FlexCall, c.gated ? record : edited);
-    EXPECT_EQ(st().txtpreview[c.slot], c.gated ? record : edited);
-    EXPECT_TRUE(st().ModificheAttive);
-    editor.mnuFlexInterna_Click();
+    EXPECT_EQ(c.slot == 0 ? st().workingBase : st().workingCall, c.gated ? record : edited);
+    EXPECT_EQ(st().recordSlots[c.slot], c.gated ? record : edited);
+    EXPECT_TRUE(st().optionEditsEnabled);
+    editor.loadBuiltinFlex();
   }
   EXPECT_TRUE(view.messages.empty());
 }
@@ -63,7 +63,7 @@ TEST_F(Options, SharedBytesKeepTheOtherOptionsBit) {
   };
   for (const auto& s : steps) {
     click(s.id);
-    EXPECT_EQ(byteAt(st().txtpreview[s.slot], s.position), s.byte) << s.id;
+    EXPECT_EQ(byteAt(st().recordSlots[s.slot], s.position), s.byte) << s.id;
   }
 }
 
@@ -73,23 +73,23 @@ TEST_F(Options, MultiBitAndWholeByteOptionsOnLoadedBytes) {
   for (const char* expected : {"F889", "48F9"}) {
     click("Check1(0)");
     click("Check4(1)");
-    EXPECT_EQ(st().FlexBase.substr(180, 4), expected);
+    EXPECT_EQ(st().workingBase.substr(180, 4), expected);
   }
 }
 
 TEST_F(Options, EveryClickCopiesTheWorkingCopiesOverAHandEdit) {
   // A second readback changes no box, so it runs no click that would undo this hand edit.
   editor.editRaw(0, base(1, "AB"));
-  editor.AggiornaOpzioni();
-  EXPECT_EQ(st().txtpreview[0], base(1, "AB"));
+  editor.readBackOptions();
+  EXPECT_EQ(st().recordSlots[0], base(1, "AB"));
   for (const char* id : {"Check1(3)", "Check1(5)", "Check2(1)", "Check3(1)", "Check3(2)",
                          "Check4(0)", "Check5(3)"}) {
     editor.editRaw(0, "hand edit of the Base record");
     editor.editRaw(1, "hand edit of the Call record");
     click(id);
-    EXPECT_EQ(st().txtpreview[0], st().FlexBase) << id;
-    EXPECT_EQ(st().txtpreview[1] == st().FlexCall, id[5] == '3') << id;  // Check3 does both
-    EXPECT_EQ(st().formatted[0], flex::formattedView(st().FlexBase)) << id;
+    EXPECT_EQ(st().recordSlots[0], st().workingBase) << id;
+    EXPECT_EQ(st().recordSlots[1] == st().workingCall, id[5] == '3') << id;  // Check3 does both
+    EXPECT_EQ(st().formatted[0], flex::formattedView(st().workingBase)) << id;
   }
 }
 
@@ -110,9 +110,9 @@ TEST_F(Options, UnreadableBytesReadAsClearAndAreNeverWritten) {
       click(c.id);
       EXPECT_EQ(value(c.id), 1) << c.id;
     }
-    EXPECT_EQ(st().txtpreview, (flextest::Records{damaged, call, flextest::kBuiltIn[2]}));
-    EXPECT_EQ(st().FlexBase + "|" + st().FlexCall, damaged + "|" + call);
-    EXPECT_TRUE(st().ModificheAttive);
+    EXPECT_EQ(st().recordSlots, (flextest::Records{damaged, call, flextest::kBuiltIn[2]}));
+    EXPECT_EQ(st().workingBase + "|" + st().workingCall, damaged + "|" + call);
+    EXPECT_TRUE(st().optionEditsEnabled);
   }
 }
 

@@ -18,45 +18,45 @@ TEST_F(StartupReset, StartsWithTheBuiltInFlexOnPageOne) {
       "1F20DBFFFD9109003C6AE2EF0DF5FFFF7F1F38B1E1FFBF858000E001334A",
       "AAB0300000150000002F000D00000126000100000005CC41801F0E0268",
       "AAB03000001A0000002F0012000001A800010000000A00470050005200530000027B"};
-  EXPECT_EQ(st().txtpreview, records);
-  EXPECT_EQ((Records{st().FlexBase, st().FlexCall, st().FlexGprs}), records);
-  EXPECT_EQ(st().FlexGprsNull, std::string(records[2]).replace(44, 20, 20, '0'));
+  EXPECT_EQ(st().recordSlots, records);
+  EXPECT_EQ((Records{st().workingBase, st().workingCall, st().gprsLabel}), records);
+  EXPECT_EQ(st().gprsNullLabel, std::string(records[2]).replace(44, 20, 20, '0'));
   EXPECT_EQ(flex::builtin::kLabelTemplate,
             "AAB0300000240000002F0022000001A800010000001A" + std::string(56, '0'));
   for (std::size_t slot = 0; slot < 3; ++slot)
     EXPECT_EQ(st().formatted[slot], flex::formattedView(records[slot]));
-  EXPECT_TRUE(st().frmPagina1Visible && !st().frmPagina2Visible);
+  EXPECT_TRUE(st().page1Visible && !st().page2Visible);
   EXPECT_EQ(st().statusText, "");
   EXPECT_EQ(ticked(), flextest::kBuiltInTicks);
-  for (const auto& box : st().boxes) EXPECT_EQ(box.flag, box.Value == 1);
+  for (const auto& box : st().boxes) EXPECT_EQ(box.toggle, box.state == 1);
   for (const int on : {0, 1}) {  // "Formattazione Testo" only switches the view
-    editor.CheckFormattazioneTesto_Click();
+    editor.toggleFormatting();
     EXPECT_EQ(st().formattedViewVisible, on == 1);
-    EXPECT_EQ(st().CheckFormattazioneTesto.Value, on);
+    EXPECT_EQ(st().formattingBox.state, on);
   }
-  EXPECT_EQ(st().txtpreview, records);
+  EXPECT_EQ(st().recordSlots, records);
 }
 
 TEST_F(StartupReset, ResetBringsBackTheBuiltInFlexAndLeavesPagesAndPersonalLabel) {
   click("Check1(5)");  // GPRS Personale: the label dialog opens
-  editor.txt1_Change("Ciao");
-  editor.cmdOKGPRS_Click();
-  const std::string personal = st().FlexGprsPersonale;
+  editor.setLabelText("Ciao");
+  editor.confirmLabel();
+  const std::string personal = st().personalLabel;
   click("Check1(3)");  // GPRS Null
   for (const char* id : {"Check1(0)", "Check3(1)", "Check5(11)"}) click(id);
   editor.editRaw(0, "hand edit");
-  editor.TabStrip1_Click(2);
-  EXPECT_TRUE(!st().frmPagina1Visible && st().frmPagina2Visible);
+  editor.selectPage(2);
+  EXPECT_TRUE(!st().page1Visible && st().page2Visible);
 
-  editor.mnuFlexInterna_Click();
-  EXPECT_EQ(st().txtpreview, flextest::kBuiltIn);
-  EXPECT_EQ(st().FlexBase + st().FlexCall, flextest::kBuiltIn[0] + flextest::kBuiltIn[1]);
-  EXPECT_EQ(st().FlexGprsPersonale, personal);
+  editor.loadBuiltinFlex();
+  EXPECT_EQ(st().recordSlots, flextest::kBuiltIn);
+  EXPECT_EQ(st().workingBase + st().workingCall, flextest::kBuiltIn[0] + flextest::kBuiltIn[1]);
+  EXPECT_EQ(st().personalLabel, personal);
   EXPECT_EQ(st().formatted[0], flex::formattedView(flextest::kBuiltIn[0]));
   EXPECT_EQ(ticked(), flextest::kBuiltInTicks);  // GPRS Null and GPRS Personale clear
-  EXPECT_TRUE(st().frmPagina2Visible);
-  editor.TabStrip1_Click(1);
-  EXPECT_TRUE(st().frmPagina1Visible && !st().frmPagina2Visible);
+  EXPECT_TRUE(st().page2Visible);
+  editor.selectPage(1);
+  EXPECT_TRUE(st().page1Visible && !st().page2Visible);
 }
 
 }  // namespace

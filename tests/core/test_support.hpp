@@ -36,20 +36,20 @@ inline const std::vector<std::string> kBuiltInTicks = {"Check1(2)", "Check2(0)",
 // An editor after start-up, with a folder of its own for files.
 class EditorTest : public ::testing::Test {
  protected:
-  EditorTest() { editor.Form_Load(); }
+  EditorTest() { editor.start(); }
   ~EditorTest() override {
     std::error_code ignored;
     fs::remove_all(folder, ignored);
   }
 
   const flex::EditorState& st() const { return editor.state(); }
-  int value(std::string_view id) const { return st().boxes[row(id)].Value; }
-  bool flag(std::string_view id) const { return st().boxes[row(id)].flag; }
-  void click(std::string_view id) { editor.userClick(row(id)); }
+  int value(std::string_view id) const { return st().boxes[row(id)].state; }
+  bool flag(std::string_view id) const { return st().boxes[row(id)].toggle; }
+  void click(std::string_view id) { editor.clickOption(row(id)); }
   std::vector<std::string> ticked() const {  // Check1(0) ... Check5(13)
     std::vector<std::string> ids;
     for (std::size_t r : flex::optionsById())
-      if (st().boxes[r].Value) ids.emplace_back(flex::optionCatalog()[r].id);
+      if (st().boxes[r].state) ids.emplace_back(flex::optionCatalog()[r].id);
     return ids;
   }
   std::string base(std::size_t position, std::string_view pair) const {
@@ -71,11 +71,11 @@ class EditorTest : public ::testing::Test {
   // "Apri Flex" on a file holding `content`; "Salva Flex..." into `name` in the test's folder.
   flex::FileOutcome load(std::string_view content) {
     view.fileAnswer = write("in.hs", content);
-    return editor.mnuApri_Click();
+    return editor.openWithDialog();
   }
   flex::FileOutcome save(std::string_view name) {
     view.fileAnswer = path(name);
-    return editor.mnuSalva_Click();
+    return editor.saveWithDialog();
   }
 
   fs::path folder = [] {

@@ -21,9 +21,9 @@ namespace builtin = flex::builtin;
 using flex::formattedView;
 
 TEST(Formatting, PairsFromTheFirstDataByte) {
-  EXPECT_EQ(flex::f_spaziatura("AAB030"), "AA B0 30");
-  EXPECT_EQ(flex::f_spaziatura("ABC"), "AB C");
-  EXPECT_EQ(flex::f_spaziatura("A BC  "), "A  BC");  // blanks are cut like any character
+  EXPECT_EQ(flex::spacePairs("AAB030"), "AA B0 30");
+  EXPECT_EQ(flex::spacePairs("ABC"), "AB C");
+  EXPECT_EQ(flex::spacePairs("A BC  "), "A  BC");  // blanks are cut like any character
   const std::string header(builtin::kBase.substr(0, 44));
   EXPECT_EQ(formattedView("") + formattedView(header), "");
   EXPECT_EQ(formattedView(header + "0102F"), "01 02 F");

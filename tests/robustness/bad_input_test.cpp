@@ -30,8 +30,8 @@ std::string lower(std::string s) {
 class BadInput : public ::testing::Test {
  protected:
   BadInput() {
-    editor.Form_Load();
-    editor.userClick(*flex::findOption("Check1(0)"));  // a flex unlike the built-in one
+    editor.start();
+    editor.clickOption(*flex::findOption("Check1(0)"));  // a flex unlike the built-in one
   }
   ~BadInput() override {
     std::error_code ec;
@@ -87,7 +87,7 @@ class BadInput : public ::testing::Test {
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &was), 0);
     const rlimit lowered{std::min(sizeLimit, was.rlim_cur), was.rlim_max};
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &lowered), 0);
-    const FileOutcome outcome = saving ? editor.mnuSalva_Click() : editor.mnuApri_Click();
+    const FileOutcome outcome = saving ? editor.saveWithDialog() : editor.openWithDialog();
     ::setrlimit(RLIMIT_FSIZE, &was);  // before any output: the log may be a file
     EXPECT_EQ(outcome, FileOutcome::Failed);
     ASSERT_EQ(view.messages.size(), 1u);
@@ -159,7 +159,7 @@ TEST_F(BadInput, OddContentIsTakenInByteForByte) {
   const struct {
     const char* name;
     std::string content;
-    std::array<std::string, 3> slots;
+    std::array<std::string, 3> recordSlots;
   } cases[] = {
       {"a line of 1 MiB", mib, {mib, kCall, kNull}},
       {"NUL bytes", hsFile({nul, std::string(4, '\0')}), {nul, std::string(4, '\0'), kNull}},
@@ -179,14 +179,14 @@ TEST_F(BadInput, OddContentIsTakenInByteForByte) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    editor.mnuFlexInterna_Click();
+    editor.loadBuiltinFlex();
     editor.editRaw(2, kNull);
     view.fileAnswer = write("odd.hs", c.content);
-    ASSERT_EQ(editor.mnuApri_Click(), FileOutcome::Done);
+    ASSERT_EQ(editor.openWithDialog(), FileOutcome::Done);
     EXPECT_TRUE(view.messages.empty());
-    EXPECT_EQ(editor.state().baseline, c.slots) << "as loaded";
-    EXPECT_EQ(editor.state().txtpreview, c.slots) << "after the readback";
-    EXPECT_EQ(editor.state().boxes[*flex::findOption("Check1(3)")].Value, c.slots[2] == kNull);
+    EXPECT_EQ(editor.state().baseline, c.recordSlots) << "as loaded";
+    EXPECT_EQ(editor.state().recordSlots, c.recordSlots) << "after the readback";
+    EXPECT_EQ(editor.state().boxes[*flex::findOption("Check1(3)")].state, c.recordSlots[2] == kNull);
   }
 }
 
@@ -218,11 +218,11 @@ TEST_F(BadInput, SaveThroughALinkReplacesItsTarget) {
   fs::create_hard_link(target, path("old.hs"));
   fs::create_symlink("target.hs", path("link.hs"));  // relative, as people make them
   view.fileAnswer = path("link.hs");
-  ASSERT_EQ(editor.mnuSalva_Click(), FileOutcome::Done);
+  ASSERT_EQ(editor.saveWithDialog(), FileOutcome::Done);
   EXPECT_TRUE(view.messages.empty());
   EXPECT_EQ(fs::read_symlink(path("link.hs")), "target.hs");
-  const auto& slots = editor.state().txtpreview;
-  EXPECT_EQ(flex::fuzz::readWhole(target), hsFile({slots[0], slots[1], slots[2]}));
+  const auto& recordSlots = editor.state().recordSlots;
+  EXPECT_EQ(flex::fuzz::readWhole(target), hsFile({recordSlots[0], recordSlots[1], recordSlots[2]}));
   EXPECT_EQ(flex::fuzz::readWhole(path("old.hs")), "the old file\r\n") << "written in place";
   EXPECT_EQ(fs::status(target).permissions(), fs::perms(0640));
   EXPECT_EQ(files().size(), 3u) << "a temporary file was left";

@@ -62,7 +62,7 @@ class Form1Test : public QObject {
   static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, {6, w->height() / 2}); }
   void click(const char* name) { click(child(name)); }
   bool ticked(const char* name) { return child(name)->property("checked").toBool(); }
-  const std::string& slot(std::size_t i) const { return form_->state().txtpreview[i]; }
+  const std::string& slot(std::size_t i) const { return form_->state().recordSlots[i]; }
   QString status() { return child("StatusBarPanel1")->property("text").toString(); }
   QStringList tickedBoxes() const {
     QStringList names;
@@ -112,7 +112,7 @@ class Form1Test : public QObject {
       QCheckBox* box = form_->optionBox(r);
       const bool was = box->isChecked();
       click(box);
-      QVERIFY2(box->isChecked() != was && (form_->state().boxes[r].Value != 0) != was,
+      QVERIFY2(box->isChecked() != was && (form_->state().boxes[r].state != 0) != was,
                qPrintable(box->objectName()));
       click(box);
     }
