@@ -13,6 +13,7 @@
 #include "text/ansi.hpp"
 #include "flex/builtin_records.hpp"
 #include "session/editor.hpp"
+#include "flex/records.hpp"
 #include "text/hex_format.hpp"
 #include "flex/label_encoding.hpp"
 
@@ -131,14 +132,13 @@ inline void checkClick(std::size_t row, const EditorState& before, const EditorS
   if (value >= 0 && o.effect == OptionEffect::WholeByte)
     record.replace(o.position - 1, 2, ticked ? o.tickedByte : o.clearedByte);
   if (value >= 0 && o.effect == OptionEffect::Bits) {
-    unsigned mask = 0;
-    for (int i = 0; i < o.bitCount; ++i) mask |= 1u << (o.bits[static_cast<std::size_t>(i)] - 1);
+    const int mask = o.writeMask();
     const bool set = (ticked ? o.tickedWrites : o.clearedWrites) == 1;
     record.replace(o.position - 1, 2, hex2(set ? value | mask : value & ~mask));
   }
   FUZZ_CHECK(after.workingBase == base && after.workingCall == call, std::string(o.id) + " " + record);
   FUZZ_CHECK(after.recordSlots[0] == after.workingBase &&
-                 (!groupDef(o.group).refreshCall || after.recordSlots[1] == after.workingCall),
+                 (!groupDef(o.group()).refreshCall || after.recordSlots[1] == after.workingCall),
              "no refresh after a click");
 }
 

@@ -20,7 +20,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr std::size_t kSlots = 3;
 
 // Columns of the text form: "  Base  " then the place, then the values.
 constexpr std::size_t kRecordColumn = 6;
@@ -128,10 +127,6 @@ void appendRecords(std::string& out, const FlexDiff& diff) {
 
 }  // namespace
 
-RecordSet builtinFlex() {
-  return {std::string(builtin::kBase), std::string(builtin::kCall), std::string(builtin::kGprs)};
-}
-
 LoadedFlex loadFlex(const std::string& path) {
   LoadedFlex loaded;
   const FileResult file = readFlexFile(path);
@@ -140,10 +135,8 @@ LoadedFlex loadFlex(const std::string& path) {
     return loaded;
   }
   loaded.ok = true;
-  loaded.records = builtinFlex();
-  const std::vector<std::string> lines = splitFlexLines(file.content);
-  for (std::size_t slot = 0; slot < lines.size() && slot < kSlots; ++slot)
-    loaded.records[slot] = lines[slot];
+  loaded.records = builtin::recordSet();
+  placeFileLines(loaded.records, splitFlexLines(file.content));
   return loaded;
 }
 

@@ -9,7 +9,6 @@
 namespace flex::cli {
 
 // The built-in flex: the Base, Call and "GPRS" label records a fresh window starts with.
-RecordSet builtinFlex();
 
 struct LoadedFlex {
   bool ok = false;

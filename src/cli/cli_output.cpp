@@ -89,7 +89,7 @@ std::string polarity(const OptionDef& o) {
 
 std::string bitList(const OptionDef& o) {
   std::string out;
-  for (int k = 0; k < o.bitCount; ++k) {
+  for (int k = 0; k < o.bitCount(); ++k) {
     if (k > 0) out += ',';
     out += std::to_string(o.bits[static_cast<std::size_t>(k)]);
   }
@@ -186,11 +186,11 @@ std::string catalogueJson() {
     const OptionDef& o = catalog[row];
     Json j = Json::object();
     j["id"] = o.id;
-    j["group"] = o.group;
-    j["index"] = o.index;
+    j["group"] = o.group();
+    j["index"] = o.index();
     j["caption"] = o.caption;
     j["toolTip"] = o.toolTip;
-    j["page"] = o.page;
+    j["page"] = o.layout.page;
     j["action"] = actionName(o.effect);
     j["record"] = recordName(o.record);
     if (editsBytes(o)) {
@@ -198,7 +198,7 @@ std::string catalogueJson() {
       j["byte"] = o.byteOffset();
     }
     Json bits = Json::array();
-    for (int k = 0; k < o.bitCount; ++k) bits.push_back(o.bits[static_cast<std::size_t>(k)]);
+    for (int k = 0; k < o.bitCount(); ++k) bits.push_back(o.bits[static_cast<std::size_t>(k)]);
     j["bits"] = std::move(bits);
     j["polarity"] = polarity(o);
     if (o.effect == OptionEffect::Bits) {
@@ -212,8 +212,8 @@ std::string catalogueJson() {
     Json read = Json::object();
     read["tickedWhen"] = readSense(o.readRule);
     if (o.readRule == ReadRule::MaskSet || o.readRule == ReadRule::MaskClear) {
-      read["record"] = recordName(o.readRecord);
-      read["position"] = o.readPosition;
+      read["record"] = recordName(o.record);
+      read["position"] = o.position;
       read["mask"] = o.readMask;
     }
     j["readback"] = std::move(read);

@@ -14,6 +14,7 @@
 #include "cli/cli_output.hpp"
 #include "cli/cli_runner.hpp"
 #include "cli/cli_view.hpp"
+#include "flex/builtin_records.hpp"
 #include "session/editor.hpp"
 
 namespace {
@@ -44,7 +45,7 @@ bool emit(std::string_view text) {
 
 // Both files are read before anything is printed: a file that cannot be read prints nothing.
 int runDiff(const flex::cli::Command& command) {
-  std::array<flex::RecordSet, 2> sides{flex::cli::builtinFlex(), flex::cli::builtinFlex()};
+  std::array<flex::RecordSet, 2> sides{flex::builtin::recordSet(), flex::builtin::recordSet()};
   for (std::size_t k = 0; k < command.files.size() && k < sides.size(); ++k) {
     flex::cli::LoadedFlex loaded = flex::cli::loadFlex(command.files[k]);
     if (!loaded.ok) {

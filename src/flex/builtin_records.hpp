@@ -1,5 +1,8 @@
 #pragma once
+#include <string>
 #include <string_view>
+
+#include "flex/records.hpp"
 
 // The flex the editor carries: used exactly as they stand.
 namespace flex::builtin {
@@ -19,5 +22,8 @@ inline constexpr std::string_view kLabelTemplate =
 
 static_assert(kBase.size() == 244 && kCall.size() == 58 && kGprs.size() == 68 &&
               kGprsNull.size() == 68 && kLabelTemplate.size() == 100);
+
+// The built-in Base, Call and "GPRS" label records, as slots.
+inline RecordSet recordSet() { return {std::string(kBase), std::string(kCall), std::string(kGprs)}; }
 
 }  // namespace flex::builtin

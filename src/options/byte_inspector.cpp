@@ -38,15 +38,8 @@ ByteInfo inspectByte(std::size_t slot, std::string_view record, std::size_t offs
   for (std::size_t row = 0; row < kOptionCount; ++row) {
     const OptionDef& option = catalog[row];
     if (option.effect != OptionEffect::Bits && option.effect != OptionEffect::WholeByte) continue;
-    int mask = 0;
-    if (option.record == recordOfSlot(slot) && option.position == position) {
-      if (option.effect == OptionEffect::WholeByte) mask = 0xFF;
-      for (int i = 0; i < option.bitCount; ++i)
-        mask |= 1 << (option.bits[static_cast<std::size_t>(i)] - 1);
-    }
-    if (option.readRecord == recordOfSlot(slot) && option.readPosition == position)
-      mask |= option.readMask;
-    if (mask) info.options.push_back({row, mask, states[row]});
+    if (option.record != recordOfSlot(slot) || option.position != position) continue;
+    if (const int mask = option.byteMask()) info.options.push_back({row, mask, states[row]});
   }
   return info;
 }

@@ -4,6 +4,7 @@
 #include <map>
 #include <utility>
 
+#include "flex/records.hpp"
 #include "text/hex_format.hpp"
 #include "options/option_rules.hpp"
 
@@ -11,14 +12,6 @@ namespace flex {
 namespace {
 
 constexpr std::size_t kTrailerLength = 4;
-
-int maskOf(const OptionDef& option) {
-  int mask = option.readMask;
-  if (option.effect == OptionEffect::WholeByte) mask |= 0xFF;
-  for (int i = 0; i < option.bitCount; ++i)
-    mask |= 1 << (option.bits[static_cast<std::size_t>(i)] - 1);
-  return mask;
-}
 
 std::string tail(const std::string& s) {
   return s.size() >= kTrailerLength ? s.substr(s.size() - kTrailerLength) : s;
@@ -41,12 +34,12 @@ FlexDiff diffFlexes(const RecordSet& a, const RecordSet& b) {
     if (statesA[row] == statesB[row]) continue;
     diff.options.push_back({row, statesA[row], statesB[row]});
     const OptionDef& option = catalog[row];
-    if (option.readRule == ReadRule::IsGprsNull || option.readRule == ReadRule::IsPersonal) {
+    if (option.isLabelOption()) {
       labelExplained = true;
       continue;
     }
     optionOnSlot[slotOf(option.record)] = true;
-    explained[{slotOf(option.record), option.byteOffset()}] |= maskOf(option);
+    explained[{slotOf(option.record), option.byteOffset()}] |= option.byteMask();
   }
 
   for (std::size_t slot = 0; slot < 3; ++slot) {

@@ -10,7 +10,6 @@
 
 namespace flex {
 
-using RecordSet = std::array<std::string, 3>;  // Base, Call, GPRS label (ANSI text)
 
 struct OptionDifference {
   std::size_t row;  // catalogue row

@@ -1,175 +1,174 @@
 #include "options/option_catalog.hpp"
 
 #include <algorithm>
-#include <initializer_list>
 
 namespace flex {
 namespace {
 
-constexpr bool kGated = true;
-constexpr bool kFree = false;
-constexpr RecordKind kBase = RecordKind::Base;
-constexpr RecordKind kCall = RecordKind::Call;
-
-struct Layout {
-  int page, top, width, tabIndex;
-};
-
-// A bit option. `ticked`/`cleared` are the values written to every bit; the readback tests
-// `mask` at the same byte with `rule`.
-constexpr OptionDef bits(std::string_view id, int group, int index, std::string_view caption,
-                         std::string_view tip, RecordKind record, std::size_t position,
-                         std::initializer_list<int> bitList, int ticked, int cleared, bool gated,
-                         ReadRule rule, int mask, Layout at) {
-  OptionDef d{};
-  d.id = id;
-  d.group = group;
-  d.index = index;
-  d.caption = caption;
-  d.toolTip = tip;
-  d.effect = OptionEffect::Bits;
-  d.record = record;
-  d.position = position;
-  d.bitCount = 0;
-  for (int b : bitList) d.bits[static_cast<std::size_t>(d.bitCount++)] = b;
-  d.tickedWrites = ticked;
-  d.clearedWrites = cleared;
-  d.gated = gated;
-  d.readRule = rule;
-  d.readPosition = position;
-  d.readRecord = record;
-  d.readMask = mask;
-  d.page = at.page;
-  d.top = at.top;
-  d.width = at.width;
-  d.tabIndex = at.tabIndex;
-  return d;
-}
-
-constexpr OptionDef wholeByte(std::string_view id, int group, int index,
-                              std::string_view caption, std::string_view tip,
-                              std::size_t position, std::string_view ticked,
-                              std::string_view cleared, ReadRule rule, int mask, Layout at) {
-  OptionDef d = bits(id, group, index, caption, tip, kBase, position, {}, 0, 0, kFree, rule,
-                     mask, at);
-  d.effect = OptionEffect::WholeByte;
-  d.tickedByte = ticked;
-  d.clearedByte = cleared;
-  return d;
-}
-
-constexpr OptionDef gprs(std::string_view id, int index, std::string_view caption,
-                         std::string_view tip, OptionEffect action, ReadRule rule, Layout at) {
-  OptionDef d = bits(id, 1, index, caption, tip, RecordKind::GprsLabel, 0, {}, 0, 0, kFree,
-                     rule, 0, at);
-  d.effect = action;
-  return d;
-}
-
-constexpr ReadRule kSet = ReadRule::MaskSet;
-constexpr ReadRule kClear = ReadRule::MaskClear;
-
 // Page 1: one column, Top 360 + 240 per row. Page 2: the tops of the Check5 table.
-constexpr Layout p1(int row, int width, int tabIndex) { return {1, 360 + 240 * row, width, tabIndex}; }
-constexpr Layout p2(int top, int width, int tabIndex) { return {2, top, width, tabIndex}; }
+constexpr OptionLayout onPage1(int row, int width, int tabIndex) {
+  return {1, 360 + 240 * row, width, tabIndex};
+}
+constexpr OptionLayout onPage2(int top, int width, int tabIndex) { return {2, top, width, tabIndex}; }
 
-// In the order of the readback.
+// In the order of the readback. Unless a row says otherwise an option sets its bits of the Base
+// record when ticked and clears them when cleared, runs during a readback too, and reads back
+// as ticked when any bit of its mask is set.
 constexpr std::array<OptionDef, kOptionCount> kCatalog{{
-    bits("Check1(0)", 1, 0, "Menu Engineering", "Attiva la voce Engineering nel Menu Tools",
-         kBase, 181, {8, 6, 5}, 1, 0, kFree, kSet, 0x10, p1(0, 1695, 39)),
-    bits("Check1(1)", 1, 1, "Disposizione Schermo",
-         "Permette di impostare la visualizzazione delle scritte in modalità centrata", kBase, 207,
-         {2}, 0, 1, kFree, kClear, 0x02, p1(1, 1935, 38)),
-    bits("Check1(2)", 1, 2, "Chiamata Attiva", "Attiva la voce Chiamata Attiva nel Menu Connessioni",
-         kBase, 187, {6}, 1, 0, kFree, kSet, 0x20, p1(2, 1575, 37)),
-    gprs("Check1(3)", 3, "GPRS Null", "Elimina la scritta GPRS quando si è in modalità 2.5G",
-         OptionEffect::GprsNull, ReadRule::IsGprsNull, p1(17, 1215, 36)),
-    gprs("Check1(5)", 5, "GPRS Personale", "Permette di personalizzare la scritta GPRS con una propria",
-         OptionEffect::GprsPersonale, ReadRule::IsPersonal, p1(18, 1575, 24)),
-    bits("Check1(4)", 1, 4, "Selezione Fissa", "Attiva la voce Selezione Fissa nel Menu Tools -> Servizi",
-         kBase, 111, {1}, 1, 0, kFree, kSet, 0x01, p1(3, 1575, 27)),
-    bits("Check2(0)", 2, 0, "Show Data",
-         "Se Attivata mostra la Data nella schermata iniziale, altrimenti mostra il nome del gestore "
-         "telefonico",
-         kBase, 173, {5}, 0, 1, kGated, kClear, 0x10, p1(4, 1335, 35)),
-    bits("Check2(1)", 2, 1, "Java Loader", "Attiva la voce Scarica Applicazione Java", kBase, 179, {1},
-         1, 0, kFree, kSet, 0x01, p1(5, 1335, 34)),
-    bits("Check2(2)", 2, 2, "AGPS Func.", "Abilità la possibilità di impostare l'AGPS", kBase, 191,
-         {6, 7}, 1, 0, kFree, kSet, 0x20, p1(6, 1335, 33)),
-    bits("Check2(3)", 2, 3, "Selezione Rapida",
-         "Se Abilitata attiva la voce \"Selezione Rapida\" all'interno del Menu Tools -> Servizi, al "
-         "posto di \"Quick Dial\"",
-         kBase, 85, {4}, 0, 1, kGated, kClear, 0x08, p1(7, 1575, 26)),
-    bits("Check2(4)", 2, 4, "Menu \"Tutte le Chiamate\"",
-         "Se Abilitata visualizza la voce \"Tutte le Chiamate\" nel Menu Gestione Chiamate -> Proprio "
-         "Numero",
-         kBase, 85, {1}, 1, 0, kGated, kSet, 0x01, p1(8, 2175, 23)),
-    bits("Check3(0)", 3, 0, "Quick Menu",
-         "Se Attivata abilita il Menu Rapido, altrimenti permette la personalizzazione del Tasto "
-         "Sinistro",
-         kBase, 169, {6, 1}, 1, 0, kFree, kSet, 0x21, p1(9, 1335, 32)),
-    bits("Check3(1)", 3, 1, "One for Call Uscenti",
-         "Se Attivata mostra una sola volta il nome nella lista delle Chiamate Effettuate", kCall, 51,
-         {6}, 1, 0, kFree, kSet, 0x20, p1(10, 1815, 31)),
-    bits("Check3(4)", 3, 4, "One for Call Entranti",
-         "Se Attivata mostra una sola volta il nome nella lista delle Chiamate Ricevute", kCall, 51,
-         {7}, 1, 0, kFree, kSet, 0x40, p1(11, 1815, 64)),
-    bits("Check3(2)", 3, 2, "Time AutoUpdate", "Abilita la funzione di Autoaggiornamento di Data e Ora",
-         kBase, 45, {1}, 1, 0, kFree, kSet, 0x01, p1(12, 1575, 30)),
-    bits("Check3(3)", 3, 3, "Seconda Linea",
-         "Abilita la funzione \"Linea Attiva\" nel Menu Info Videofonino", kBase, 107, {5}, 1, 0,
-         kGated, kSet, 0x10, p1(13, 1455, 25)),
-    bits("Check4(0)", 4, 0, "Tono Interruzione Rete",
-         "Permette di visualizzare l'opzione Tono Interruzione Rete nel Menu Rete", kBase, 87, {6}, 1,
-         0, kFree, kSet, 0x20, p1(14, 1935, 40)),
-    wholeByte("Check4(1)", 4, 1, "Menu Rete -> Area",
-              "Abilita la voce Area nel Menu Rete -> Impostazione rete", 183, "89", "F9", kClear,
-              0x10, p1(15, 1815, 29)),
-    bits("Check4(2)", 4, 2, "Tutte le Aree di Rete",
-         "Abilita le Aree di Rete Europe/Asia e Americhe nel menu Rete -> Impostazione rete", kBase,
-         219, {7, 8}, 1, 0, kFree, kSet, 0xC0, p1(16, 1815, 28)),
-    bits("Check5(0)", 5, 0, "Disabilita Logo Motorola",
-         "Disabilita il Logo della Motorola all'Accensione del Cellulare", kBase, 103, {4}, 0, 1,
-         kFree, kClear, 0x08, p2(360, 2055, 0)),
-    bits("Check5(1)", 5, 1, "Attiva Menu \"Banner\"", "Abilita il Menu \"Banner\" [ATTENZIONE AL SUO USO]",
-         kBase, 141, {7}, 1, 0, kFree, kSet, 0x40, p2(1080, 2055, 3)),
-    bits("Check5(2)", 5, 2, "Retroilluminazione Plus",
-         "Se abilitato aggiunge una voce nel Menu Impostazioni Iniziali -> Retroilluminazione", kBase,
-         147, {7}, 1, 0, kFree, kSet, 0x40, p2(1320, 2055, 4)),
-    bits("Check5(3)", 5, 3, "Salva SMS sulla SIM",
-         "Se Abilitato Salva gli SMS sulla memoria della scheda SIM", kBase, 173, {7}, 1, 0, kGated,
-         kSet, 0x40, p2(2040, 2055, 7)),
-    bits("Check5(4)", 5, 4, "Voce \"Chiamata Roaming\"",
-         "Se Abilitato attiva la voce \"Chiamata Roaming\" nel Menu Suonerie", kBase, 89, {7}, 1, 0,
-         kFree, kSet, 0x40, p2(1560, 2295, 5)),
-    bits("Check5(5)", 5, 5, "Disabilita Logo Motorola",
-         "Disabilita il Logo della Motorola allo Spegnimento del Cellulare", kBase, 143, {1}, 0, 1,
-         kFree, kClear, 0x01, p2(600, 2055, 1)),
-    bits("Check5(6)", 5, 6, "Sblocca \"Info Server\"",
-         "Se Attivato permette di modificare il server degli MMS", kBase, 209, {7}, 1, 0, kFree, kSet,
-         0x40, p2(2280, 2055, 8)),
-    bits("Check5(7)", 5, 7, "Voce \"Animazioni\"",
-         "Se Attivato abilita la voce \"Animazioni\" nel Menu Impostazioni Iniziali", kBase, 105, {4},
-         1, 0, kFree, kSet, 0x08, p2(1800, 2055, 6)),
-    bits("Check5(8)", 5, 8, "Voce \"Chiamata Sicura\"",
-         "Se Attivato abilita la voce \"Chiamata Sicura\" nel Menu Sicurezza", kBase, 63, {2}, 1, 0,
-         kFree, kSet, 0x02, p2(2520, 2055, 9)),
-    bits("Check5(9)", 5, 9, "Voce \"Versione PRL\"",
-         "Se Attivato aggiunge la voce \"Versione PRL\" nel Menu Impostazioni -> Info Videofonino",
-         kBase, 47, {1}, 1, 0, kFree, kSet, 0x01, p2(2760, 2055, 10)),
-    bits("Check5(10)", 5, 10, "Voce \"Indicazioni LED\"",
-         "Se Attivato abilita la voce \"Indicazioni LED\" nel Menu Impostazioni Iniziali", kBase, 155,
-         {3}, 1, 0, kFree, kSet, 0x04, p2(3000, 2055, 11)),
-    bits("Check5(11)", 5, 11, "Voce \"E-mail Gateway\"",
-         "Se Attivato abilita la voce \"E-mail Gateway\" nel Menu Messaggi -> Imposta Messaggi", kBase,
-         167, {8}, 1, 0, kFree, kSet, 0x80, p2(3240, 2055, 12)),
-    bits("Check5(12)", 5, 12, "Cell Broadcast Plus",
-         "Se Attivato abilita nuove informazione nella voce \"Cell Broadcast\" nel Menu Messaggi -> "
-         "Impostazioni Messaggi",
-         kBase, 107, {4}, 1, 0, kGated, kSet, 0x08, p2(3480, 2055, 13)),
-    bits("Check5(13)", 5, 13, "Disabilita Logo TRE",
-         "Disabilita il Logo della Tre allo Spegnimento del Cellulare", kBase, 197, {4}, 0, 1, kFree,
-         kClear, 0x08, p2(840, 2055, 2)),
+    {.id = "Check1(0)",
+     .caption = "Menu Engineering",
+     .toolTip = "Attiva la voce Engineering nel Menu Tools",
+     .position = 181, .bits = {8, 6, 5}, .readMask = 0x10, .layout = onPage1(0, 1695, 39)},
+    {.id = "Check1(1)",
+     .caption = "Disposizione Schermo",
+     .toolTip = "Permette di impostare la visualizzazione delle scritte in modalità centrata",
+     .position = 207, .bits = {2}, .tickedWrites = 0, .clearedWrites = 1,
+     .readRule = ReadRule::MaskClear, .readMask = 0x02, .layout = onPage1(1, 1935, 38)},
+    {.id = "Check1(2)",
+     .caption = "Chiamata Attiva",
+     .toolTip = "Attiva la voce Chiamata Attiva nel Menu Connessioni",
+     .position = 187, .bits = {6}, .readMask = 0x20, .layout = onPage1(2, 1575, 37)},
+    {.id = "Check1(3)",
+     .caption = "GPRS Null",
+     .toolTip = "Elimina la scritta GPRS quando si è in modalità 2.5G",
+     .effect = OptionEffect::GprsNull, .record = RecordKind::GprsLabel,
+     .readRule = ReadRule::IsGprsNull, .layout = onPage1(17, 1215, 36)},
+    {.id = "Check1(5)",
+     .caption = "GPRS Personale",
+     .toolTip = "Permette di personalizzare la scritta GPRS con una propria",
+     .effect = OptionEffect::GprsPersonale, .record = RecordKind::GprsLabel,
+     .readRule = ReadRule::IsPersonal, .layout = onPage1(18, 1575, 24)},
+    {.id = "Check1(4)",
+     .caption = "Selezione Fissa",
+     .toolTip = "Attiva la voce Selezione Fissa nel Menu Tools -> Servizi",
+     .position = 111, .bits = {1}, .readMask = 0x01, .layout = onPage1(3, 1575, 27)},
+    {.id = "Check2(0)",
+     .caption = "Show Data",
+     .toolTip = "Se Attivata mostra la Data nella schermata iniziale, altrimenti mostra il nome "
+         "del gestore telefonico",
+     .position = 173, .bits = {5}, .tickedWrites = 0, .clearedWrites = 1, .gated = true,
+     .readRule = ReadRule::MaskClear, .readMask = 0x10, .layout = onPage1(4, 1335, 35)},
+    {.id = "Check2(1)",
+     .caption = "Java Loader",
+     .toolTip = "Attiva la voce Scarica Applicazione Java",
+     .position = 179, .bits = {1}, .readMask = 0x01, .layout = onPage1(5, 1335, 34)},
+    {.id = "Check2(2)",
+     .caption = "AGPS Func.",
+     .toolTip = "Abilità la possibilità di impostare l'AGPS",
+     .position = 191, .bits = {6, 7}, .readMask = 0x20, .layout = onPage1(6, 1335, 33)},
+    {.id = "Check2(3)",
+     .caption = "Selezione Rapida",
+     .toolTip = "Se Abilitata attiva la voce \"Selezione Rapida\" all'interno del Menu Tools -> "
+         "Servizi, al posto di \"Quick Dial\"",
+     .position = 85, .bits = {4}, .tickedWrites = 0, .clearedWrites = 1, .gated = true,
+     .readRule = ReadRule::MaskClear, .readMask = 0x08, .layout = onPage1(7, 1575, 26)},
+    {.id = "Check2(4)",
+     .caption = "Menu \"Tutte le Chiamate\"",
+     .toolTip = "Se Abilitata visualizza la voce \"Tutte le Chiamate\" nel Menu Gestione Chiamate "
+         "-> Proprio Numero",
+     .position = 85, .bits = {1}, .gated = true, .readMask = 0x01, .layout = onPage1(8, 2175, 23)},
+    {.id = "Check3(0)",
+     .caption = "Quick Menu",
+     .toolTip = "Se Attivata abilita il Menu Rapido, altrimenti permette la personalizzazione del "
+         "Tasto Sinistro",
+     .position = 169, .bits = {6, 1}, .readMask = 0x21, .layout = onPage1(9, 1335, 32)},
+    {.id = "Check3(1)",
+     .caption = "One for Call Uscenti",
+     .toolTip = "Se Attivata mostra una sola volta il nome nella lista delle Chiamate Effettuate",
+     .record = RecordKind::Call, .position = 51, .bits = {6}, .readMask = 0x20,
+     .layout = onPage1(10, 1815, 31)},
+    {.id = "Check3(4)",
+     .caption = "One for Call Entranti",
+     .toolTip = "Se Attivata mostra una sola volta il nome nella lista delle Chiamate Ricevute",
+     .record = RecordKind::Call, .position = 51, .bits = {7}, .readMask = 0x40,
+     .layout = onPage1(11, 1815, 64)},
+    {.id = "Check3(2)",
+     .caption = "Time AutoUpdate",
+     .toolTip = "Abilita la funzione di Autoaggiornamento di Data e Ora",
+     .position = 45, .bits = {1}, .readMask = 0x01, .layout = onPage1(12, 1575, 30)},
+    {.id = "Check3(3)",
+     .caption = "Seconda Linea",
+     .toolTip = "Abilita la funzione \"Linea Attiva\" nel Menu Info Videofonino",
+     .position = 107, .bits = {5}, .gated = true, .readMask = 0x10,
+     .layout = onPage1(13, 1455, 25)},
+    {.id = "Check4(0)",
+     .caption = "Tono Interruzione Rete",
+     .toolTip = "Permette di visualizzare l'opzione Tono Interruzione Rete nel Menu Rete",
+     .position = 87, .bits = {6}, .readMask = 0x20, .layout = onPage1(14, 1935, 40)},
+    {.id = "Check4(1)",
+     .caption = "Menu Rete -> Area",
+     .toolTip = "Abilita la voce Area nel Menu Rete -> Impostazione rete",
+     .effect = OptionEffect::WholeByte, .position = 183, .tickedByte = "89", .clearedByte = "F9",
+     .readRule = ReadRule::MaskClear, .readMask = 0x10, .layout = onPage1(15, 1815, 29)},
+    {.id = "Check4(2)",
+     .caption = "Tutte le Aree di Rete",
+     .toolTip = "Abilita le Aree di Rete Europe/Asia e Americhe nel menu Rete -> Impostazione rete",
+     .position = 219, .bits = {7, 8}, .readMask = 0xC0, .layout = onPage1(16, 1815, 28)},
+    {.id = "Check5(0)",
+     .caption = "Disabilita Logo Motorola",
+     .toolTip = "Disabilita il Logo della Motorola all'Accensione del Cellulare",
+     .position = 103, .bits = {4}, .tickedWrites = 0, .clearedWrites = 1,
+     .readRule = ReadRule::MaskClear, .readMask = 0x08, .layout = onPage2(360, 2055, 0)},
+    {.id = "Check5(1)",
+     .caption = "Attiva Menu \"Banner\"",
+     .toolTip = "Abilita il Menu \"Banner\" [ATTENZIONE AL SUO USO]",
+     .position = 141, .bits = {7}, .readMask = 0x40, .layout = onPage2(1080, 2055, 3)},
+    {.id = "Check5(2)",
+     .caption = "Retroilluminazione Plus",
+     .toolTip = "Se abilitato aggiunge una voce nel Menu Impostazioni Iniziali -> "
+         "Retroilluminazione",
+     .position = 147, .bits = {7}, .readMask = 0x40, .layout = onPage2(1320, 2055, 4)},
+    {.id = "Check5(3)",
+     .caption = "Salva SMS sulla SIM",
+     .toolTip = "Se Abilitato Salva gli SMS sulla memoria della scheda SIM",
+     .position = 173, .bits = {7}, .gated = true, .readMask = 0x40,
+     .layout = onPage2(2040, 2055, 7)},
+    {.id = "Check5(4)",
+     .caption = "Voce \"Chiamata Roaming\"",
+     .toolTip = "Se Abilitato attiva la voce \"Chiamata Roaming\" nel Menu Suonerie",
+     .position = 89, .bits = {7}, .readMask = 0x40, .layout = onPage2(1560, 2295, 5)},
+    {.id = "Check5(5)",
+     .caption = "Disabilita Logo Motorola",
+     .toolTip = "Disabilita il Logo della Motorola allo Spegnimento del Cellulare",
+     .position = 143, .bits = {1}, .tickedWrites = 0, .clearedWrites = 1,
+     .readRule = ReadRule::MaskClear, .readMask = 0x01, .layout = onPage2(600, 2055, 1)},
+    {.id = "Check5(6)",
+     .caption = "Sblocca \"Info Server\"",
+     .toolTip = "Se Attivato permette di modificare il server degli MMS",
+     .position = 209, .bits = {7}, .readMask = 0x40, .layout = onPage2(2280, 2055, 8)},
+    {.id = "Check5(7)",
+     .caption = "Voce \"Animazioni\"",
+     .toolTip = "Se Attivato abilita la voce \"Animazioni\" nel Menu Impostazioni Iniziali",
+     .position = 105, .bits = {4}, .readMask = 0x08, .layout = onPage2(1800, 2055, 6)},
+    {.id = "Check5(8)",
+     .caption = "Voce \"Chiamata Sicura\"",
+     .toolTip = "Se Attivato abilita la voce \"Chiamata Sicura\" nel Menu Sicurezza",
+     .position = 63, .bits = {2}, .readMask = 0x02, .layout = onPage2(2520, 2055, 9)},
+    {.id = "Check5(9)",
+     .caption = "Voce \"Versione PRL\"",
+     .toolTip = "Se Attivato aggiunge la voce \"Versione PRL\" nel Menu Impostazioni -> Info "
+         "Videofonino",
+     .position = 47, .bits = {1}, .readMask = 0x01, .layout = onPage2(2760, 2055, 10)},
+    {.id = "Check5(10)",
+     .caption = "Voce \"Indicazioni LED\"",
+     .toolTip = "Se Attivato abilita la voce \"Indicazioni LED\" nel Menu Impostazioni Iniziali",
+     .position = 155, .bits = {3}, .readMask = 0x04, .layout = onPage2(3000, 2055, 11)},
+    {.id = "Check5(11)",
+     .caption = "Voce \"E-mail Gateway\"",
+     .toolTip = "Se Attivato abilita la voce \"E-mail Gateway\" nel Menu Messaggi -> Imposta "
+         "Messaggi",
+     .position = 167, .bits = {8}, .readMask = 0x80, .layout = onPage2(3240, 2055, 12)},
+    {.id = "Check5(12)",
+     .caption = "Cell Broadcast Plus",
+     .toolTip = "Se Attivato abilita nuove informazione nella voce \"Cell Broadcast\" nel Menu "
+         "Messaggi -> Impostazioni Messaggi",
+     .position = 107, .bits = {4}, .gated = true, .readMask = 0x08,
+     .layout = onPage2(3480, 2055, 13)},
+    {.id = "Check5(13)",
+     .caption = "Disabilita Logo TRE",
+     .toolTip = "Disabilita il Logo della Tre allo Spegnimento del Cellulare",
+     .position = 197, .bits = {4}, .tickedWrites = 0, .clearedWrites = 1,
+     .readRule = ReadRule::MaskClear, .readMask = 0x08, .layout = onPage2(840, 2055, 2)},
 }};
 
 constexpr std::array<GroupDef, 5> kGroups{{
@@ -186,7 +185,7 @@ constexpr std::array<std::size_t, kOptionCount> makeIdOrder() {
   std::sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
     const auto& x = kCatalog[a];
     const auto& y = kCatalog[b];
-    return x.group != y.group ? x.group < y.group : x.index < y.index;
+    return x.group() != y.group() ? x.group() < y.group() : x.index() < y.index();
   });
   return order;
 }
@@ -203,7 +202,7 @@ const GroupDef& groupDef(int group) {
 
 std::optional<std::size_t> findOption(int group, int index) {
   for (std::size_t i = 0; i < kOptionCount; ++i)
-    if (kCatalog[i].group == group && kCatalog[i].index == index) return i;
+    if (kCatalog[i].group() == group && kCatalog[i].index() == index) return i;
   return std::nullopt;
 }
 
@@ -214,14 +213,5 @@ std::optional<std::size_t> findOption(std::string_view id) {
 }
 
 std::span<const std::size_t, kOptionCount> optionsById() { return kIdOrder; }
-
-std::string_view recordName(RecordKind kind) {
-  switch (kind) {
-    case RecordKind::Base: return "Base";
-    case RecordKind::Call: return "Call";
-    case RecordKind::GprsLabel: return "GPRS";
-  }
-  return "";
-}
 
 }  // namespace flex

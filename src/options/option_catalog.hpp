@@ -7,18 +7,12 @@
 #include <span>
 #include <string_view>
 
+#include "flex/records.hpp"
+
 namespace flex {
 
-enum class RecordKind { Base, Call, GprsLabel };
-
-// The record slot (recordSlots index) that holds each record, and back.
-constexpr std::size_t slotOf(RecordKind kind) { return static_cast<std::size_t>(kind); }
-constexpr RecordKind recordOfSlot(std::size_t slot) {
-  return slot == 0 ? RecordKind::Base : slot == 1 ? RecordKind::Call : RecordKind::GprsLabel;
-}
-
 enum class OptionEffect {
-  Bits,           // one setByteBit call per listed bit
+  Bits,           // sets or clears each listed bit of the byte
   WholeByte,      // the byte is replaced by a literal
   GprsNull,       // chooses the empty label record
   GprsPersonale,  // chooses the personal label record and opens the label dialog
@@ -26,47 +20,70 @@ enum class OptionEffect {
 
 // How the readback derives the box's state.
 enum class ReadRule {
-  MaskSet,       // ticked when (byte & mask) != 0
-  MaskClear,     // ticked when (byte & mask) == 0
-  IsGprsNull,    // ticked when slot 2 equals gprsNullLabel
-  IsPersonal,    // ticked when slot 2 equals neither gprsLabel nor gprsNullLabel
+  MaskSet,     // ticked when (byte & readMask) != 0
+  MaskClear,   // ticked when (byte & readMask) == 0
+  IsGprsNull,  // ticked when slot 2 holds the empty label record
+  IsPersonal,  // ticked when slot 2 holds neither label record
+};
+
+// Where the box stands on its page, in twips inside the page frame.
+struct OptionLayout {
+  int page = 1;  // 1 or 2
+  int top = 0;
+  int width = 0;
+  int tabIndex = 0;
 };
 
 struct OptionDef {
-  std::string_view id;       // "Check1(0)"
-  int group;                 // 1..5: Check1 .. Check5
-  int index;                 // index in the group's control array
+  std::string_view id;       // "Check1(0)": control array and index
   std::string_view caption;  // UTF-8
   std::string_view toolTip;  // UTF-8
-  OptionEffect effect;
-  RecordKind record;         // record the action edits (Bits, WholeByte)
-  std::size_t position;      // character position (from 1) of the byte's first digit
-  std::array<int, 3> bits;   // bit numbers (1 = 0x01 .. 8 = 0x80), in the order written
-  int bitCount;
-  int tickedWrites;          // value written to every bit when ticked (Bits)
-  int clearedWrites;         // ... when cleared
+  OptionEffect effect = OptionEffect::Bits;
+  RecordKind record = RecordKind::Base;  // the record written and read back
+  std::size_t position = 0;  // character position (from 1) of the byte's first digit
+  std::array<int, 3> bits{};  // bit numbers (1 = 0x01 .. 8 = 0x80) in the order written; 0 ends
+  int tickedWrites = 1;       // value written to every bit when ticked (Bits)
+  int clearedWrites = 0;      // ... when cleared
   std::string_view tickedByte;   // literal written when ticked (WholeByte)
   std::string_view clearedByte;  // ... when cleared
-  bool gated;                // runs only while optionEditsEnabled is True
-  ReadRule readRule;
-  std::size_t readPosition;  // byte read back (character position in the record's slot)
-  RecordKind readRecord;
-  int readMask;
-  // Layout on its page, in twips inside the page frame.
-  int page;                  // 1 or 2
-  int top;
-  int width;
-  int tabIndex;
+  bool gated = false;  // writes only while option edits are enabled (not during a readback)
+  ReadRule readRule = ReadRule::MaskSet;
+  int readMask = 0;
+  OptionLayout layout;
 
+  // The control array (1..5 for Check1..Check5) and the index in it, from the id.
+  constexpr int group() const { return id[5] - '0'; }
+  constexpr int index() const {
+    int value = 0;
+    for (std::size_t i = 7; i < id.size() && id[i] != ')'; ++i) value = value * 10 + (id[i] - '0');
+    return value;
+  }
+  constexpr int bitCount() const {
+    int count = 0;
+    while (count < 3 && bits[static_cast<std::size_t>(count)] != 0) ++count;
+    return count;
+  }
   constexpr std::size_t byteOffset() const { return (position - 1) / 2; }
+  // Every bit a click may change: the listed bits, or the whole byte.
+  constexpr int writeMask() const {
+    if (effect == OptionEffect::WholeByte) return 0xFF;
+    int mask = 0;
+    for (int i = 0; i < bitCount(); ++i) mask |= 1 << (bits[static_cast<std::size_t>(i)] - 1);
+    return mask;
+  }
+  // Every bit of its byte the option writes or reads back.
+  constexpr int byteMask() const { return writeMask() | readMask; }
+  constexpr bool isLabelOption() const {
+    return effect == OptionEffect::GprsNull || effect == OptionEffect::GprsPersonale;
+  }
   constexpr bool inverted() const { return tickedWrites == 0 && effect == OptionEffect::Bits; }
 };
 
 // Per group: which working copies its click copies into the previews afterwards.
 struct GroupDef {
   int group;
-  bool refreshBase;  // txtpreview(0) = workingBase
-  bool refreshCall;  // then txtpreview(1) = workingCall
+  bool refreshBase;  // slot 0 = the Base working copy
+  bool refreshCall;  // then slot 1 = the Call working copy
 };
 
 inline constexpr std::size_t kOptionCount = 33;
@@ -84,7 +101,5 @@ std::optional<std::size_t> findOption(std::string_view id);
 
 // Rows in the natural order Check1(0), Check1(1), ... Check5(13).
 std::span<const std::size_t, kOptionCount> optionsById();
-
-std::string_view recordName(RecordKind kind);  // "Base", "Call", "GPRS"
 
 }  // namespace flex

@@ -24,7 +24,7 @@ void applyOptionAction(const OptionDef& option, bool ticked, std::string& record
   }
   if (option.effect != OptionEffect::Bits) return;
   const int value = ticked ? option.tickedWrites : option.clearedWrites;
-  for (int i = 0; i < option.bitCount; ++i) {
+  for (int i = 0; i < option.bitCount(); ++i) {
     const std::string edited =
         setByteBit(std::string_view(record).substr(at, 2), value,
                   option.bits[static_cast<std::size_t>(i)]);
@@ -33,7 +33,7 @@ void applyOptionAction(const OptionDef& option, bool ticked, std::string& record
 }
 
 int readBitOption(const OptionDef& option, std::string_view record) {
-  const int value = readByte(record, option.readPosition);
+  const int value = readByte(record, option.position);
   if (value < 0) return 0;
   const bool any = (value & option.readMask) != 0;
   return option.readRule == ReadRule::MaskClear ? (any ? 0 : 1) : (any ? 1 : 0);
@@ -45,7 +45,7 @@ int readOptionState(const OptionDef& option, const std::array<std::string, 3>& r
   switch (option.readRule) {
     case ReadRule::MaskSet:
     case ReadRule::MaskClear:
-      return readBitOption(option, recordSlots[slotOf(option.readRecord)]);
+      return readBitOption(option, recordSlots[slotOf(option.record)]);
     case ReadRule::IsGprsNull:
       return label == gprsNull ? 1 : 0;
     case ReadRule::IsPersonal:

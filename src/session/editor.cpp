@@ -2,6 +2,7 @@
 
 #include "flex/flex_file.hpp"
 #include "flex/builtin_records.hpp"
+#include "flex/records.hpp"
 #include "text/hex_format.hpp"
 #include "flex/label_encoding.hpp"
 #include "options/option_rules.hpp"
@@ -88,7 +89,7 @@ void Editor::runClickHandling(std::size_t row) {
       break;
   }
 
-  const GroupDef& group = groupDef(option.group);
+  const GroupDef& group = groupDef(option.group());
   if (group.refreshBase) setPreview(0, s_.workingBase);
   if (group.refreshCall) setPreview(1, s_.workingCall);
 }
@@ -174,12 +175,11 @@ FileOutcome Editor::openFile(const std::string& name) {
     message("Impossibile aprire il file \"" + name + "\": " + file.reason, kFileErrorTitle);
     return FileOutcome::Failed;
   }
-  const std::vector<std::string> lines = splitFlexLines(file.content);
-  for (std::size_t slot = 0; slot < lines.size() && slot < 3; ++slot) {
-    setPreview(slot, lines[slot]);
-    if (slot == 0) s_.workingBase = lines[slot];
-    if (slot == 1) s_.workingCall = lines[slot];
-  }
+  RecordSet loaded = s_.recordSlots;
+  const std::size_t reached = placeFileLines(loaded, splitFlexLines(file.content));
+  for (std::size_t slot = 0; slot < reached; ++slot) setPreview(slot, loaded[slot]);
+  if (reached > 0) s_.workingBase = loaded[0];
+  if (reached > 1) s_.workingCall = loaded[1];
   s_.fileName = name;
   s_.baseline = s_.recordSlots;
   readBackOptions();

@@ -13,11 +13,6 @@ std::string spacePairs(std::string_view text) {
   return result;
 }
 
-std::string formattedView(std::string_view record) {
-  if (record.size() <= kHeaderLength) return {};
-  return spacePairs(record.substr(kHeaderLength));
-}
-
 std::vector<bool> differingBytes(std::string_view record, std::string_view reference) {
   std::vector<bool> differs((record.size() + 1) / 2);
   for (std::size_t byte = 0; byte < differs.size(); ++byte) {

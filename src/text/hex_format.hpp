@@ -5,18 +5,11 @@
 
 namespace flex {
 
-// Character position (from 1) of the first data byte: the 22-byte header is not shown.
-inline constexpr std::size_t kDataStart = 45;
-inline constexpr std::size_t kHeaderLength = 44;
 inline constexpr std::size_t kPairsPerLine = 16;
 inline constexpr std::string_view kRuler = "00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F";
 
 // Cuts a text into pairs of characters separated by one blank, no blank at the end.
 std::string spacePairs(std::string_view text);
-
-// The formatted view of a record: spacePairs of its characters 45 to the end
-// (empty for a record of 44 characters or fewer).
-std::string formattedView(std::string_view record);
 
 // One entry per byte of `record` (the last one may be a lone character): true where its
 // characters are not those at the same place of `reference`, and for every byte past the

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QToolTip>
 
+#include "flex/records.hpp"
 #include "text/hex_format.hpp"
 #include "options/byte_inspector.hpp"
 #include "ui/hex_view.hpp"

@@ -26,6 +26,7 @@
 
 #include "text/ansi.hpp"
 #include "flex/builtin_records.hpp"
+#include "flex/records.hpp"
 #include "text/hex_format.hpp"
 #include "ui/app_info.hpp"
 #include "ui/byte_tips.hpp"
@@ -267,13 +268,13 @@ void Form1::createPages(QWidget* client) {
   std::array<std::size_t, kOptionCount> rows{};
   for (std::size_t row = 0; row < kOptionCount; ++row) rows[row] = row;
   std::sort(rows.begin(), rows.end(), [&](std::size_t a, std::size_t b) {
-    return std::pair(catalog[a].page, catalog[a].top) < std::pair(catalog[b].page, catalog[b].top);
+    return std::pair(catalog[a].layout.page, catalog[a].layout.top) < std::pair(catalog[b].layout.page, catalog[b].layout.top);
   });
   for (std::size_t row : rows) {
     const OptionDef& option = catalog[row];
-    QGroupBox* page = option.page == 1 ? frmPagina1_ : frmPagina2_;
+    QGroupBox* page = option.layout.page == 1 ? frmPagina1_ : frmPagina2_;
     auto* box = new QCheckBox(utf8(option.caption), page);
-    box->setObjectName(QStringLiteral("Check%1_%2").arg(option.group).arg(option.index));
+    box->setObjectName(QStringLiteral("Check%1_%2").arg(option.group()).arg(option.index()));
     box->setToolTip(utf8(option.toolTip));
     connect(box, &QCheckBox::clicked, this, [this, row] { editor_.clickOption(row); });
     checks_[row] = box;
@@ -295,8 +296,8 @@ void Form1::createPages(QWidget* client) {
   for (std::size_t row = 0; row < kOptionCount; ++row) {
     const OptionDef& option = catalog[row];
     QCheckBox* box = checks_[row];
-    const int width = std::min(room, std::max(tw_(option.width), box->sizeHint().width()));
-    box->setGeometry(left, tw_(option.top), width, tw_(kBoxHeight));
+    const int width = std::min(room, std::max(tw_(option.layout.width), box->sizeHint().width()));
+    box->setGeometry(left, tw_(option.layout.top), width, tw_(kBoxHeight));
   }
 }
 

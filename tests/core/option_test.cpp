@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "flex/builtin_records.hpp"
+#include "flex/records.hpp"
 #include "text/hex_format.hpp"
 #include "options/option_rules.hpp"
 #include "test_support.hpp"

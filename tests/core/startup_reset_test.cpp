@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "flex/builtin_records.hpp"
+#include "flex/records.hpp"
 #include "text/hex_format.hpp"
 #include "test_support.hpp"
 

@@ -11,6 +11,7 @@
 
 #include "text/ansi.hpp"
 #include "flex/builtin_records.hpp"
+#include "flex/records.hpp"
 #include "text/hex_format.hpp"
 #include "flex/label_encoding.hpp"
 

@@ -105,7 +105,7 @@ class Form1Test : public QObject {
   void everyBoxReachesItsOwnOption() {
     QTabBar* tabs = form_->tabStrip();
     for (std::size_t r = 0; r < flex::kOptionCount; ++r) {
-      const int page = flex::optionCatalog()[r].page;
+      const int page = flex::optionCatalog()[r].layout.page;
       QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page - 1).center());
       QCOMPARE(child("frmPagina1")->isVisible(), page == 1);
       QCOMPARE(child("frmPagina2")->isVisible(), page == 2);
