@@ -47,7 +47,7 @@ void checkModflex(FuzzedDataProvider& in) {
   if (in.ConsumeBool() && byte.size() >= 2)  // mostly real bytes
     byte = hex2(static_cast<unsigned char>(byte[0]));
   const std::string got = setByteBit(byte, valore, bit);
-  const int value = byte.size() == 2 ? byteAt(byte, 0) : -1;
+  const int value = byte.size() == 2 ? byteValueAt(byte, 0) : -1;
   const std::string call =
       byte + " " + std::to_string(valore) + " " + std::to_string(bit) + ": " + got;
   if (value < 0 || valore < 0 || valore > 1 || bit < 1 || bit > 8)

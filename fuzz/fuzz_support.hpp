@@ -31,7 +31,7 @@ using flextest::hex2;
 using flextest::readWhole;
 
 // The byte whose first digit is at index `at`, or -1 unless both digits are 0-9 A-F.
-inline int byteAt(std::string_view s, std::size_t at) {
+inline int byteValueAt(std::string_view s, std::size_t at) {
   auto digit = [](char c) {
     return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
   };
@@ -128,7 +128,7 @@ inline void checkClick(std::size_t row, const EditorState& before, const EditorS
   FUZZ_CHECK(ticked != before.boxes[row].toggle || !edits(o), std::string(o.id));
   std::string base = before.workingBase, call = before.workingCall;
   std::string& record = o.record == RecordKind::Call ? call : base;
-  const int value = edits(o) ? byteAt(record, o.position - 1) : -1;
+  const int value = edits(o) ? byteValueAt(record, o.position - 1) : -1;
   if (value >= 0 && o.effect == OptionEffect::WholeByte)
     record.replace(o.position - 1, 2, ticked ? o.tickedByte : o.clearedByte);
   if (value >= 0 && o.effect == OptionEffect::Bits) {
@@ -151,7 +151,7 @@ inline void checkOptionBytesOnly(RecordKind kind, const std::string& was, const 
     bool option = false;
     for (const OptionDef& o : optionCatalog())
       option |= edits(o) && o.record == kind && o.position - 1 == at;
-    FUZZ_CHECK(now[i] == was[i] || (option && byteAt(was, at) >= 0 && byteAt(now, at) >= 0),
+    FUZZ_CHECK(now[i] == was[i] || (option && byteValueAt(was, at) >= 0 && byteValueAt(now, at) >= 0),
                std::string(recordName(kind)) + " at " + std::to_string(i + 1));
   }
 }

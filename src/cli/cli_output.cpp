@@ -87,7 +87,7 @@ std::string polarity(const OptionDef& o) {
   return "";
 }
 
-std::string bitList(const OptionDef& o) {
+std::string writtenBits(const OptionDef& o) {
   std::string out;
   for (int k = 0; k < o.bitCount(); ++k) {
     if (k > 0) out += ',';
@@ -173,7 +173,7 @@ std::string catalogueText() {
     const bool bytes = editsBytes(o);
     out += padded(o.id, 12) + padded(o.caption, 28) + padded(recordName(o.record), 7) +
            padded(bytes ? std::to_string(o.position) : "-", 5) +
-           padded(bytes ? std::to_string(o.byteOffset()) : "-", 5) + padded(bitList(o), 7) +
+           padded(bytes ? std::to_string(o.byteOffset()) : "-", 5) + padded(writtenBits(o), 7) +
            padded(polarity(o), 23) + padded(readback(o), 12) + std::string(o.toolTip) + "\n";
   }
   return out;

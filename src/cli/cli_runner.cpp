@@ -3,15 +3,6 @@
 #include "text/ansi.hpp"
 
 namespace flex::cli {
-namespace {
-
-// A click, only when the box is not already in the wanted state.
-void clickInto(Editor& editor, std::size_t row, int wanted) {
-  if (editor.state().boxes[row].state != wanted) editor.clickOption(row);
-}
-
-}  // namespace
-
 RunResult runActions(Editor& editor, CliView& view, std::span<const Action> actions) {
   RunResult result;
   for (const Action& action : actions) {
@@ -32,10 +23,10 @@ RunResult runActions(Editor& editor, CliView& view, std::span<const Action> acti
         editor.clickOption(action.target);
         break;
       case Step::Tick:
-        clickInto(editor, action.target, 1);
+        editor.setOptionState(action.target, 1);  // a click only when clear
         break;
       case Step::Clear:
-        clickInto(editor, action.target, 0);
+        editor.setOptionState(action.target, 0);
         break;
       case Step::Raw:
         editor.editRaw(action.target, ansi::fromUtf8(action.text));

@@ -12,8 +12,8 @@
 namespace flex::cli {
 
 struct Message {
-  std::string title;   // UTF-8
   std::string prompt;  // UTF-8
+  std::string title;   // UTF-8
 };
 
 class CliView : public EditorView {
@@ -24,7 +24,7 @@ class CliView : public EditorView {
   const std::vector<Message>& messages() const { return messages_; }
 
   void messageBox(std::string_view prompt, std::string_view title) override {
-    messages_.push_back({std::string(title), std::string(prompt)});
+    messages_.push_back({std::string(prompt), std::string(title)});
   }
   std::string openFileName() override { return takeAnswer(); }
   std::string saveFileName() override { return takeAnswer(); }

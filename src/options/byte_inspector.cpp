@@ -16,7 +16,7 @@ std::string hex(std::size_t value, int width) {
 
 }  // namespace
 
-std::string bitList(int mask) {
+std::string maskBits(int mask) {
   std::string out;
   for (int bit = 8; bit >= 1; --bit) {
     if (!(mask & (1 << (bit - 1)))) continue;
@@ -67,7 +67,7 @@ std::string byteToolTip(const ByteInfo& info) {
       out += "byte intero";
     } else {
       out += "bit ";
-      out += bitList(o.mask);
+      out += maskBits(o.mask);
     }
     out += o.state ? " (attiva)" : " (non attiva)";
   }

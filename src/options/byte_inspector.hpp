@@ -33,6 +33,6 @@ ByteInfo inspectByte(std::size_t slot, std::string_view record, std::size_t offs
 std::string byteToolTip(const ByteInfo& info);
 
 // "8, 6, 5" for the bits of a mask, most significant first.
-std::string bitList(int mask);
+std::string maskBits(int mask);
 
 }  // namespace flex
