@@ -1,8 +1,11 @@
 #pragma once
+#include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "flex/records.hpp"
+#include "text/hex_format.hpp"
 
 // The flex the editor carries: used exactly as they stand.
 namespace flex::builtin {
@@ -24,6 +27,13 @@ static_assert(kBase.size() == 244 && kCall.size() == 58 && kGprs.size() == 68 &&
               kGprsNull.size() == 68 && kLabelTemplate.size() == 100);
 
 // The built-in Base, Call and "GPRS" label records, as slots.
+inline constexpr std::array<std::string_view, 3> kSlotRecords{kBase, kCall, kGprs};
 inline RecordSet recordSet() { return {std::string(kBase), std::string(kCall), std::string(kGprs)}; }
+
+// What a flex changes: one entry per byte of the record in `slot`, true where the byte is not
+// the built-in flex's (see differingBytes).
+inline std::vector<bool> changedBytes(std::size_t slot, std::string_view record) {
+  return differingBytes(record, kSlotRecords[slot]);
+}
 
 }  // namespace flex::builtin

@@ -29,6 +29,8 @@ inline constexpr std::size_t kHeaderLength = 44;
 // The formatted view of a record: its characters from kDataStart on, in pairs separated by
 // one blank (empty for a record of kHeaderLength characters or fewer).
 std::string formattedView(std::string_view record);
+// The record byte that pair `pair` (from 0) of the formatted view stands for.
+constexpr std::size_t byteOfFormattedPair(std::size_t pair) { return kHeaderLength / 2 + pair; }
 
 // The lines of a .hs file fill the slots from slot 0 on; the slots after the last line keep
 // their records and a fourth or later line is ignored. Returns how many slots were reached.
