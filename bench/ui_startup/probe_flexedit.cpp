@@ -2,11 +2,11 @@
 #include <QApplication>
 
 #include "first_paint.hpp"
-#include "ui/form1.hpp"
+#include "ui/main_window.hpp"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  flex::ui::Form1 window;
+  flex::ui::MainWindow window;
   new QuitAfterFirstPaint(&window);
   window.show();
   return app.exec();

@@ -1,4 +1,4 @@
-#include "ui/frm_about.hpp"
+#include "ui/about_dialog.hpp"
 
 #include <QFrame>
 #include <QLabel>
@@ -24,7 +24,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QRec
 
 }  // namespace
 
-FrmAbout::FrmAbout(SysInfoHost& sysInfo)
+AboutDialog::AboutDialog(SysInfoHost& sysInfo)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       host_(sysInfo) {
@@ -78,7 +78,7 @@ FrmAbout::FrmAbout(SysInfoHost& sysInfo)
   sysInfo_ = new QPushButton(QStringLiteral("&System Info..."), this);
   sysInfo_->setObjectName(QStringLiteral("cmdSysInfo"));
   sysInfo_->setGeometry(tw.rect(4440, 3075, 1245, 345));
-  connect(sysInfo_, &QPushButton::clicked, this, [this] { StartSysInfo(host_, kAppTitle); });
+  connect(sysInfo_, &QPushButton::clicked, this, [this] { startSysInfo(host_, kAppTitle); });
 
   setFixedSize(tw.size(5730, 3555));
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The About dialog: title, version, description, the notice on the "Motorola" marks, and a
-// button that starts the system information tool. Modeless, without an owner; it deletes
-// itself when closed.
+// The About dialog ("frmAbout"): title, version, description, the notice on the "Motorola"
+// marks, and a button that starts the system information tool. Modeless, without an owner; it
+// deletes itself when closed.
 #include <QDialog>
 
 class QLabel;
@@ -11,11 +11,11 @@ namespace flex::ui {
 
 class SysInfoHost;
 
-class FrmAbout : public QDialog {
+class AboutDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit FrmAbout(SysInfoHost& sysInfo);
+  explicit AboutDialog(SysInfoHost& sysInfo);
 
   QPushButton* okButton() const { return ok_; }
   QPushButton* sysInfoButton() const { return sysInfo_; }

@@ -40,7 +40,7 @@ bool ByteTips::eventFilter(QObject* watched, QEvent* event) {
     std::optional<ByteSpot> spot;
     if (box.formatted) {
       spot = box.formatted->pairAt(help->pos());
-      if (spot) spot->index += kHeaderLength / 2;  // the formatted view starts after the header
+      if (spot) spot->index = byteOfFormattedPair(spot->index);
     } else {
       spot = rawByteAt(box.raw, help->pos());
     }

@@ -15,42 +15,42 @@ namespace flex::ui {
 
 #ifdef Q_OS_WIN
 
-bool DesktopSysInfoHost::GetKeyValue(RegistryRoot, std::string_view keyName,
-                                     std::string_view subKeyRef, std::string& keyVal) {
-  keyVal.clear();
-  const std::string name(keyName);
-  const std::string value(subKeyRef);
-  HKEY key = nullptr;
+bool DesktopSysInfoHost::readRegistryString(RegistryRoot, std::string_view key,
+                                            std::string_view name, std::string& text) {
+  text.clear();
+  const std::string keyPath(key);
+  const std::string valueName(name);
+  HKEY handle = nullptr;
   // Read access only: asking for more is refused on HKEY_LOCAL_MACHINE to a user who is not
   // an administrator, and the tool would never be found.
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
     return false;
   char buffer[1024];
   DWORD size = sizeof buffer;
   DWORD type = 0;
-  const LONG rc = RegQueryValueExA(key, value.c_str(), nullptr, &type,
+  const LONG rc = RegQueryValueExA(handle, valueName.c_str(), nullptr, &type,
                                    reinterpret_cast<BYTE*>(buffer), &size);
-  RegCloseKey(key);
+  RegCloseKey(handle);
   if (rc != ERROR_SUCCESS || type != REG_SZ) return false;
-  std::string text(buffer, std::min<DWORD>(size, sizeof buffer));
-  if (!text.empty() && text.back() == '\0') text.pop_back();
-  keyVal = std::move(text);
+  std::string value(buffer, std::min<DWORD>(size, sizeof buffer));
+  if (!value.empty() && value.back() == '\0') value.pop_back();
+  text = std::move(value);
   return true;
 }
 
 #else
 
-bool DesktopSysInfoHost::GetKeyValue(RegistryRoot, std::string_view keyName,
-                                     std::string_view subKeyRef, std::string& keyVal) {
-  keyVal.clear();
-  if (keyName != kSysInfoKey || subKeyRef != kSysInfoValue) return false;
+bool DesktopSysInfoHost::readRegistryString(RegistryRoot, std::string_view key,
+                                            std::string_view name, std::string& text) {
+  text.clear();
+  if (key != kSysInfoKey || name != kSysInfoValue) return false;
   static const char* const kPrograms[] = {"hardinfo2",           "hardinfo",
                                           "kinfocenter",         "gnome-system-monitor",
                                           "mate-system-monitor", "xfce4-taskmanager"};
   for (const char* program : kPrograms) {
     const QString path = QStandardPaths::findExecutable(QString::fromLatin1(program));
     if (!path.isEmpty()) {
-      keyVal = path.toLocal8Bit().toStdString();
+      text = path.toLocal8Bit().toStdString();
       return true;
     }
   }

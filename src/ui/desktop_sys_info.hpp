@@ -13,8 +13,8 @@ class DesktopSysInfoHost : public SysInfoHost {
   using MessageSink = std::function<void(std::string_view prompt, std::string_view title)>;
   explicit DesktopSysInfoHost(MessageSink message) : message_(std::move(message)) {}
 
-  bool GetKeyValue(RegistryRoot keyRoot, std::string_view keyName, std::string_view subKeyRef,
-                   std::string& keyVal) override;
+  bool readRegistryString(RegistryRoot root, std::string_view key, std::string_view name,
+                          std::string& text) override;
   bool fileExists(const std::string& path) override;
   bool startProgram(const std::string& path) override;
   void messageBox(std::string_view prompt, std::string_view title) override;

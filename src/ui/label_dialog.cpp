@@ -1,4 +1,4 @@
-#include "ui/frm_gprs.hpp"
+#include "ui/label_dialog.hpp"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -13,7 +13,7 @@
 
 namespace flex::ui {
 
-FrmGprs::FrmGprs(Editor& editor, QWidget* parent)
+LabelDialog::LabelDialog(Editor& editor, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
@@ -23,19 +23,19 @@ FrmGprs::FrmGprs(Editor& editor, QWidget* parent)
   setFont(captionFont(false));
   const Twips tw(logicalDpiX());
 
-  label1_ = new QLabel(
+  prompt_ = new QLabel(
       QStringLiteral("Inserisci i caratteri che vuoi visualizzare invece della scritta GPRS "
                      "(massimo 12):"),
       this);
-  label1_->setObjectName(QStringLiteral("Label1"));
-  label1_->setWordWrap(true);
-  label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label1_->setGeometry(tw.rect(120, 120, 3615, 495));
+  prompt_->setObjectName(QStringLiteral("Label1"));
+  prompt_->setWordWrap(true);
+  prompt_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  prompt_->setGeometry(tw.rect(120, 120, 3615, 495));
 
-  txt1_ = new QLineEdit(this);
-  txt1_->setObjectName(QStringLiteral("txt1"));
-  txt1_->setFont(captionFont(true, 9.75));
-  txt1_->setGeometry(tw.rect(240, 720, 2175, 405));
+  textField_ = new QLineEdit(this);
+  textField_->setObjectName(QStringLiteral("txt1"));
+  textField_->setFont(captionFont(true, 9.75));
+  textField_->setGeometry(tw.rect(240, 720, 2175, 405));
 
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   ok_->setObjectName(QStringLiteral("cmdOKGPRS"));
@@ -44,21 +44,21 @@ FrmGprs::FrmGprs(Editor& editor, QWidget* parent)
   setFixedSize(tw.size(3900, 1260));
 
   // textEdited: the person's typing only; the text set from the editor raises nothing.
-  connect(txt1_, &QLineEdit::textEdited, this, [this](const QString& text) {
+  connect(textField_, &QLineEdit::textEdited, this, [this](const QString& text) {
     editor_.setLabelText(ansi::fromUtf8(text.toStdString()));
   });
   connect(ok_, &QPushButton::clicked, this, [this] { editor_.confirmLabel(); });
   redraw();
 }
 
-void FrmGprs::redraw() {
+void LabelDialog::redraw() {
   const QString text = QString::fromStdString(ansi::toUtf8(editor_.state().labelText));
-  if (txt1_->text() == text) return;
-  const QSignalBlocker blocker(txt1_);
-  txt1_->setText(text);
+  if (textField_->text() == text) return;
+  const QSignalBlocker blocker(textField_);
+  textField_->setText(text);
 }
 
-void FrmGprs::closeEvent(QCloseEvent* event) {
+void LabelDialog::closeEvent(QCloseEvent* event) {
   // The close box: the editor unloads the dialog (and tells the main window to destroy it).
   // When the editor closed it first, there is nothing left to do.
   editor_.closeLabelDialog();

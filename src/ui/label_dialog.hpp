@@ -1,5 +1,5 @@
 #pragma once
-// The label dialog: the person types the text that replaces the phone's "GPRS" label. A
+// The label dialog ("frmGPRS"): the person types the text that replaces the phone's "GPRS" label. A
 // modeless tool window kept in front; it shows the editor's state and hands typing, OK and its
 // close box to the editor, which decides everything.
 #include <QWidget>
@@ -14,16 +14,16 @@ class Editor;
 
 namespace flex::ui {
 
-class FrmGprs : public QWidget {
+class LabelDialog : public QWidget {
   Q_OBJECT
 
  public:
-  FrmGprs(Editor& editor, QWidget* parent);
+  LabelDialog(Editor& editor, QWidget* parent);
 
   // Shows the editor's text (txt1) without raising a change.
   void redraw();
 
-  QLineEdit* txt1() const { return txt1_; }
+  QLineEdit* textField() const { return textField_; }
   QPushButton* okButton() const { return ok_; }
 
  protected:
@@ -31,8 +31,8 @@ class FrmGprs : public QWidget {
 
  private:
   Editor& editor_;
-  QLabel* label1_;
-  QLineEdit* txt1_;
+  QLabel* prompt_;
+  QLineEdit* textField_;
   QPushButton* ok_;
 };
 

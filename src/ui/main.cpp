@@ -3,12 +3,12 @@
 #include <QApplication>
 
 #include "ui/command_line.hpp"
-#include "ui/form1.hpp"
+#include "ui/main_window.hpp"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);  // takes Qt's own options out of argv
   QApplication::setApplicationName(QStringLiteral("flexedit"));
-  flex::ui::Form1 window;
+  flex::ui::MainWindow window;
   window.show();
   if (const auto file = flex::ui::commandLineFile(argc, argv)) window.openFileLater(*file);
   return app.exec();

@@ -2,12 +2,12 @@
 
 namespace flex::ui {
 
-SysInfoOutcome StartSysInfo(SysInfoHost& host, std::string_view appTitle) {
+SysInfoOutcome startSysInfo(SysInfoHost& host, std::string_view appTitle) {
   std::string path;
-  if (!host.GetKeyValue(RegistryRoot::LocalMachine, kSysInfoKey, kSysInfoValue, path)) {
+  if (!host.readRegistryString(RegistryRoot::LocalMachine, kSysInfoKey, kSysInfoValue, path)) {
     std::string folder;
-    if (host.GetKeyValue(RegistryRoot::LocalMachine, kSysInfoLocationKey,
-                         kSysInfoLocationValue, folder)) {
+    if (host.readRegistryString(RegistryRoot::LocalMachine, kSysInfoLocationKey,
+                                kSysInfoLocationValue, folder)) {
       folder += kSysInfoProgram;
       if (host.fileExists(folder)) path = folder;
     }

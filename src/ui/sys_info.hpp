@@ -22,10 +22,10 @@ class SysInfoHost {
  public:
   virtual ~SysInfoHost() = default;
 
-  // True and the text of a string value, or false and an empty keyVal (no key, no value, or
-  // a value that is not a string).
-  virtual bool GetKeyValue(RegistryRoot keyRoot, std::string_view keyName,
-                           std::string_view subKeyRef, std::string& keyVal) = 0;
+  // True and the text of string value `name` of `key`, or false and an empty `text` (no key,
+  // no value, or a value that is not a string).
+  virtual bool readRegistryString(RegistryRoot root, std::string_view key, std::string_view name,
+                                  std::string& text) = 0;
   virtual bool fileExists(const std::string& path) = 0;
   // Starts the program in a normal window with the focus; false when it could not be started.
   virtual bool startProgram(const std::string& path) = 0;
@@ -36,6 +36,6 @@ enum class SysInfoOutcome { Started, Unavailable };
 
 // The tool's full path from the first value; else the folder from the second value, when
 // MSINFO32.EXE is there; else (or when it does not start) the message, titled `appTitle`.
-SysInfoOutcome StartSysInfo(SysInfoHost& host, std::string_view appTitle);
+SysInfoOutcome startSysInfo(SysInfoHost& host, std::string_view appTitle);
 
 }  // namespace flex::ui

@@ -10,27 +10,28 @@ namespace {
 
 // Two registry values ("" = none); a file exists unless its path says "Missing", a program
 // starts unless its path says "Broken". Writes down each step it is asked to take.
-class FakeHost : public SysInfoHost {
- public:
-  FakeHost(QString p, QString f) : path(std::move(p)), folder(std::move(f)) {}
+struct FakeHost : SysInfoHost {
   QString path, folder;
   QStringList steps;
 
-  bool GetKeyValue(RegistryRoot, std::string_view key, std::string_view value,
-                   std::string& keyVal) override {
-    const QString name = QString::fromStdString(std::string(key) + "|" + std::string(value));
-    keyVal = name == "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH"      ? path.toStdString()
-             : name == "SOFTWARE\\Microsoft\\Shared Tools Location|MSINFO" ? folder.toStdString()
-                                                                           : std::string();
-    return !keyVal.empty();
+  bool readRegistryString(RegistryRoot, std::string_view key, std::string_view name,
+                          std::string& text) override {
+    const QString at = QString::fromStdString(std::string(key) + "|" + std::string(name));
+    text = (at == "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH"        ? path
+            : at == "SOFTWARE\\Microsoft\\Shared Tools Location|MSINFO" ? folder
+                                                                         : QString())
+               .toStdString();
+    return !text.empty();
+  }
+  bool step(const QString& what, const char* failing) {
+    steps << what;
+    return !what.contains(failing);
   }
   bool fileExists(const std::string& file) override {
-    steps << "exists " + QString::fromStdString(file);
-    return !steps.last().contains("Missing");
+    return step("exists " + QString::fromStdString(file), "Missing");
   }
   bool startProgram(const std::string& file) override {
-    steps << "start " + QString::fromStdString(file);
-    return !steps.last().contains("Broken");
+    return step("start " + QString::fromStdString(file), "Broken");
   }
   void messageBox(std::string_view prompt, std::string_view title) override {
     steps << QString::fromStdString(std::string(prompt) + " | " + std::string(title));
@@ -65,8 +66,10 @@ class SysInfoTest : public QObject {
     QFETCH(QString, path);
     QFETCH(QString, folder);
     QFETCH(QStringList, steps);
-    FakeHost host(path, folder);
-    QCOMPARE(StartSysInfo(host, "Tessaron Orvane") == SysInfoOutcome::Started,
+    FakeHost host;
+    host.path = path;
+    host.folder = folder;
+    QCOMPARE(flex::ui::startSysInfo(host, "Tessaron Orvane") == SysInfoOutcome::Started,
              steps.last().startsWith("start"));
     QCOMPARE(host.steps, steps);
   }

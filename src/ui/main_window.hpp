@@ -1,0 +1,88 @@
+#pragma once
+// The main window ("Form1"): the menus and their actions, the picture buttons, "Genera File
+// FLEX" and "Esci Dal Programma", the status bar and the title, around two panels: the option
+// pages and the "Preview" frame. It holds the editor and no rule of it: every click and
+// keystroke goes to flex::Editor, and after each action the window is drawn again from the
+// editor's state. A flex also comes in from outside: a file named on the command line or
+// dropped on the window is opened as "Apri Flex" opens it.
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+#include "session/editor.hpp"
+#include "ui/prompts.hpp"
+
+class QAction;
+class QLabel;
+
+namespace flex::ui {
+
+class AboutDialog;
+class LabelDialog;
+class OptionPages;
+class PreviewPanel;
+class SysInfoHost;
+class Twips;
+
+class MainWindow : public QMainWindow, private EditorView {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(Prompts prompts = desktopPrompts(), QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  Editor& editor() { return editor_; }
+  const EditorState& state() const { return editor_.state(); }
+
+  OptionPages* optionPages() const { return pages_; }
+  PreviewPanel* preview() const { return preview_; }
+  // The dialogs while they are open, else null.
+  LabelDialog* labelDialog() const;
+  AboutDialog* aboutDialog() const;
+
+  // What "System Info..." of the About dialog talks to (the desktop's own by default).
+  void setSysInfoHost(std::unique_ptr<SysInfoHost> host);
+
+  // "Apri Flex" with `name` (the file system's bytes) already chosen: at once, or once the
+  // event loop runs (for the file named on the command line, after the window shows).
+  void openFile(const std::string& name);
+  void openFileLater(const std::string& name);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // EditorView
+  void messageBox(std::string_view prompt, std::string_view title) override;
+  std::string openFileName() override;
+  std::string saveFileName() override;
+  void labelDialogShown() override;
+  void labelDialogClosed() override;
+  void stateChanged() override;
+
+  void createActions();
+  void createMenus();
+  void createPictureButtons(QWidget* client, const Twips& tw);
+  void createCommandButtons(const Twips& tw);
+  void createStatusBar();
+  void showAboutDialog();
+  void updateTitle();
+  QWidget* messageParent();
+
+  Prompts prompts_;
+  QAction* openAction_ = nullptr;     // "Apri Flex"
+  QAction* saveAction_ = nullptr;     // "Salva Flex..."
+  QAction* builtinAction_ = nullptr;  // "Carica Flex Interna"
+  QAction* helpAction_ = nullptr;     // "Help"
+  QAction* aboutAction_ = nullptr;    // "About"
+  OptionPages* pages_ = nullptr;
+  PreviewPanel* preview_ = nullptr;
+  QLabel* statusPanel_ = nullptr;
+  QPointer<LabelDialog> labelDialog_;
+  QPointer<AboutDialog> aboutDialog_;
+  std::unique_ptr<SysInfoHost> sysInfo_;
+
+  Editor editor_{static_cast<EditorView&>(*this)};
+};
+
+}  // namespace flex::ui

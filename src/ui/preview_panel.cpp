@@ -1,0 +1,221 @@
+#include "ui/preview_panel.hpp"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <algorithm>
+
+#include "flex/builtin_records.hpp"
+#include "session/editor.hpp"
+#include "text/ansi.hpp"
+#include "ui/byte_tips.hpp"
+#include "ui/fonts.hpp"
+#include "ui/hex_view.hpp"
+#include "ui/raw_bytes.hpp"
+#include "ui/twips.hpp"
+
+namespace flex::ui {
+namespace {
+
+// The preview's text as typed: line and paragraph breaks read as line feeds, every other
+// character as it stands (plain-text export would turn no-break spaces into blanks).
+QString rawText(const QPlainTextEdit* box) {
+  QString text = box->document()->toRawText();
+  for (QChar& c : text)
+    if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = QLatin1Char('\n');
+  return text;
+}
+
+// Sets a preview's text only when it differs, keeping the cursor where it was.
+void showRaw(QPlainTextEdit* box, const QString& text) {
+  if (rawText(box) == text) return;
+  const int position = box->textCursor().position();
+  const QSignalBlocker blocker(box);
+  box->setPlainText(text);
+  QTextCursor cursor = box->textCursor();
+  cursor.setPosition(std::min(position, static_cast<int>(text.size())));
+  box->setTextCursor(cursor);
+}
+
+// The row labels beside each formatted box, by the index they carry in the Label1 array.
+constexpr std::array<std::array<int, 7>, 3> kRowLabelIndex{{
+    {0, 1, 2, 3, 4, 5, 10},
+    {7, 6, 8, -1, -1, -1, -1},
+    {9, 11, 13, -1, -1, -1, -1},
+}};
+
+struct BoxPlace {
+  int left, top, width, height;  // twips
+};
+// The formatted boxes inside "Preview"; each raw preview lies over its box.
+constexpr std::array<BoxPlace, 3> kFormattedPlace{{
+    {480, 480, 5085, 1455}, {480, 2000, 5085, 710}, {480, 2760, 5085, 735}}};
+constexpr std::array<int, 3> kRowsShown{7, 3, 3};
+
+}  // namespace
+
+PreviewPanel::PreviewPanel(Editor& editor, const Twips& tw, QWidget* parent)
+    : QGroupBox(QStringLiteral("Preview"), parent), editor_(editor), rowLabelLeft_(tw(240) - 2) {
+  setObjectName(QStringLiteral("Frame2"));
+  setFont(captionFont(true));
+  setGeometry(tw.rect(3000, 600, 5775, 5055));
+  createFormattedBoxes(tw);
+  createRulerAndRowLabels();
+
+  formatting_ = new QCheckBox(QStringLiteral("Formattazione Testo"), this);
+  formatting_->setObjectName(QStringLiteral("CheckFormattazioneTesto"));
+  const QRect place = tw.rect(480, 3540, 2175, 255);
+  formatting_->setGeometry(
+      place.adjusted(0, 0, std::max(0, formatting_->sizeHint().width() - place.width()), 0));
+  connect(formatting_, &QCheckBox::clicked, this, [this] { editor_.toggleFormatting(); });
+
+  byteTips_ = new ByteTips(editor_, this);
+  for (std::size_t slot = 0; slot < 3; ++slot) byteTips_->watch(formatted_[slot], slot);
+}
+
+void PreviewPanel::createFormattedBoxes(const Twips& tw) {
+  static const char* const kName[] = {"txtFlexBase", "txtFlexCall", "txtFlexGprs"};
+  for (std::size_t slot = 0; slot < 3; ++slot) {
+    const BoxPlace& at = kFormattedPlace[slot];
+    auto* box = new HexView(this);
+    box->setObjectName(QLatin1String(kName[slot]));
+    box->setGeometry(tw.rect(at.left, at.top, at.width, at.height));
+    formatted_[slot] = box;
+  }
+
+  // One fixed-pitch font for the boxes, the ruler and the row labels, so that columns and rows
+  // line up: 9 pt, or smaller where a line of 47 columns (with room for a scroll bar, the box
+  // widened up to the frame's inner edge if need be) or the rows would not fit.
+  HexView* base = formatted_[0];
+  const int inner = 2 * (base->frameWidth() + HexView::kMargin);
+  const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, base);
+  const int widest = width() - contentsRect().left() - base->x();
+  int lineSpacing = 1 << 20;
+  for (std::size_t slot = 0; slot < 3; ++slot)
+    lineSpacing = std::min(lineSpacing, (formatted_[slot]->height() - inner) / kRowsShown[slot]);
+  hexFont_ = fitFixedFont(9.0, HexView::kLineColumns, widest - inner - scrollBar, lineSpacing);
+  const int needed = HexView::sizeFor(hexFont_, 1, base->frameWidth()).width() + scrollBar;
+  for (HexView* box : formatted_) {
+    box->setFont(hexFont_);
+    box->resize(std::min(widest, std::max(box->width(), needed)), box->height());
+  }
+}
+
+void PreviewPanel::createRulerAndRowLabels() {
+  ruler_ = new QLabel(QString::fromUtf8(kRuler), this);
+  ruler_->setObjectName(QStringLiteral("lblOrizzontale"));
+  ruler_->setFont(hexFont_);
+  placeRuler();
+
+  for (std::size_t slot = 0; slot < 3; ++slot) {
+    for (int index : kRowLabelIndex[slot]) {
+      if (index < 0) continue;
+      auto* label = new QLabel(this);
+      label->setObjectName(QStringLiteral("Label1_%1").arg(index));
+      label->setFont(hexFont_);
+      label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+      rowLabels_[slot].push_back(label);
+    }
+    placeRowLabels(slot);
+    connect(formatted_[slot], &HexView::firstLineChanged, this,
+            [this, slot] { placeRowLabels(slot); });
+  }
+}
+
+// While the formatted boxes show, nobody can see, type in or drop onto the raw previews: they
+// are made when they first show (or are asked for), which spares the start-up three editors.
+void PreviewPanel::createRawPreviews() {
+  if (raw_[0]) return;
+  for (std::size_t slot = 0; slot < 3; ++slot) {
+    auto* box = new QPlainTextEdit(this);
+    box->setObjectName(QStringLiteral("txtpreview_%1").arg(slot));
+    box->setFont(hexFont_);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setTabChangesFocus(true);
+    box->setGeometry(formatted_[slot]->geometry());
+    box->hide();
+    connect(box, &QPlainTextEdit::textChanged, this, [this, slot] { rawEdited(slot); });
+    if (dropFilter_) box->viewport()->installEventFilter(dropFilter_);  // a file is opened
+    byteTips_->watch(box, slot);
+    raw_[slot] = box;
+  }
+}
+
+QPlainTextEdit* PreviewPanel::rawPreview(std::size_t slot) {
+  if (!raw_[slot]) {
+    createRawPreviews();
+    for (std::size_t each = 0; each < 3; ++each) showRawPreview(each);
+  }
+  return raw_[slot];
+}
+
+// A raw preview's text, its tinted bytes and whether it shows, from the editor's state.
+void PreviewPanel::showRawPreview(std::size_t slot) {
+  const EditorState& s = editor_.state();
+  QPlainTextEdit* box = raw_[slot];
+  showRaw(box, QString::fromStdString(ansi::toUtf8(s.recordSlots[slot])));
+  box->setExtraSelections(rawMarks(box, builtin::changedBytes(slot, s.recordSlots[slot]),
+                                   HexView::markColor(formatted_[slot]->palette())));
+  box->setVisible(!s.formattedViewVisible);
+}
+
+void PreviewPanel::redraw(const EditorState& s) {
+  {
+    const QSignalBlocker blocker(formatting_);
+    formatting_->setChecked(s.formattingBox.state != 0);
+  }
+  if (!s.formattedViewVisible) createRawPreviews();
+  for (std::size_t slot = 0; slot < 3; ++slot) {
+    formatted_[slot]->setFormattedText(s.formatted[slot]);
+    formatted_[slot]->setVisible(s.formattedViewVisible);
+    if (raw_[slot]) showRawPreview(slot);
+  }
+  showChangedBytes();
+}
+
+// The bytes of each formatted box that are not those of the built-in flex, on a tint (the raw
+// previews tint theirs in showRawPreview).
+void PreviewPanel::showChangedBytes() {
+  const EditorState& s = editor_.state();
+  for (std::size_t slot = 0; slot < 3; ++slot) {
+    const std::vector<bool> changed = builtin::changedBytes(slot, s.recordSlots[slot]);
+    std::vector<bool> pairs;
+    for (std::size_t byte = byteOfFormattedPair(0); byte < changed.size(); ++byte)
+      pairs.push_back(changed[byte]);
+    formatted_[slot]->setMarkedPairs(std::move(pairs));
+  }
+}
+
+void PreviewPanel::placeRuler() {
+  const HexView* base = formatted_[0];
+  const QFontMetrics metrics(ruler_->font());
+  const int left = base->x() + base->textLeft();
+  ruler_->setGeometry(left, base->y() - metrics.lineSpacing() - 1,
+                      metrics.horizontalAdvance(ruler_->text()) + 2, metrics.lineSpacing());
+}
+
+// Each label stands beside a text line of its box and names the offset of the line's first
+// byte; when the box scrolls, the labels name the lines now beside them.
+void PreviewPanel::placeRowLabels(std::size_t slot) {
+  const HexView* box = formatted_[slot];
+  const int first = box->firstVisibleLine();
+  const int width = box->x() - rowLabelLeft_ - 4;
+  for (std::size_t row = 0; row < rowLabels_[slot].size(); ++row) {
+    QLabel* label = rowLabels_[slot][row];
+    const int offset = (first + static_cast<int>(row)) * HexView::kPairsPerLine;
+    label->setText(QStringLiteral("%1").arg(offset, 2, 16, QLatin1Char('0')).toUpper());
+    label->setGeometry(rowLabelLeft_, box->y() + box->lineTop(static_cast<int>(row)), width,
+                       box->lineHeight());
+  }
+}
+
+void PreviewPanel::rawEdited(std::size_t slot) {
+  editor_.editRaw(slot, ansi::fromUtf8(rawText(raw_[slot]).toStdString()));
+}
+
+}  // namespace flex::ui
