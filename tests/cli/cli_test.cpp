@@ -14,6 +14,7 @@
 
 #include "fake_view.hpp"
 #include "files/flex_file.hpp"
+#include "flexedit/version.hpp"
 #include "model/builtin_records.hpp"
 
 namespace {
@@ -186,6 +187,9 @@ TEST_F(Cli, UsageErrorsExitTwo) {
       fs::remove(dir / "a.hs");
     }
   EXPECT_TRUE(run({"--save", "a.hs", "--help"}).out.starts_with("Usage: flexedit-cli"));
+  const std::string version = run({"--save", "a.hs", "--version"}).out;
+  EXPECT_TRUE(version.starts_with("flexedit-cli (flexedit) " +
+                                  std::string(flex::version::kString) + "\n"));
   EXPECT_FALSE(fs::exists(dir / "a.hs"));
 }
 
