@@ -167,7 +167,8 @@ TEST_F(Cli, LabelDialogAndMessageBoxes) {
 TEST_F(Cli, UsageErrorsExitTwo) {
   const std::vector<Args> malformed = {
       {"--bogus"}, {"plain"}, {"--click"}, {"--click", "Check6(0)"}, {"--tick", "check1(0)"},
-      {"--raw", "3", "AB"}, {"--raw", "0"}, {"--save", "--json"}, {"--type", "\xff"}, {"--list"}};
+      {"--raw", "3", "AB"}, {"--raw", "0"}, {"--save", "--json"}, {"--open", "--version"},
+      {"--type", "\xff"}, {"--list"}};
   const std::vector<Args> whileClosed = {
       {"--type", "x"}, {"--ok"}, {"--close"}, {"--label", "x"},
       {"--tick", "Check1(5)", "--close", "--ok"}};
