@@ -73,6 +73,9 @@ int main(int argc, char** argv) {
 
   using flex::cli::Mode;
   if (command.mode == Mode::Help) return emit(flex::cli::usageText()) ? kExitDone : kExitFileError;
+  if (command.mode == Mode::Version) {
+    return emit(flex::cli::versionText()) ? kExitDone : kExitFileError;
+  }
   if (command.mode == Mode::List) {
     const std::string table =
         command.json ? flex::cli::catalogueJson() : flex::cli::catalogueText();

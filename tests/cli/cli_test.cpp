@@ -15,6 +15,7 @@
 #include "fake_view.hpp"
 #include "flex/flex_file.hpp"
 #include "flex/builtin_records.hpp"
+#include "flexedit/version.hpp"
 
 namespace {
 
@@ -166,7 +167,8 @@ TEST_F(Cli, LabelDialogAndMessageBoxes) {
 TEST_F(Cli, UsageErrorsExitTwo) {
   const std::vector<Args> malformed = {
       {"--bogus"}, {"plain"}, {"--click"}, {"--click", "Check6(0)"}, {"--tick", "check1(0)"},
-      {"--raw", "3", "AB"}, {"--raw", "0"}, {"--save", "--json"}, {"--type", "\xff"}, {"--list"}};
+      {"--raw", "3", "AB"}, {"--raw", "0"}, {"--save", "--json"}, {"--open", "--version"},
+      {"--type", "\xff"}, {"--list"}};
   const std::vector<Args> whileClosed = {
       {"--type", "x"}, {"--ok"}, {"--close"}, {"--label", "x"},
       {"--tick", "Check1(5)", "--close", "--ok"}};
@@ -186,6 +188,9 @@ TEST_F(Cli, UsageErrorsExitTwo) {
       fs::remove(dir / "a.hs");
     }
   EXPECT_TRUE(run({"--save", "a.hs", "--help"}).out.starts_with("Usage: flexedit-cli"));
+  const std::string version = run({"--save", "a.hs", "--version"}).out;
+  EXPECT_TRUE(version.starts_with("flexedit-cli (flexedit) " +
+                                  std::string(flex::version::kString) + "\n"));
   EXPECT_FALSE(fs::exists(dir / "a.hs"));
 }
 
