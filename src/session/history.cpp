@@ -1,0 +1,127 @@
+#include "session/history.hpp"
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
+namespace flex {
+namespace {
+
+// Puts one side of a change in place of the other.
+template <typename Change>
+void replaceIn(std::string& text, const Change& change, bool forward) {
+  const std::string& removed = forward ? *change.before : *change.after;
+  const std::string& inserted = forward ? *change.after : *change.before;
+  text.replace(change.offset, removed.size(), inserted);
+}
+
+}  // namespace
+
+History::History(Texts texts, OptionBoxes& boxes) : texts_(texts), boxes_(boxes) { reset(); }
+
+void History::reset() {
+  steps_.clear();
+  done_ = 0;
+  bytes_ = 0;
+  run_ = 0;
+  runStepOnTop_ = false;
+  for (std::size_t i = 0; i < kTextCount; ++i) mirror_[i] = *texts_[i];
+  mirrorBoxes_ = boxes_;
+}
+
+bool History::commit(int run) {
+  const bool joins = run != 0 && run == run_ && runStepOnTop_;
+  run_ = run;
+  runStepOnTop_ = false;
+  if (joins) {  // take the run's step back: the next one spans it and what came since
+    const Step top = std::move(steps_.back());
+    steps_.pop_back();
+    --done_;
+    bytes_ -= top.bytes;
+    for (const TextChange& change : top.changes) replaceIn(mirror_[change.text], change, false);
+    mirrorBoxes_ = top.boxesBefore;
+  }
+  Step step = changesSinceCommit();
+  if (step.changes.empty() && step.boxesBefore == step.boxesAfter) return false;
+  push(std::move(step));
+  runStepOnTop_ = run != 0;
+  return true;
+}
+
+// Per watched text that differs from the mirror: the stretch between the common head and tail.
+History::Step History::changesSinceCommit() const {
+  Step step;
+  for (std::size_t i = 0; i < kTextCount; ++i) {
+    const std::string_view a = mirror_[i];
+    const std::string_view b = *texts_[i];
+    if (a == b) continue;
+    const std::size_t shorter = std::min(a.size(), b.size());
+    const std::size_t head =
+        static_cast<std::size_t>(std::mismatch(a.begin(), a.begin() + shorter, b.begin()).first - a.begin());
+    const std::size_t tail = static_cast<std::size_t>(
+        std::mismatch(a.rbegin(), a.rbegin() + (shorter - head), b.rbegin()).first - a.rbegin());
+    const std::string_view before = a.substr(head, a.size() - head - tail);
+    const std::string_view after = b.substr(head, b.size() - head - tail);
+    TextChange change{static_cast<std::uint8_t>(i), head, nullptr, nullptr};
+    for (const TextChange& other : step.changes) {
+      if (other.offset == head && *other.before == before && *other.after == after) {
+        change.before = other.before;
+        change.after = other.after;
+        break;
+      }
+    }
+    if (!change.before) {
+      change.before = std::make_shared<const std::string>(before);
+      change.after = std::make_shared<const std::string>(after);
+      step.bytes += before.size() + after.size();
+    }
+    step.changes.push_back(std::move(change));
+  }
+  step.boxesBefore = mirrorBoxes_;
+  step.boxesAfter = boxes_;
+  step.bytes += sizeof(Step) + step.changes.size() * sizeof(TextChange);
+  return step;
+}
+
+// A new step: the steps to redo go, the mirror catches up, the oldest steps past the limits go.
+void History::push(Step step) {
+  while (steps_.size() > done_) {
+    bytes_ -= steps_.back().bytes;
+    steps_.pop_back();
+  }
+  for (const TextChange& change : step.changes) replaceIn(mirror_[change.text], change, true);
+  mirrorBoxes_ = step.boxesAfter;
+  bytes_ += step.bytes;
+  steps_.push_back(std::move(step));
+  ++done_;
+  while (steps_.size() > kMaxSteps || (bytes_ > kMaxBytes && steps_.size() > 1)) {
+    bytes_ -= steps_.front().bytes;
+    steps_.pop_front();
+    --done_;
+  }
+}
+
+bool History::undo() {
+  if (done_ == 0) return false;
+  endRun();
+  apply(steps_[--done_], false);
+  return true;
+}
+
+bool History::redo() {
+  if (done_ == steps_.size()) return false;
+  endRun();
+  apply(steps_[done_++], true);
+  return true;
+}
+
+// The watched state and the mirror (equal between steps) both move across one step.
+void History::apply(const Step& step, bool forward) {
+  for (const TextChange& change : step.changes) {
+    replaceIn(*texts_[change.text], change, forward);
+    replaceIn(mirror_[change.text], change, forward);
+  }
+  boxes_ = mirrorBoxes_ = forward ? step.boxesAfter : step.boxesBefore;
+}
+
+}  // namespace flex
