@@ -17,7 +17,10 @@ void replaceIn(std::string& text, const Change& change, bool forward) {
 
 }  // namespace
 
-History::History(Texts texts, OptionBoxes& boxes) : texts_(texts), boxes_(boxes) { reset(); }
+History::History(Texts texts, OptionBoxes& boxes, HistoryLimits limits)
+    : texts_(texts), boxes_(boxes), limits_(limits) {
+  reset();
+}
 
 void History::reset() {
   steps_.clear();
@@ -56,9 +59,9 @@ History::Step History::changesSinceCommit() const {
     const std::string_view b = *texts_[i];
     if (a == b) continue;
     const std::size_t shorter = std::min(a.size(), b.size());
-    const std::size_t head =
-        static_cast<std::size_t>(std::mismatch(a.begin(), a.begin() + shorter, b.begin()).first - a.begin());
-    const std::size_t tail = static_cast<std::size_t>(
+    const auto head = static_cast<std::size_t>(
+        std::mismatch(a.begin(), a.begin() + shorter, b.begin()).first - a.begin());
+    const auto tail = static_cast<std::size_t>(
         std::mismatch(a.rbegin(), a.rbegin() + (shorter - head), b.rbegin()).first - a.rbegin());
     const std::string_view before = a.substr(head, a.size() - head - tail);
     const std::string_view after = b.substr(head, b.size() - head - tail);
@@ -94,7 +97,7 @@ void History::push(Step step) {
   bytes_ += step.bytes;
   steps_.push_back(std::move(step));
   ++done_;
-  while (steps_.size() > kMaxSteps || (bytes_ > kMaxBytes && steps_.size() > 1)) {
+  while (steps_.size() > limits_.steps || (bytes_ > limits_.bytes && steps_.size() > 1)) {
     bytes_ -= steps_.front().bytes;
     steps_.pop_front();
     --done_;

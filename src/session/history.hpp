@@ -19,19 +19,21 @@
 
 namespace flex {
 
+// The newest steps a history keeps: at most `steps`, and the oldest go while the steps hold
+// more than `bytes` (the newest step is always kept, whatever its size).
+struct HistoryLimits {
+  std::size_t steps = 100;
+  std::size_t bytes = std::size_t{32} << 20;
+};
+
 class History {
  public:
   static constexpr std::size_t kTextCount = 6;
   using Texts = std::array<std::string*, kTextCount>;
 
-  // The newest steps kept: at most kMaxSteps, and the oldest go while the steps hold more than
-  // kMaxBytes (the newest step is always kept, whatever its size).
-  static constexpr std::size_t kMaxSteps = 100;
-  static constexpr std::size_t kMaxBytes = std::size_t{32} << 20;
-
   // `texts` and `boxes` must outlive the history; it reads them on commit, writes them on undo
   // and redo.
-  History(Texts texts, OptionBoxes& boxes);
+  History(Texts texts, OptionBoxes& boxes, HistoryLimits limits = {});
   History(const History&) = delete;
   History& operator=(const History&) = delete;
 
@@ -72,6 +74,7 @@ class History {
 
   Texts texts_;
   OptionBoxes& boxes_;
+  HistoryLimits limits_;
   std::array<std::string, kTextCount> mirror_;  // the watched texts as the last commit saw them
   OptionBoxes mirrorBoxes_;
   std::deque<Step> steps_;
