@@ -98,6 +98,7 @@ class Editor {
   bool canRedo() const { return redoCount() > 0; }
   bool undo();  // false when there is nothing to undo now
   bool redo();
+  std::size_t historyBytes() const { return history_.bytes(); }  // what the kept steps hold
 
  private:
   class ActionScope;  // notifies the view once an outermost action ends

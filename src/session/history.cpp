@@ -1,6 +1,7 @@
 #include "session/history.hpp"
 
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -13,6 +14,28 @@ void replaceIn(std::string& text, const Change& change, bool forward) {
   const std::string& removed = forward ? *change.before : *change.after;
   const std::string& inserted = forward ? *change.after : *change.before;
   text.replace(change.offset, removed.size(), inserted);
+}
+
+// The length of the common head of `a` and `b`, and of their common tail within the first
+// `limit` characters from the end: whole blocks by memcmp, then character by character.
+constexpr std::size_t kBlock = 4096;
+
+std::size_t commonHead(std::string_view a, std::string_view b) {
+  const std::size_t limit = std::min(a.size(), b.size());
+  std::size_t n = 0;
+  while (n + kBlock <= limit && std::memcmp(a.data() + n, b.data() + n, kBlock) == 0) n += kBlock;
+  while (n < limit && a[n] == b[n]) ++n;
+  return n;
+}
+
+std::size_t commonTail(std::string_view a, std::string_view b, std::size_t limit) {
+  const char* endA = a.data() + a.size();
+  const char* endB = b.data() + b.size();
+  std::size_t n = 0;
+  while (n + kBlock <= limit && std::memcmp(endA - n - kBlock, endB - n - kBlock, kBlock) == 0)
+    n += kBlock;
+  while (n < limit && *(endA - n - 1) == *(endB - n - 1)) ++n;
+  return n;
 }
 
 }  // namespace
@@ -57,12 +80,9 @@ History::Step History::changesSinceCommit() const {
   for (std::size_t i = 0; i < kTextCount; ++i) {
     const std::string_view a = mirror_[i];
     const std::string_view b = *texts_[i];
-    if (a == b) continue;
-    const std::size_t shorter = std::min(a.size(), b.size());
-    const auto head = static_cast<std::size_t>(
-        std::mismatch(a.begin(), a.begin() + shorter, b.begin()).first - a.begin());
-    const auto tail = static_cast<std::size_t>(
-        std::mismatch(a.rbegin(), a.rbegin() + (shorter - head), b.rbegin()).first - a.rbegin());
+    const std::size_t head = commonHead(a, b);
+    if (head == a.size() && head == b.size()) continue;  // unchanged
+    const std::size_t tail = commonTail(a, b, std::min(a.size(), b.size()) - head);
     const std::string_view before = a.substr(head, a.size() - head - tail);
     const std::string_view after = b.substr(head, b.size() - head - tail);
     TextChange change{static_cast<std::uint8_t>(i), head, nullptr, nullptr};
