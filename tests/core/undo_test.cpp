@@ -40,6 +40,7 @@ class Undo : public flextest::EditorTest {
     else if (a == "reset") editor.loadBuiltinFlex();
     else if (a == "page2") editor.selectPage(2);
     else if (a == "undo") editor.undo();
+    else if (a == "redo") editor.redo();
     else if (a == "noundo") EXPECT_FALSE(editor.canUndo() || editor.undo() || editor.redo());
     else FAIL() << a;
     if (loaded == flex::FileOutcome::Done) saved = st().recordSlots;
@@ -61,6 +62,7 @@ TEST_F(Undo, StepsOfActionSequences) {
       {"Check1(0) open Check1(4) reset", {3, 2, 1, 0}},
       {"Check1(0) save Check1(2)", {2, 0}},
       {"Check1(0) Check2(1) undo Check1(4)", {3, 0}},  // a new step drops what could be redone
+      {"Check1(0) Check2(1) undo page2 save redo", {5, 0}},  // no step: redo stays
       {"key1 key1 key1 blur key1", {4, 0}},  // typing in one preview, until the focus leaves
       {"key1 bs1", {}},
       {"key1 key2 key1 Check1(0) key1 page2 key1", {6, 4, 3, 2, 1, 0}},
