@@ -140,9 +140,10 @@ TEST_F(Cli, TickAndClearClickOnlyWhenNeededAndResetRestores) {
   EXPECT_EQ(json({"--click", "Check1(0)", "--click", "Check1(0)"})["slots"], kBuiltInSlots);
   EXPECT_EQ(json({"--click", "Check1(4)", "--raw", "1", "CC", "--reset"})["slots"], kBuiltInSlots);
   EXPECT_EQ(json({"--save", "", "--open", ""})["status"], "File: ");  // cancelled dialogs
-  const Json u = json({"--click", "Check1(0)", "--click", "Check1(4)", "--undo", "--undo", "--redo"});
+  const Json u = json({"--click", "Check1(0)", "--click", "Check1(4)", "--click", "Check1(2)",
+                       "--undo", "--undo", "--redo"});
   EXPECT_EQ(u["slots"][0].dump() + u["undo"].dump() + u["redo"].dump(),
-            Json(with(builtin::kBase, 181, "B7")).dump() + "11");
+            Json(with(with(builtin::kBase, 181, "B7"), 111, "03")).dump() + "21");
   EXPECT_TRUE(fs::is_empty(dir));
 }
 
