@@ -101,7 +101,7 @@ class Editor {
   std::size_t historyBytes() const { return history_.bytes(); }  // what the kept steps hold
 
  private:
-  class ActionScope;  // notifies the view once an outermost action ends
+  class ActionScope;  // the outermost one ends a step and notifies the view
 
   void showBuiltinRecords();
   void setPreview(std::size_t slot, std::string text);
