@@ -22,7 +22,7 @@ struct Syntax {
   bool thenOk;  // --label: the text is followed by the dialog's OK
 };
 
-constexpr std::array<Syntax, 11> kSyntax{{
+constexpr std::array<Syntax, 13> kSyntax{{
     {"--open", Step::Open, Arg::Path, Arg::None, false},
     {"--save", Step::Save, Arg::Path, Arg::None, false},
     {"--reset", Step::Reset, Arg::None, Arg::None, false},
@@ -34,6 +34,8 @@ constexpr std::array<Syntax, 11> kSyntax{{
     {"--ok", Step::Ok, Arg::None, Arg::None, false},
     {"--close", Step::Close, Arg::None, Arg::None, false},
     {"--label", Step::Type, Arg::Text, Arg::None, true},
+    {"--undo", Step::Undo, Arg::None, Arg::None, false},
+    {"--redo", Step::Redo, Arg::None, Arg::None, false},
 }};
 
 constexpr std::array<std::string_view, 5> kSwitches{"--json", "--list", "--help", "-h",
@@ -207,10 +209,21 @@ Actions:
   --ok            press OK in the label dialog.
   --close         close the label dialog with its close box.
   --label TEXT    the same as --type TEXT --ok.
+  --undo          put back the state from before the last step. A step is
+                  one action that changed the flex: a click with everything it
+                  sets off (a label dialog it opens counts until it closes), a
+                  --raw, an --open that loaded a file, a --reset. Records,
+                  working copies, personal label and options come back; no
+                  click runs, no message shows, no file is touched, the status
+                  bar stays. Nothing happens when there is nothing to undo.
+  --redo          apply again the step last undone; a new step drops the steps
+                  that could have been redone. The last 100 steps are kept
+                  (fewer when they hold over 32 MiB of record text).
 
 ID is one of Check1(0) .. Check5(13) (see --list); quote it in the shell.
 The label dialog opens when "GPRS Personale" (Check1(5)) becomes ticked by a
-click; --type, --ok and --close while it is closed stop the run.
+click; --type, --ok and --close while it is closed, and --undo and --redo
+while it is open, stop the run.
 TEXT is UTF-8; it is stored in the Windows-1252 character set, and a character
 that set lacks becomes "?". An argument that is itself an action or option
 counts as missing: write ./--name for such a file.
@@ -241,8 +254,9 @@ JSON state:
   formatted boxes), "FlexBase", "FlexCall", "FlexGprs", "FlexGprsNull",
   "FlexGprsPersonale", "options" (each ID, Check1(0) .. Check5(13), to 0 or
   1), "labelDialog" ({"open", "text"}), "messages" ([{"title", "prompt"}], in
-  the order shown) and "status" (the status bar text). Bytes of a file name
-  that are not UTF-8 are shown as U+FFFD.
+  the order shown), "status" (the status bar text), "undo" and "redo" (how
+  many steps can be undone and redone; 0 while the label dialog is open).
+  Bytes of a file name that are not UTF-8 are shown as U+FFFD.
 
 Options:
   --json          print the state (or the option table, or the comparison) as
@@ -257,8 +271,9 @@ Exit status:
   1   a file could not be read or written (its message is recorded and the
       remaining actions still run), or the output could not be written.
   2   usage error: a malformed command line (nothing is done), or a label
-      dialog action while the dialog is closed (the run stops there). The
-      message goes to standard error and no state is printed.
+      dialog action while the dialog is closed or --undo or --redo while it
+      is open (the run stops there). The message goes to standard error and
+      no state is printed.
   For diff: 0 the two flexes are equal, 1 they differ, 2 a file could not be
   read (missing, not a regular file, larger than 1 MiB), a malformed command
   line or output that could not be written. On 2 the message goes to
@@ -272,6 +287,7 @@ Examples:
   $ flexedit-cli --open in.hs --tick 'Check1(0)' --save out.hs
   $ flexedit-cli --tick 'Check1(5)' --label 'Ciao 3G' --save out.hs
   $ flexedit-cli --open in.hs --json
+  $ flexedit-cli --open in.hs --click 'Check1(0)' --undo --json
   $ flexedit-cli diff out.hs in.hs
 )";
 }

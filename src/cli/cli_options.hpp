@@ -9,7 +9,7 @@
 
 namespace flex::cli {
 
-enum class Step { Open, Save, Reset, Click, Tick, Clear, Raw, Type, Ok, Close };
+enum class Step { Open, Save, Reset, Click, Tick, Clear, Raw, Type, Ok, Close, Undo, Redo };
 
 // One thing the user does in the window, in the order given.
 struct Action {

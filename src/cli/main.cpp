@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
   const flex::cli::RunResult run = flex::cli::runActions(editor, view, command.actions);
   if (!run.stopped.empty()) return usageError(run.stopped);
 
-  const std::string out = command.json ? flex::cli::stateJson(editor.state(), view.messages())
+  const std::string out = command.json ? flex::cli::stateJson(editor, view.messages())
                                        : flex::cli::summaryText(editor.state(), view.messages());
   if (!emit(out)) return kExitFileError;
   return run.fileFailed ? kExitFileError : kExitDone;
