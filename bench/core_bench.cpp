@@ -1,6 +1,10 @@
 // What the editor core costs per action a person takes: start-up, a full readback, one option
-// click with its refresh, and opening then saving the built-in flex.
+// click with its refresh, opening then saving the built-in flex, and undoable steps on a 1 MiB
+// record with their undo and redo.
 #include <stdlib.h>
+#include <sys/resource.h>
+
+#include <algorithm>
 
 #include <filesystem>
 #include <fstream>
@@ -9,6 +13,7 @@
 #include <benchmark/benchmark.h>
 
 #include "flex/builtin_records.hpp"
+#include "flex/flex_file.hpp"
 #include "session/editor.hpp"
 #include "options/option_catalog.hpp"
 
@@ -86,5 +91,106 @@ void BM_LoadReadbackSave(benchmark::State& state) {
   fs::remove_all(dir);
 }
 BENCHMARK(BM_LoadReadbackSave);
+
+// 100 undoable steps on a 1 MiB Base record (the built-in record, its data stretched with zero
+// bytes to fill a 1 MiB file), then 100 undos and 100 redos. Argument 0: option clicks (a few
+// bytes each); 1: raw edits each replacing the whole record by another (the worst step, which
+// the history's byte limit bounds). Counters: steps kept, what they hold, peak memory.
+class HugeFlex {
+ public:
+  explicit HugeFlex(benchmark::State& state) {
+    if (mkdtemp(dir_.data()) == nullptr) {
+      state.SkipWithError("no temporary folder");
+      return;
+    }
+    const std::string_view base = flex::builtin::kBase;
+    const std::size_t length = flex::kMaxFileSize - 2;  // the line and its CR LF
+    record_ = std::string(base.substr(0, base.size() - 4));
+    record_.resize(length - 4, '0');
+    record_ += base.substr(base.size() - 4);
+    std::ofstream((fs::path(dir_) / "huge.hs").string(), std::ios::binary) << record_ << "\r\n";
+  }
+  ~HugeFlex() { fs::remove_all(dir_); }
+  HugeFlex(const HugeFlex&) = delete;
+  HugeFlex& operator=(const HugeFlex&) = delete;
+
+  std::string path() const { return (fs::path(dir_) / "huge.hs").string(); }
+  // The record with every data character set to `digit`.
+  std::string filled(char digit) const {
+    std::string text = record_;
+    std::fill(text.begin() + 44, text.end() - 4, digit);
+    return text;
+  }
+
+ private:
+  std::string dir_ = (fs::temp_directory_path() / "flexedit-bench-XXXXXX").string();
+  std::string record_;
+};
+
+void setHistoryCounters(benchmark::State& state, const flex::Editor& editor) {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  state.counters["steps_kept"] = static_cast<double>(editor.undoCount());
+  state.counters["history_KiB"] = static_cast<double>(editor.historyBytes()) / 1024.0;
+  state.counters["peak_rss_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// The 100 steps, on the 1 MiB flex loaded into a started editor.
+class HundredSteps {
+ public:
+  HundredSteps(const HugeFlex& huge, bool wholeRecord)
+      : huge_(huge), wholeRecord_(wholeRecord), variants_{huge.filled('1'), huge.filled('2')} {}
+  void load(flex::Editor& editor) const {
+    editor.start();
+    editor.openFile(huge_.path());
+  }
+  void take(flex::Editor& editor) const {
+    for (std::size_t k = 0; k < 100; ++k) {
+      if (wholeRecord_)
+        editor.editRaw(0, variants_[k % 2]);
+      else
+        editor.clickOption(rows_[k % 3]);
+    }
+  }
+
+ private:
+  const HugeFlex& huge_;
+  bool wholeRecord_;
+  std::string variants_[2];
+  std::size_t rows_[3] = {*flex::findOption("Check1(0)"), *flex::findOption("Check3(2)"),
+                          *flex::findOption("Check5(9)")};
+};
+
+void BM_HundredStepsOn1MiB(benchmark::State& state) {
+  HugeFlex huge(state);
+  const HundredSteps steps(huge, state.range(0) == 1);
+  flex::NullEditorView view;
+  flex::Editor editor(view);
+  for (auto _ : state) {
+    state.PauseTiming();
+    steps.load(editor);
+    state.ResumeTiming();
+    steps.take(editor);
+  }
+  setHistoryCounters(state, editor);
+}
+BENCHMARK(BM_HundredStepsOn1MiB)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_UndoRedoHundredOn1MiB(benchmark::State& state) {
+  HugeFlex huge(state);
+  const HundredSteps steps(huge, state.range(0) == 1);
+  flex::NullEditorView view;
+  flex::Editor editor(view);
+  steps.load(editor);
+  steps.take(editor);
+  for (auto _ : state) {
+    while (editor.undo()) {
+    }
+    while (editor.redo()) {
+    }
+  }
+  setHistoryCounters(state, editor);
+}
+BENCHMARK(BM_UndoRedoHundredOn1MiB)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

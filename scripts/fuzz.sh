@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs every fuzz target (or those named) for TIME seconds each, one after another.
 #   scripts/fuzz.sh [TIME] [load|edit|conversion ...]      TIME defaults to 60
-# Builds build-fuzz with clang first. What the runs find is kept in fuzz/corpus-run/<target>
-# (not in git) and grows from run to run; findings land in build-fuzz/fuzz/long/<target>/findings.
+# Builds build-fuzz first (cmake --preset fuzz: clang, everything instrumented). What the runs
+# find is kept in fuzz/corpus-run/<target> (not in git) and grows from run to run; findings land
+# in build-fuzz/fuzz/long/<target>/findings.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
@@ -10,10 +11,8 @@ shift || true
 targets=("$@")
 ((${#targets[@]})) || targets=(load edit conversion)
 
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=clang++ -DFLEXEDIT_BUILD_FUZZ=ON -DFLEXEDIT_BUILD_GUI=OFF \
-  -DFLEXEDIT_BUILD_TESTS=OFF -DFLEXEDIT_BUILD_BENCH=OFF >/dev/null
-cmake --build build-fuzz -j 2 --target $(printf 'fuzz_%s ' "${targets[@]}")
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz --target $(printf 'fuzz_%s ' "${targets[@]}")
 
 status=0
 for target in "${targets[@]}"; do

@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build --target flexedit flexedit-cli
+cmake --preset dev >/dev/null
+cmake --build --preset dev --target flexedit flexedit-cli
 exec build/src/ui/flexedit "$@"

@@ -25,8 +25,8 @@ fi
 
 if [ ! -x "$program" ]; then
   scripts/setup.sh
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  cmake --build build --target flexedit flexedit-cli
+  cmake --preset dev >/dev/null
+  cmake --build --preset dev --target flexedit flexedit-cli
   program=build/src/ui/flexedit
 fi
 cli=$(dirname "$program")/../cli/flexedit-cli

@@ -7,7 +7,8 @@ packages=(
   nlohmann-json3-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-dev
   xvfb xauth
-  dpkg-dev desktop-file-utils appstream
+  dpkg-dev desktop-file-utils appstream lintian help2man
+  qt6-translations-l10n
 )
 missing=()
 for p in "${packages[@]}"; do

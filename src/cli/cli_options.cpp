@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "cli/cli_text.hpp"
+#include "flexedit/version.hpp"
 #include "text/ansi.hpp"
 #include "options/option_catalog.hpp"
 
@@ -20,7 +22,7 @@ struct Syntax {
   bool thenOk;  // --label: the text is followed by the dialog's OK
 };
 
-constexpr std::array<Syntax, 11> kSyntax{{
+constexpr std::array<Syntax, 13> kSyntax{{
     {"--open", Step::Open, Arg::Path, Arg::None, false},
     {"--save", Step::Save, Arg::Path, Arg::None, false},
     {"--reset", Step::Reset, Arg::None, Arg::None, false},
@@ -32,9 +34,12 @@ constexpr std::array<Syntax, 11> kSyntax{{
     {"--ok", Step::Ok, Arg::None, Arg::None, false},
     {"--close", Step::Close, Arg::None, Arg::None, false},
     {"--label", Step::Type, Arg::Text, Arg::None, true},
+    {"--undo", Step::Undo, Arg::None, Arg::None, false},
+    {"--redo", Step::Redo, Arg::None, Arg::None, false},
 }};
 
-constexpr std::array<std::string_view, 4> kSwitches{"--json", "--list", "--help", "-h"};
+constexpr std::array<std::string_view, 5> kSwitches{"--json", "--list", "--help", "-h",
+                                                    "--version"};
 
 const Syntax* findSyntax(std::string_view word) {
   const auto it = std::find_if(kSyntax.begin(), kSyntax.end(),
@@ -88,9 +93,11 @@ std::string takeArgument(Arg arg, std::string_view name, std::string_view value,
   return {};
 }
 
-ParseResult helpCommand() {
+// --help and --version, wherever they stand, answer at once and run nothing.
+std::optional<ParseResult> informationCommand(std::string_view word) {
+  if (word != "--help" && word != "-h" && word != "--version") return std::nullopt;
   ParseResult result;
-  result.command.mode = Mode::Help;
+  result.command.mode = word == "--version" ? Mode::Version : Mode::Help;
   return result;
 }
 
@@ -101,7 +108,7 @@ ParseResult parseDiff(std::span<const std::string_view> args) {
   Command& command = result.command;
   command.mode = Mode::Diff;
   for (const std::string_view word : args) {
-    if (word == "--help" || word == "-h") return helpCommand();
+    if (auto information = informationCommand(word)) return *information;
     if (word == "--json") {
       command.json = true;
     } else if (!word.empty() && word[0] == '-') {
@@ -126,7 +133,7 @@ ParseResult parseCommandLine(std::span<const std::string_view> args) {
   bool list = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view word = args[i];
-    if (word == "--help" || word == "-h") return helpCommand();
+    if (auto information = informationCommand(word)) return *information;
     if (word == "diff") {
       result.error = "diff must be the first argument";
       return result;
@@ -168,17 +175,19 @@ ParseResult parseCommandLine(std::span<const std::string_view> args) {
 }
 
 std::string_view usageText() {
-  return R"(Usage: flexedit-cli [ACTION ...] [--json]
-       flexedit-cli --list [--json]
-       flexedit-cli diff A.hs [B.hs] [--json]
-       flexedit-cli --help
+  return R"(Usage: flexedit-cli [ACTION]... [--json]
+  or:  flexedit-cli --list [--json]
+  or:  flexedit-cli diff A.hs [B.hs] [--json]
+  or:  flexedit-cli --help | --version
+Edit and compare Motorola A835 flex files without a window.
 
-Edit the FLEX configuration of the Motorola A835 without the window. The editor
-starts as the window does (built-in flex, options read back from it), runs each
-ACTION in the order given, as a person would in the window, and prints the
-final state: the ticked options, the three records as the formatted boxes show
-them (16 pairs a line, header left out), the status bar text and every message
-box shown. Every message box is acknowledged with OK at once.
+flexedit-cli is the flexedit editor without its window. It starts as the
+window does (the built-in flex, then every option read back from it), runs
+each ACTION in the order given through the same editor, as a person would in
+the window, and prints the final state: the ticked options with their
+captions, the three records (Base, Call, GPRS label) as the formatted boxes
+show them (16 byte pairs a line, header left out), the status bar text and
+every message box shown. Every message box is acknowledged with OK at once.
 
 The whole command line is checked before anything runs: a malformed one does
 nothing at all.
@@ -194,74 +203,98 @@ Actions:
   --tick ID       a click on option ID only when it is not ticked.
   --clear ID      a click on option ID only when it is ticked.
   --raw N TEXT    replace the whole text of raw preview N (0 Base, 1 Call,
-                  2 GPRS label) with TEXT.
+                  2 GPRS label) with TEXT, as a hand edit of that preview.
   --type TEXT     set the text of the open label dialog to TEXT (at most 12
                   characters; a longer text is cut, with a message).
   --ok            press OK in the label dialog.
   --close         close the label dialog with its close box.
   --label TEXT    the same as --type TEXT --ok.
+  --undo          put back the state from before the last step. A step is
+                  one action that changed the flex: a click with everything it
+                  sets off (a label dialog it opens counts until it closes), a
+                  --raw, an --open that loaded a file, a --reset. Records,
+                  working copies, personal label and options come back; no
+                  click runs, no message shows, no file is touched, the status
+                  bar stays. Nothing happens when there is nothing to undo.
+  --redo          apply again the step last undone; a new step drops the steps
+                  that could have been redone. The last 100 steps are kept
+                  (fewer when they hold over 32 MiB of record text).
 
-  ID is one of Check1(0) .. Check5(13) (see --list); quote it in the shell.
-  The label dialog opens when "GPRS Personale" (Check1(5)) becomes ticked by a
-  click; --type, --ok and --close while it is closed stop the run.
-  TEXT is UTF-8; it is stored in the Windows-1252 character set, and a
-  character that set lacks becomes "?". An argument that is itself an action
-  or switch counts as missing: write ./--name for such a file.
-
-Switches:
-  --json          print the state (or the catalogue) as JSON.
-  --list          print the 33 options (ID, caption, tool-tip, record,
-                  position, bits, polarity, readback) and run nothing.
-  -h, --help      print this text.
+ID is one of Check1(0) .. Check5(13) (see --list); quote it in the shell.
+The label dialog opens when "GPRS Personale" (Check1(5)) becomes ticked by a
+click; --type, --ok and --close while it is closed, and --undo and --redo
+while it is open, stop the run.
+TEXT is UTF-8; it is stored in the Windows-1252 character set, and a character
+that set lacks becomes "?". An argument that is itself an action or option
+counts as missing: write ./--name for such a file.
 
 Compare (diff must be the first argument):
-  diff A.hs [B.hs]
-                  compare two flex files; without B.hs, A.hs is compared with
-                  the built-in flex. Each file is read as "Apri Flex" reads it
-                  into a fresh window: its first three lines replace the Base,
-                  Call and GPRS label records of the built-in flex, the records
-                  after its last line stay built-in. No option is clicked. The
-                  output lists the options whose state differs (ID, caption,
-                  the state in A and in B), then every differing data byte
-                  that no differing option explains (record, offset in hex and
-                  decimal, both values), then differences of length, header
-                  and trailing word. A differing "GPRS Null" or "GPRS
-                  Personale" stands for the whole GPRS label record. With
-                  --json: one object {"equal", "options": [{"id", "caption",
-                  "a", "b"}], "bytes": [{"record", "offset", "a", "b"}],
-                  "records": [{"record", "part", "a", "b"}]}; an option's
-                  "a" and "b" are 0 (clear) or 1 (ticked); "part" is
-                  "length" (in characters), "header", "trailingWord" or
-                  "content" (the whole record, when nothing else names the
-                  difference). Write ./NAME for a file whose name begins
-                  with "-".
+  diff A.hs [B.hs] compares two flex files; without B.hs, A.hs is compared
+  with the built-in flex. Each file is read as "Apri Flex" reads it into a
+  fresh window: its first three lines replace the Base, Call and GPRS label
+  records of the built-in flex, the records after its last line stay
+  built-in. No option is clicked.
+
+  The output lists the options whose state differs (ID, caption, the state in
+  A and in B), then every differing data byte that no differing option
+  explains (record, offset in hex and decimal, both values), then differences
+  of length, header and trailing word. A differing "GPRS Null" or "GPRS
+  Personale" stands for the whole GPRS label record. Record text that is not
+  hexadecimal is shown in quotes, its control characters escaped.
+
+  With --json: one object {"equal", "options": [{"id", "caption", "a", "b"}],
+  "bytes": [{"record", "offset", "a", "b"}], "records": [{"record", "part",
+  "a", "b"}]}; an option's "a" and "b" are 0 (clear) or 1 (ticked); "part" is
+  "length" (in characters), "header", "trailingWord" or "content" (the whole
+  record, when nothing else names the difference). Write ./NAME for a file
+  whose name begins with "-".
 
 JSON state:
   One object: "slots" (the three raw previews), "formatted" (the three
   formatted boxes), "FlexBase", "FlexCall", "FlexGprs", "FlexGprsNull",
-  "FlexGprsPersonale", "options" (each ID, Check1(0) .. Check5(13), to 0 or 1),
-  "labelDialog" ({"open", "text"}), "messages" ([{"title", "prompt"}], in the
-  order shown) and "status" (the status bar text). Bytes of a file name that
-  are not UTF-8 are shown as U+FFFD.
+  "FlexGprsPersonale", "options" (each ID, Check1(0) .. Check5(13), to 0 or
+  1), "labelDialog" ({"open", "text"}), "messages" ([{"title", "prompt"}], in
+  the order shown), "status" (the status bar text), "undo" and "redo" (how
+  many steps can be undone and redone; 0 while the label dialog is open).
+  Bytes of a file name that are not UTF-8 are shown as U+FFFD.
+
+Options:
+  --json          print the state (or the option table, or the comparison) as
+                  JSON.
+  --list          print the 33 options (ID, caption, tool-tip, record,
+                  position, bits, polarity, readback) and run nothing.
+  -h, --help      display this help and exit.
+      --version   output version information and exit.
 
 Exit status:
   0   done.
   1   a file could not be read or written (its message is recorded and the
       remaining actions still run), or the output could not be written.
   2   usage error: a malformed command line (nothing is done), or a label
-      dialog action while the dialog is closed (the run stops there). The
-      message goes to standard error and no state is printed.
+      dialog action while the dialog is closed or --undo or --redo while it
+      is open (the run stops there). The message goes to standard error and
+      no state is printed.
   For diff: 0 the two flexes are equal, 1 they differ, 2 a file could not be
   read (missing, not a regular file, larger than 1 MiB), a malformed command
   line or output that could not be written. On 2 the message goes to
   standard error; both files are read before anything is printed.
 
+Files:
+A flex file (.hs) holds one record per line, as upper-case hexadecimal digit
+pairs, each line ended by CR LF.
+
 Examples:
-  flexedit-cli --open in.hs --tick 'Check1(0)' --save out.hs
-  flexedit-cli --tick 'Check1(5)' --label 'Ciao 3G' --save label.hs
-  flexedit-cli --open in.hs --json
-  flexedit-cli diff out.hs in.hs
+  $ flexedit-cli --open in.hs --tick 'Check1(0)' --save out.hs
+  $ flexedit-cli --tick 'Check1(5)' --label 'Ciao 3G' --save out.hs
+  $ flexedit-cli --open in.hs --json
+  $ flexedit-cli --open in.hs --click 'Check1(0)' --undo --json
+  $ flexedit-cli diff out.hs in.hs
 )";
+}
+
+std::string versionText() {
+  return "flexedit-cli (flexedit) " + std::string(version::kString) + "\n" +
+         std::string(version::kNotice);
 }
 
 }  // namespace flex::cli

@@ -9,7 +9,7 @@
 
 namespace flex::cli {
 
-enum class Step { Open, Save, Reset, Click, Tick, Clear, Raw, Type, Ok, Close };
+enum class Step { Open, Save, Reset, Click, Tick, Clear, Raw, Type, Ok, Close, Undo, Redo };
 
 // One thing the user does in the window, in the order given.
 struct Action {
@@ -19,7 +19,7 @@ struct Action {
   std::string text;        // path (Open, Save; "" is a cancelled dialog) or UTF-8 text
 };
 
-enum class Mode { Run, Help, List, Diff };
+enum class Mode { Run, Help, Version, List, Diff };
 
 struct Command {
   Mode mode = Mode::Run;
@@ -35,7 +35,10 @@ struct ParseResult {
 
 ParseResult parseCommandLine(std::span<const std::string_view> args);
 
-// The text of --help, written so that it can be turned into a manual page as it stands.
+// The text of --help, written so that help2man turns it into the manual page as it stands.
 std::string_view usageText();
+
+// The text of --version, in the usual form: program, package and version, then the licence.
+std::string versionText();
 
 }  // namespace flex::cli

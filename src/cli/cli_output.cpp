@@ -134,7 +134,8 @@ std::string summaryText(const EditorState& state, std::span<const Message> messa
   return out;
 }
 
-std::string stateJson(const EditorState& state, std::span<const Message> messages) {
+std::string stateJson(const Editor& editor, std::span<const Message> messages) {
+  const EditorState& state = editor.state();
   Json recordSlots = Json::array();
   Json formatted = Json::array();
   for (std::size_t slot = 0; slot < 3; ++slot) {
@@ -159,6 +160,8 @@ std::string stateJson(const EditorState& state, std::span<const Message> message
   j["labelDialog"] = {{"open", state.labelDialogOpen}, {"text", ansi::toUtf8(state.labelText)}};
   j["messages"] = std::move(shownMessages);
   j["status"] = state.statusText;
+  j["undo"] = editor.undoCount();
+  j["redo"] = editor.redoCount();
   // File names are bytes: what is not UTF-8 in them is shown as U+FFFD.
   return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

@@ -7,6 +7,7 @@ RunResult runActions(Editor& editor, CliView& view, std::span<const Action> acti
   RunResult result;
   for (const Action& action : actions) {
     bool dialogOpen = true;
+    bool dialogInTheWay = false;
     switch (action.step) {
       case Step::Open:
         view.answerFileDialog(action.text);
@@ -40,10 +41,24 @@ RunResult runActions(Editor& editor, CliView& view, std::span<const Action> acti
       case Step::Close:
         dialogOpen = editor.closeLabelDialog();
         break;
+      case Step::Undo:  // with nothing to undo or redo, nothing happens
+        dialogInTheWay = editor.state().labelDialogOpen;
+        if (!dialogInTheWay) editor.undo();
+        break;
+      case Step::Redo:
+        dialogInTheWay = editor.state().labelDialogOpen;
+        if (!dialogInTheWay) editor.redo();
+        break;
     }
     if (!dialogOpen) {
       result.stopped = std::string(action.name) +
                        ": the label dialog is not open (it opens when \"GPRS Personale\" is ticked)";
+      return result;
+    }
+    if (dialogInTheWay) {
+      result.stopped = std::string(action.name) +
+                       ": not available while the label dialog is open (--ok, --close or --label"
+                       " closes it)";
       return result;
     }
   }

@@ -73,6 +73,9 @@ int main(int argc, char** argv) {
 
   using flex::cli::Mode;
   if (command.mode == Mode::Help) return emit(flex::cli::usageText()) ? kExitDone : kExitFileError;
+  if (command.mode == Mode::Version) {
+    return emit(flex::cli::versionText()) ? kExitDone : kExitFileError;
+  }
   if (command.mode == Mode::List) {
     const std::string table =
         command.json ? flex::cli::catalogueJson() : flex::cli::catalogueText();
@@ -87,7 +90,7 @@ int main(int argc, char** argv) {
   const flex::cli::RunResult run = flex::cli::runActions(editor, view, command.actions);
   if (!run.stopped.empty()) return usageError(run.stopped);
 
-  const std::string out = command.json ? flex::cli::stateJson(editor.state(), view.messages())
+  const std::string out = command.json ? flex::cli::stateJson(editor, view.messages())
                                        : flex::cli::summaryText(editor.state(), view.messages());
   if (!emit(out)) return kExitFileError;
   return run.fileFailed ? kExitFileError : kExitDone;

@@ -35,21 +35,21 @@ struct OptionLayout {
 };
 
 struct OptionDef {
-  std::string_view id;       // "Check1(0)": control array and index
-  std::string_view caption;  // UTF-8
-  std::string_view toolTip;  // UTF-8
+  std::string_view id = {};       // "Check1(0)": control array and index
+  std::string_view caption = {};  // UTF-8
+  std::string_view toolTip = {};  // UTF-8
   OptionEffect effect = OptionEffect::Bits;
   RecordKind record = RecordKind::Base;  // the record written and read back
   std::size_t position = 0;  // character position (from 1) of the byte's first digit
   std::array<int, 3> bits{};  // bit numbers (1 = 0x01 .. 8 = 0x80) in the order written; 0 ends
   int tickedWrites = 1;       // value written to every bit when ticked (Bits)
   int clearedWrites = 0;      // ... when cleared
-  std::string_view tickedByte;   // literal written when ticked (WholeByte)
-  std::string_view clearedByte;  // ... when cleared
+  std::string_view tickedByte = {};   // literal written when ticked (WholeByte)
+  std::string_view clearedByte = {};  // ... when cleared
   bool gated = false;  // writes only while option edits are enabled (not during a readback)
   ReadRule readRule = ReadRule::MaskSet;
   int readMask = 0;
-  OptionLayout layout;
+  OptionLayout layout = {};
 
   // The control array (1..5 for Check1..Check5) and the index in it, from the id.
   constexpr int group() const { return id[5] - '0'; }

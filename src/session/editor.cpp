@@ -15,21 +15,60 @@ const std::size_t kGprsPersonaleRow = *findOption(1, 5);
 
 }  // namespace
 
-// Every public action opens one; the view hears "state changed" once, when the outermost ends.
+// Every public action opens one. When the outermost ends, what it changed becomes a step of the
+// history and the view hears "state changed" once. `typingRun` (nonzero) names the preview an
+// edit was typed in: such edits join one step.
 class Editor::ActionScope {
  public:
-  explicit ActionScope(Editor& editor) : editor_(editor) { ++editor_.depth_; }
+  explicit ActionScope(Editor& editor, int typingRun = 0)
+      : editor_(editor), typingRun_(typingRun) { ++editor_.depth_; }
   ~ActionScope() {
-    if (--editor_.depth_ == 0) editor_.view_.stateChanged();
+    if (--editor_.depth_ > 0) return;
+    editor_.endAction(typingRun_);
+    editor_.view_.stateChanged();
   }
   ActionScope(const ActionScope&) = delete;
   ActionScope& operator=(const ActionScope&) = delete;
 
  private:
   Editor& editor_;
+  int typingRun_;
 };
 
-Editor::Editor(EditorView& view) : view_(view) {}
+Editor::Editor(EditorView& view)
+    : view_(view),
+      history_({&s_.recordSlots[0], &s_.recordSlots[1], &s_.recordSlots[2], &s_.workingBase,
+                &s_.workingCall, &s_.personalLabel},
+               s_.boxes) {}
+
+// While the label dialog is open, everything done joins the step of the click that opened it:
+// the step is made when the dialog has closed.
+void Editor::endAction(int typingRun) {
+  if (s_.labelDialogOpen)
+    history_.endRun();
+  else
+    history_.commit(typingRun);
+}
+
+std::size_t Editor::undoCount() const { return historyAvailable() ? history_.undoCount() : 0; }
+std::size_t Editor::redoCount() const { return historyAvailable() ? history_.redoCount() : 0; }
+
+// The formatted boxes follow the slots; gprsLabel and gprsNullLabel never change after start-up.
+bool Editor::undo() {
+  if (!canUndo()) return false;
+  ActionScope scope(*this);
+  history_.undo();
+  rebuildFormattedViews();
+  return true;
+}
+
+bool Editor::redo() {
+  if (!canRedo()) return false;
+  ActionScope scope(*this);
+  history_.redo();
+  rebuildFormattedViews();
+  return true;
+}
 
 void Editor::start() {
   ActionScope scope(*this);
@@ -40,6 +79,7 @@ void Editor::start() {
   s_.page1Visible = true;
   s_.page2Visible = false;
   readBackOptions();
+  history_.reset();  // the history starts here
 }
 
 void Editor::closeMainWindow() {
@@ -134,11 +174,13 @@ void Editor::selectPage(int tabIndex) {
   s_.page2Visible = tabIndex != 1;
 }
 
-void Editor::editRaw(std::size_t slot, std::string ansiText) {
+void Editor::editRaw(std::size_t slot, std::string ansiText, RawEdit kind) {
   if (slot >= s_.recordSlots.size()) return;
-  ActionScope scope(*this);
+  ActionScope scope(*this, kind == RawEdit::Typing ? static_cast<int>(slot) + 1 : 0);
   setPreview(slot, std::move(ansiText));
 }
+
+void Editor::endTyping() { history_.endRun(); }
 
 void Editor::readBackOptions() {
   ActionScope scope(*this);

@@ -10,14 +10,11 @@
 #include <string>
 
 #include "session/editor_view.hpp"
+#include "session/history.hpp"
+#include "session/option_box.hpp"
 #include "options/option_catalog.hpp"
 
 namespace flex {
-
-struct OptionBox {
-  int state = 0;        // 1 ticked, 0 clear
-  bool toggle = false;  // inverted at the start of every click and read as "ticked"
-};
 
 struct EditorState {
   std::array<std::string, 3> recordSlots;  // the record slots: Base, Call, GPRS label
@@ -28,7 +25,7 @@ struct EditorState {
   std::string gprsNullLabel;
   std::string personalLabel;
   bool optionEditsEnabled = false;
-  std::array<OptionBox, kOptionCount> boxes;  // by catalogue row
+  OptionBoxes boxes;
   OptionBox formattingBox{1, true};  // "Formattazione Testo"
   bool formattedViewVisible = true;  // the formatted boxes show, the raw previews are hidden
   int selectedPage = 1;                             // 1 "Pagina 1", 2 "Pag. 2"
@@ -60,7 +57,7 @@ class Editor {
   Editor& operator=(const Editor&) = delete;
 
   const EditorState& state() const { return s_; }
-  // True while the records differ from what was last loaded or saved.
+  // True while the records differ from what was last loaded or saved (undo and redo included).
   bool modified() const { return s_.recordSlots != s_.baseline; }
 
   // --- main window ---
@@ -70,7 +67,11 @@ class Editor {
   void setOptionState(std::size_t row, int value);  // code assigns the box's state
   void toggleFormatting();   // a person clicks "Formattazione Testo"
   void selectPage(int tabIndex);     // a person selects tab 1 or 2
-  void editRaw(std::size_t slot, std::string ansiText);  // a hand edit of a raw preview
+  // A hand edit of a raw preview. Typing: one step with the edits of the same preview typed
+  // just before it, until endTyping() or any other action.
+  enum class RawEdit { OwnStep, Typing };
+  void editRaw(std::size_t slot, std::string ansiText, RawEdit kind = RawEdit::OwnStep);
+  void endTyping();  // the preview being typed in lost the focus
   FileOutcome openWithDialog();            // "Apri Flex"
   FileOutcome openFile(const std::string& name);  // "Apri Flex" with `name` already chosen
   FileOutcome saveWithDialog();           // "Salva Flex..." / "Genera File FLEX"
@@ -85,8 +86,22 @@ class Editor {
   bool confirmLabel();  // OK; false when the dialog is not open
   bool closeLabelDialog();  // its close box; false when the dialog is not open
 
+  // --- undo and redo ---
+  // A step is one action that changed the flex: the records, the working copies, the personal
+  // label record or the option boxes. A click that opens the label dialog makes one step with
+  // everything done until the dialog closes. Undo puts back the state from before the last step,
+  // redo the state after it: no click handling, no message, no file, the status bar as it was.
+  // Neither is available while the label dialog is open or an action runs; the counts are then 0.
+  std::size_t undoCount() const;
+  std::size_t redoCount() const;
+  bool canUndo() const { return undoCount() > 0; }
+  bool canRedo() const { return redoCount() > 0; }
+  bool undo();  // false when there is nothing to undo now
+  bool redo();
+  std::size_t historyBytes() const { return history_.bytes(); }  // what the kept steps hold
+
  private:
-  class ActionScope;  // notifies the view once an outermost action ends
+  class ActionScope;  // the outermost one ends a step and notifies the view
 
   void showBuiltinRecords();
   void setPreview(std::size_t slot, std::string text);
@@ -99,8 +114,12 @@ class Editor {
   void message(std::string_view prompt, std::string_view title);
   std::string& workingCopy(RecordKind kind);
 
+  bool historyAvailable() const { return depth_ == 0 && !s_.labelDialogOpen; }
+  void endAction(int typingRun);
+
   EditorView& view_;
   EditorState s_;
+  History history_;
   int depth_ = 0;
 };
 

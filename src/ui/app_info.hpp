@@ -2,6 +2,8 @@
 // The program's own name and version, as the About dialog and the message boxes show them.
 #include <string_view>
 
+#include "flexedit/version.hpp"
+
 namespace flex::ui {
 
 inline constexpr std::string_view kAppTitle = "Tessaron Orvane";
@@ -12,9 +14,7 @@ struct Version {
   int revision;
 };
 
-#if defined(FLEXEDIT_VERSION_MAJOR)
-inline constexpr Version kAppVersion{FLEXEDIT_VERSION_MAJOR, FLEXEDIT_VERSION_MINOR,
-                                     FLEXEDIT_VERSION_PATCH};
-#endif
+inline constexpr Version kAppVersion{flex::version::kMajor, flex::version::kMinor,
+                                     flex::version::kPatch};
 
 }  // namespace flex::ui

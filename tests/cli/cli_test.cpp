@@ -15,6 +15,7 @@
 #include "fake_view.hpp"
 #include "flex/flex_file.hpp"
 #include "flex/builtin_records.hpp"
+#include "flexedit/version.hpp"
 
 namespace {
 
@@ -95,7 +96,8 @@ TEST_F(Cli, StartUpStateAndTheListOfOptions) {
   Args keys, ticked;
   for (const auto& item : s.items()) keys.push_back(item.key());
   EXPECT_EQ(keys, (Args{"slots", "formatted", "FlexBase", "FlexCall", "FlexGprs", "FlexGprsNull",
-                        "FlexGprsPersonale", "options", "labelDialog", "messages", "status"}));
+                        "FlexGprsPersonale", "options", "labelDialog", "messages", "status",
+                        "undo", "redo"}));
   EXPECT_EQ(s["slots"], kBuiltInSlots);
   EXPECT_EQ(s["formatted"][1], "CC 41 80 1F 0E 02 68");
   EXPECT_EQ(s["FlexGprsNull"], builtin::kGprsNull);
@@ -139,6 +141,10 @@ TEST_F(Cli, TickAndClearClickOnlyWhenNeededAndResetRestores) {
   EXPECT_EQ(json({"--click", "Check1(0)", "--click", "Check1(0)"})["slots"], kBuiltInSlots);
   EXPECT_EQ(json({"--click", "Check1(4)", "--raw", "1", "CC", "--reset"})["slots"], kBuiltInSlots);
   EXPECT_EQ(json({"--save", "", "--open", ""})["status"], "File: ");  // cancelled dialogs
+  const Json u = json({"--click", "Check1(0)", "--click", "Check1(4)", "--click", "Check1(2)",
+                       "--undo", "--undo", "--redo"});
+  EXPECT_EQ(u["slots"][0].dump() + u["undo"].dump() + u["redo"].dump(),
+            Json(with(with(builtin::kBase, 181, "B7"), 111, "03")).dump() + "21");
   EXPECT_TRUE(fs::is_empty(dir));
 }
 
@@ -161,18 +167,20 @@ TEST_F(Cli, LabelDialogAndMessageBoxes) {
   EXPECT_EQ(s["slots"][2], builtin::kGprsNull);
 }
 
-// A malformed command line does nothing at all; a label dialog action while the dialog is closed
-// stops the run there. Both exit 2 and print nothing.
+// A malformed command line does nothing at all; a label dialog action while the dialog is closed,
+// or undo and redo while it is open, stop the run there. Both exit 2 and print nothing.
 TEST_F(Cli, UsageErrorsExitTwo) {
   const std::vector<Args> malformed = {
       {"--bogus"}, {"plain"}, {"--click"}, {"--click", "Check6(0)"}, {"--tick", "check1(0)"},
-      {"--raw", "3", "AB"}, {"--raw", "0"}, {"--save", "--json"}, {"--type", "\xff"}, {"--list"}};
-  const std::vector<Args> whileClosed = {
+      {"--raw", "3", "AB"}, {"--raw", "0"}, {"--save", "--json"}, {"--open", "--version"},
+      {"--type", "\xff"}, {"--list"}};
+  const std::vector<Args> stopping = {
       {"--type", "x"}, {"--ok"}, {"--close"}, {"--label", "x"},
-      {"--tick", "Check1(5)", "--close", "--ok"}};
-  for (const auto& [cases, stops] : {std::pair{&malformed, false}, {&whileClosed, true}})
+      {"--tick", "Check1(5)", "--close", "--ok"}, {"--tick", "Check1(5)", "--undo"},
+      {"--tick", "Check1(5)", "--redo"}};
+  for (const auto& [cases, stops] : {std::pair{&malformed, false}, {&stopping, true}})
     for (const Args& bad : *cases) {
-      SCOPED_TRACE(bad[0] + (stops ? " while closed" : ""));
+      SCOPED_TRACE(bad[0] + (stops ? " stops" : ""));
       Args args{"--save", "a.hs"};
       args.insert(args.end(), bad.begin(), bad.end());
       args.insert(args.end(), {"--save", "b.hs"});
@@ -180,12 +188,15 @@ TEST_F(Cli, UsageErrorsExitTwo) {
       EXPECT_EQ(r.status, 2);
       EXPECT_EQ(r.out, "");
       EXPECT_TRUE(r.err.starts_with("flexedit-cli: "));
-      EXPECT_EQ(r.err.find("not open") != npos, stops);
+      EXPECT_EQ(r.err.find("the label dialog is") != npos, stops);
       EXPECT_EQ(fs::exists(dir / "a.hs"), stops);
       EXPECT_FALSE(fs::exists(dir / "b.hs"));
       fs::remove(dir / "a.hs");
     }
   EXPECT_TRUE(run({"--save", "a.hs", "--help"}).out.starts_with("Usage: flexedit-cli"));
+  const std::string version = run({"--save", "a.hs", "--version"}).out;
+  EXPECT_TRUE(version.starts_with("flexedit-cli (flexedit) " +
+                                  std::string(flex::version::kString) + "\n"));
   EXPECT_FALSE(fs::exists(dir / "a.hs"));
 }
 

@@ -1,0 +1,17 @@
+#pragma once
+// One option check box as the editor holds it; the editor's state and its undo history share it.
+#include <array>
+
+#include "options/option_catalog.hpp"
+
+namespace flex {
+
+struct OptionBox {
+  int state = 0;        // 1 ticked, 0 clear
+  bool toggle = false;  // inverted at the start of every click and read as "ticked"
+  bool operator==(const OptionBox&) const = default;
+};
+
+using OptionBoxes = std::array<OptionBox, kOptionCount>;  // by catalogue row
+
+}  // namespace flex
