@@ -14,6 +14,7 @@
 #include "ui/about_dialog.hpp"
 #include "ui/app_info.hpp"
 #include "ui/desktop_sys_info.hpp"
+#include "ui/edit_menu.hpp"
 #include "ui/file_drops.hpp"
 #include "ui/fonts.hpp"
 #include "ui/label_dialog.hpp"
@@ -66,6 +67,7 @@ MainWindow::MainWindow(Prompts prompts, QWidget* parent)
 
   createActions();
   createMenus();
+  createEditMenu();
   pages_ = new OptionPages(editor_, tw, client);
   createPictureButtons(client, tw);
   preview_ = new PreviewPanel(editor_, tw, client);
@@ -176,6 +178,12 @@ void MainWindow::createCommandButtons(const Twips& tw) {
   connect(quit, &QPushButton::clicked, this, &QWidget::close);
 }
 
+// "Modifica", between "&File" and "&Phone".
+void MainWindow::createEditMenu() {
+  editMenu_ = new EditMenu(editor_, this);
+  menuBar()->insertMenu(findChild<QMenu*>(QStringLiteral("mnuPhone"))->menuAction(), editMenu_);
+}
+
 void MainWindow::createStatusBar() {
   statusBar()->setObjectName(QStringLiteral("StatusBar"));
   statusBar()->setSizeGripEnabled(false);
@@ -229,6 +237,7 @@ void MainWindow::stateChanged() {
   pages_->redraw(s);
   preview_->redraw(s);
   statusPanel_->setText(QString::fromStdString(s.statusText));
+  editMenu_->updateEnabled();
   updateTitle();
   if (labelDialog_) labelDialog_->redraw();
 }

@@ -18,6 +18,7 @@ class QLabel;
 namespace flex::ui {
 
 class AboutDialog;
+class EditMenu;
 class LabelDialog;
 class OptionPages;
 class PreviewPanel;
@@ -65,6 +66,7 @@ class MainWindow : public QMainWindow, private EditorView {
   void createPictureButtons(QWidget* client, const Twips& tw);
   void createCommandButtons(const Twips& tw);
   void createStatusBar();
+  void createEditMenu();
   void showAboutDialog();
   void updateTitle();
   QWidget* messageParent();
@@ -78,6 +80,7 @@ class MainWindow : public QMainWindow, private EditorView {
   OptionPages* pages_ = nullptr;
   PreviewPanel* preview_ = nullptr;
   QLabel* statusPanel_ = nullptr;
+  EditMenu* editMenu_ = nullptr;        // "Modifica"
   QPointer<LabelDialog> labelDialog_;
   QPointer<AboutDialog> aboutDialog_;
   std::unique_ptr<SysInfoHost> sysInfo_;

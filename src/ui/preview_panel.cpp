@@ -1,6 +1,7 @@
 #include "ui/preview_panel.hpp"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -12,6 +13,7 @@
 #include "session/editor.hpp"
 #include "text/ansi.hpp"
 #include "ui/byte_tips.hpp"
+#include "ui/edit_menu.hpp"
 #include "ui/fonts.hpp"
 #include "ui/hex_view.hpp"
 #include "ui/raw_bytes.hpp"
@@ -137,6 +139,8 @@ void PreviewPanel::createRawPreviews() {
     box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setTabChangesFocus(true);
+    box->setUndoRedoEnabled(false);  // undo and redo are the editor's (eventFilter)
+    box->installEventFilter(this);
     box->setGeometry(formatted_[slot]->geometry());
     box->hide();
     connect(box, &QPlainTextEdit::textChanged, this, [this, slot] { rawEdited(slot); });
@@ -214,8 +218,22 @@ void PreviewPanel::placeRowLabels(std::size_t slot) {
   }
 }
 
+// What is typed in one preview is one step of the editor's history until the focus leaves it.
 void PreviewPanel::rawEdited(std::size_t slot) {
-  editor_.editRaw(slot, ansi::fromUtf8(rawText(raw_[slot]).toStdString()));
+  editor_.editRaw(slot, ansi::fromUtf8(rawText(raw_[slot]).toStdString()),
+                  Editor::RawEdit::Typing);
+}
+
+// The raw previews leave the keys of undo and redo to the window's "Modifica" menu.
+bool PreviewPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut) {
+    editor_.endTyping();
+  } else if (event->type() == QEvent::ShortcutOverride &&
+             isUndoRedoKey(*static_cast<QKeyEvent*>(event))) {
+    event->ignore();  // not the box's: the shortcut is tried
+    return true;
+  }
+  return QGroupBox::eventFilter(watched, event);
 }
 
 }  // namespace flex::ui

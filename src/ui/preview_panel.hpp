@@ -3,8 +3,8 @@
 // txtFlexGprs) under the column ruler with their row labels, or as raw previews (txtpreview_0
 // to _2) at the same places, and "Formattazione Testo", which chooses between the two. Bytes
 // that differ from the built-in flex sit on a tint; resting the mouse on a byte shows the byte
-// inspector. Typing in a raw preview and the view switch go to the editor; redraw() shows the
-// editor's state. The window adds its command buttons to the frame.
+// inspector. Typing in a raw preview (one step of the editor's history until the preview loses
+// the focus) and the view switch go to the editor; redraw() shows the editor's state. The window adds its command buttons to the frame.
 #include <QFont>
 #include <QGroupBox>
 #include <array>
@@ -40,6 +40,9 @@ class PreviewPanel : public QGroupBox {
   QPlainTextEdit* rawPreview(std::size_t slot);
   const std::vector<QLabel*>& rowLabels(std::size_t slot) const { return rowLabels_[slot]; }
   QLabel* ruler() const { return ruler_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void createFormattedBoxes(const Twips& tw);

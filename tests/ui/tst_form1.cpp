@@ -67,6 +67,10 @@ class Form1Test : public QObject {
   QString status() { return child("StatusBarPanel1")->property("text").toString(); }
   HexView* formatted(std::size_t i) const { return form_->preview()->formattedBox(i); }
   QPlainTextEdit* raw(std::size_t i) const { return form_->preview()->rawPreview(i); }
+  std::pair<bool, bool> undoRedoEnabled() {  // "Annulla", "Ripeti"
+    return {form_->findChild<QAction*>("mnuAnnulla")->isEnabled(),
+            form_->findChild<QAction*>("mnuRipeti")->isEnabled()};
+  }
 
  private Q_SLOTS:
   void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
@@ -241,6 +245,31 @@ class Form1Test : public QObject {
     QCOMPARE(form_->windowTitle(), QStringLiteral("Tessaron Orvane - mio flex.hs"));
     click("Check1_0");
     QCOMPARE(form_->windowTitle(), QStringLiteral("Tessaron Orvane - mio flex.hs *"));
+  }
+
+  // "Modifica" after "&File", its items enabled as the editor allows; their keys are the
+  // editor's, in a raw preview too, where what is typed is one step until the focus leaves.
+  void editMenuAndKeys() {
+    QCOMPARE(form_->menuBar()->actions()[1]->text(), "&Modifica");
+    QCOMPARE(undoRedoEnabled(), std::pair(false, false));
+    click("Check1_0");
+    QCOMPARE(undoRedoEnabled(), std::pair(true, false));
+    click("CheckFormattazioneTesto");
+    raw(0)->setFocus();
+    const std::string before = slot(0);
+    QTest::keyClicks(raw(0), "x9");
+    QCOMPARE(form_->editor().undoCount(), 2u);  // the click, the typing
+    for (QKeyCombination redo : {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}) {
+      QTest::keyClick(raw(0), Qt::Key_Z, Qt::ControlModifier);
+      QCOMPARE(raw(0)->toPlainText().toStdString(), before);
+      QCOMPARE(undoRedoEnabled(), std::pair(true, true));  // the redrawn box made no step
+      QTest::keyClick(raw(0), redo.key(), redo.keyboardModifiers());
+      QCOMPARE(slot(0), "x9" + before);
+    }
+    raw(1)->setFocus();
+    raw(0)->setFocus();
+    QTest::keyClicks(raw(0), "y");
+    QCOMPARE(form_->editor().undoCount(), 3u);
   }
 
   // Every caption whole; 16 pairs a line under the ruler's columns, row labels beside the lines.

@@ -1,0 +1,36 @@
+#pragma once
+// The "Modifica" menu: "Annulla" (Ctrl+Z) and "Ripeti" (Ctrl+Y, Ctrl+Shift+Z), the editor's
+// undo and redo, each enabled only while the editor has a step for it. The window calls
+// updateEnabled() whenever the editor's state changed. The keys are the window's also while a
+// text box has the focus: a box that would take them for its own undo passes them on
+// (isUndoRedoKey).
+#include <QMenu>
+
+class QKeyEvent;
+
+namespace flex {
+class Editor;
+}
+
+namespace flex::ui {
+
+class EditMenu : public QMenu {
+  Q_OBJECT
+
+ public:
+  EditMenu(Editor& editor, QWidget* parent);
+
+  QAction* undoAction() const { return undo_; }
+  QAction* redoAction() const { return redo_; }
+  void updateEnabled();  // enabled as the editor allows now
+
+ private:
+  Editor& editor_;
+  QAction* undo_ = nullptr;  // "Annulla"
+  QAction* redo_ = nullptr;  // "Ripeti"
+};
+
+// A key of "Annulla" or "Ripeti", or one a text box would take for its own undo or redo.
+bool isUndoRedoKey(const QKeyEvent& event);
+
+}  // namespace flex::ui
