@@ -13,6 +13,7 @@
 
 #include "ui/about_dialog.hpp"
 #include "ui/app_info.hpp"
+#include "ui/close_prompt.hpp"
 #include "ui/desktop_sys_info.hpp"
 #include "ui/edit_menu.hpp"
 #include "ui/file_drops.hpp"
@@ -115,7 +116,7 @@ void MainWindow::createActions() {
   saveAction_ = makeAction(this, "mnuSalva", QStringLiteral("Salva Flex..."));
   saveAction_->setIcon(diskettePicture());
   saveAction_->setToolTip(QStringLiteral("Salva Flex..."));
-  connect(saveAction_, &QAction::triggered, this, [this] { editor_.saveWithDialog(); });
+  connect(saveAction_, &QAction::triggered, this, [this] { saveFile(); });
 
   builtinAction_ = makeAction(this, "mnuFlexInterna", QStringLiteral("Carica Flex Interna"));
   builtinAction_->setIcon(blankPagePicture());
@@ -182,6 +183,10 @@ void MainWindow::createCommandButtons(const Twips& tw) {
 void MainWindow::createEditMenu() {
   editMenu_ = new EditMenu(editor_, this);
   menuBar()->insertMenu(findChild<QMenu*>(QStringLiteral("mnuPhone"))->menuAction(), editMenu_);
+}
+
+FileOutcome MainWindow::saveFile() {
+  return editor_.saveWithDialog();
 }
 
 void MainWindow::createStatusBar() {
@@ -266,7 +271,28 @@ void MainWindow::showAboutDialog() {
   aboutDialog_->activateWindow();
 }
 
+// Changes not saved: the person saves them first ("Salva Flex..."; the window stays open when
+// that is cancelled or fails), lets them go, or stays. Asked before the label dialog closes, so
+// that staying keeps it as it is.
+bool MainWindow::mayClose() {
+  if (!editor_.modified()) return true;
+  switch (askSaveBeforeClosing(messageParent(),
+                               QFile::decodeName(QByteArray::fromStdString(state().fileName)))) {
+    case CloseAnswer::Save:
+      return saveFile() == FileOutcome::Done;
+    case CloseAnswer::Discard:
+      return true;
+    case CloseAnswer::Cancel:
+      break;
+  }
+  return false;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!mayClose()) {
+    event->ignore();
+    return;
+  }
   editor_.closeMainWindow();  // closes the label dialog by the editor's rules
   if (aboutDialog_) aboutDialog_->close();
   QMainWindow::closeEvent(event);

@@ -4,7 +4,8 @@
 // pages and the "Preview" frame. It holds the editor and no rule of it: every click and
 // keystroke goes to flex::Editor, and after each action the window is drawn again from the
 // editor's state. A flex also comes in from outside: a file named on the command line or
-// dropped on the window is opened as "Apri Flex" opens it.
+// dropped on the window is opened as "Apri Flex" opens it. Closing the window on changes not
+// saved asks first.
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
@@ -67,6 +68,8 @@ class MainWindow : public QMainWindow, private EditorView {
   void createCommandButtons(const Twips& tw);
   void createStatusBar();
   void createEditMenu();
+  FileOutcome saveFile();
+  bool mayClose();
   void showAboutDialog();
   void updateTitle();
   QWidget* messageParent();

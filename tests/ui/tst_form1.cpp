@@ -56,6 +56,7 @@ class Form1Test : public QObject {
 
   QStringList messages_;  // "title: prompt"
   QString openName_, saveName_;
+  QString asked_;  // the text of the last box answered by answerNextBox
   std::unique_ptr<MainWindow> form_;
 
   QWidget* child(const char* name) { return form_->findChild<QWidget*>(name); }
@@ -67,6 +68,16 @@ class Form1Test : public QObject {
   QString status() { return child("StatusBarPanel1")->property("text").toString(); }
   HexView* formatted(std::size_t i) const { return form_->preview()->formattedBox(i); }
   QPlainTextEdit* raw(std::size_t i) const { return form_->preview()->rawPreview(i); }
+  // The next modal message box, once it shows, is answered with its button `answer`.
+  void answerNextBox(const QString& answer) {
+    asked_.clear();
+    QTimer::singleShot(0, this, [this, answer] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      asked_ = box ? box->text() : QString();
+      for (QAbstractButton* button : box ? box->buttons() : QList<QAbstractButton*>())
+        if (button->text() == answer) button->click();
+    });
+  }
   std::pair<bool, bool> undoRedoEnabled() {  // "Annulla", "Ripeti"
     return {form_->findChild<QAction*>("mnuAnnulla")->isEnabled(),
             form_->findChild<QAction*>("mnuRipeti")->isEnabled()};
@@ -181,6 +192,7 @@ class Form1Test : public QObject {
     dialog = form_->labelDialog();
     QPointer<AboutDialog> aboutDialog = form_->aboutDialog();
     QVERIFY(dialog && aboutDialog);
+    answerNextBox("Non salvare");
     click("cmdEsci");
     QTRY_VERIFY(dialog.isNull() && aboutDialog.isNull());
     QVERIFY(!form_->state().labelDialogOpen);
@@ -245,6 +257,9 @@ class Form1Test : public QObject {
     QCOMPARE(form_->windowTitle(), QStringLiteral("Tessaron Orvane - mio flex.hs"));
     click("Check1_0");
     QCOMPARE(form_->windowTitle(), QStringLiteral("Tessaron Orvane - mio flex.hs *"));
+    answerNextBox("Annulla");
+    QVERIFY(!form_->close());
+    QCOMPARE(asked_, "Salvare le modifiche a \"mio flex.hs\" prima di uscire?");
   }
 
   // "Modifica" after "&File", its items enabled as the editor allows; their keys are the
@@ -270,6 +285,30 @@ class Form1Test : public QObject {
     raw(0)->setFocus();
     QTest::keyClicks(raw(0), "y");
     QCOMPARE(form_->editor().undoCount(), 3u);
+  }
+
+  // Closing on changes not saved asks: save first (the window stays when that is cancelled),
+  // let them go, or stay. Nothing changed, nothing asked.
+  void closeAsksToSaveChanges_data() {
+    QTest::addColumn<QString>("answer");  // empty: nothing changed
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("unchanged") << "" << true;
+    QTest::newRow("save") << "Salva" << true;
+    QTest::newRow("save cancelled") << "Salva" << false;
+    QTest::newRow("discard") << "Non salvare" << true;
+    QTest::newRow("stay") << "Annulla" << false;
+  }
+  void closeAsksToSaveChanges() {
+    QFETCH(QString, answer);
+    QFETCH(bool, closes);
+    QTemporaryDir dir;
+    saveName_ = closes ? dir.filePath("mio.hs") : QString();
+    if (!answer.isEmpty()) click("Check1_0");
+    answerNextBox(answer.isEmpty() ? "Annulla" : answer);  // should it ask after all
+    QCOMPARE(form_->close(), closes);
+    QCOMPARE(asked_,
+             answer.isEmpty() ? "" : "Salvare le modifiche alla flex interna prima di uscire?");
+    QCOMPARE(QFileInfo::exists(saveName_), answer == "Salva" && closes);
   }
 
   // Every caption whole; 16 pairs a line under the ruler's columns, row labels beside the lines.
