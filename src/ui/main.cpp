@@ -70,6 +70,7 @@ int main(int argc, char* argv[]) {
   if (const auto status = answerInformationOptions(argc, argv)) return *status;
   QApplication app(argc, argv);  // takes Qt's own options out of argv
   QApplication::setApplicationName(QStringLiteral("flexedit"));
+  QApplication::setOrganizationName(QStringLiteral("flexedit"));  // settings: "File recenti"
   flex::ui::MainWindow window;
   window.show();
   if (const auto file = flex::ui::commandLineFile(argc, argv)) window.openFileLater(*file);

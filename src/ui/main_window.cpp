@@ -22,6 +22,7 @@
 #include "ui/option_pages.hpp"
 #include "ui/pictures.hpp"
 #include "ui/preview_panel.hpp"
+#include "ui/recent_files.hpp"
 #include "ui/twips.hpp"
 
 namespace flex::ui {
@@ -69,6 +70,7 @@ MainWindow::MainWindow(Prompts prompts, QWidget* parent)
   createActions();
   createMenus();
   createEditMenu();
+  createRecentFilesMenu();
   pages_ = new OptionPages(editor_, tw, client);
   createPictureButtons(client, tw);
   preview_ = new PreviewPanel(editor_, tw, client);
@@ -99,7 +101,7 @@ void MainWindow::setSysInfoHost(std::unique_ptr<SysInfoHost> host) {
   if (host) sysInfo_ = std::move(host);
 }
 
-void MainWindow::openFile(const std::string& name) { editor_.openFile(name); }
+void MainWindow::openFile(const std::string& name) { rememberFile(editor_.openFile(name)); }
 
 void MainWindow::openFileLater(const std::string& name) {
   QMetaObject::invokeMethod(this, [this, name] { openFile(name); }, Qt::QueuedConnection);
@@ -111,7 +113,8 @@ void MainWindow::createActions() {
   openAction_ = makeAction(this, "mnuApri", QStringLiteral("Apri Flex"));
   openAction_->setIcon(openFolderPicture());
   openAction_->setToolTip(QStringLiteral("Apri Flex..."));
-  connect(openAction_, &QAction::triggered, this, [this] { editor_.openWithDialog(); });
+  connect(openAction_, &QAction::triggered, this,
+          [this] { rememberFile(editor_.openWithDialog()); });
 
   saveAction_ = makeAction(this, "mnuSalva", QStringLiteral("Salva Flex..."));
   saveAction_->setIcon(diskettePicture());
@@ -185,8 +188,29 @@ void MainWindow::createEditMenu() {
   menuBar()->insertMenu(findChild<QMenu*>(QStringLiteral("mnuPhone"))->menuAction(), editMenu_);
 }
 
+// "File recenti", at the end of "&File". A file that opened or was saved goes to its top.
+void MainWindow::createRecentFilesMenu() {
+  recentFiles_ = new RecentFiles(
+      [this](const QString& path) {
+        const FileOutcome outcome = editor_.openFile(nativeName(path));
+        rememberFile(outcome);
+        return outcome != FileOutcome::Failed;
+      },
+      this);
+  QMenu* file = findChild<QMenu*>(QStringLiteral("mnuFile"));
+  file->addSeparator();
+  file->addMenu(recentFiles_);
+}
+
+void MainWindow::rememberFile(FileOutcome outcome) {
+  if (outcome == FileOutcome::Done)
+    recentFiles_->add(QFile::decodeName(QByteArray::fromStdString(editor_.state().fileName)));
+}
+
 FileOutcome MainWindow::saveFile() {
-  return editor_.saveWithDialog();
+  const FileOutcome outcome = editor_.saveWithDialog();
+  rememberFile(outcome);
+  return outcome;
 }
 
 void MainWindow::createStatusBar() {

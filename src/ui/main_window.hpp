@@ -23,6 +23,7 @@ class EditMenu;
 class LabelDialog;
 class OptionPages;
 class PreviewPanel;
+class RecentFiles;
 class SysInfoHost;
 class Twips;
 
@@ -41,6 +42,7 @@ class MainWindow : public QMainWindow, private EditorView {
   // The dialogs while they are open, else null.
   LabelDialog* labelDialog() const;
   AboutDialog* aboutDialog() const;
+  RecentFiles* recentFiles() const { return recentFiles_; }
 
   // What "System Info..." of the About dialog talks to (the desktop's own by default).
   void setSysInfoHost(std::unique_ptr<SysInfoHost> host);
@@ -68,6 +70,8 @@ class MainWindow : public QMainWindow, private EditorView {
   void createCommandButtons(const Twips& tw);
   void createStatusBar();
   void createEditMenu();
+  void createRecentFilesMenu();
+  void rememberFile(FileOutcome outcome);
   FileOutcome saveFile();
   bool mayClose();
   void showAboutDialog();
@@ -84,6 +88,7 @@ class MainWindow : public QMainWindow, private EditorView {
   PreviewPanel* preview_ = nullptr;
   QLabel* statusPanel_ = nullptr;
   EditMenu* editMenu_ = nullptr;        // "Modifica"
+  RecentFiles* recentFiles_ = nullptr;  // "File recenti"
   QPointer<LabelDialog> labelDialog_;
   QPointer<AboutDialog> aboutDialog_;
   std::unique_ptr<SysInfoHost> sysInfo_;

@@ -13,6 +13,7 @@
 #include "ui/main_window.hpp"
 #include "ui/option_pages.hpp"
 #include "ui/preview_panel.hpp"
+#include "ui/recent_files.hpp"
 
 using namespace flex::ui;
 namespace builtin = flex::builtin;
@@ -57,6 +58,7 @@ class Form1Test : public QObject {
   QStringList messages_;  // "title: prompt"
   QString openName_, saveName_;
   QString asked_;  // the text of the last box answered by answerNextBox
+  QTemporaryDir settings_;  // the user's settings, here only
   std::unique_ptr<MainWindow> form_;
 
   QWidget* child(const char* name) { return form_->findChild<QWidget*>(name); }
@@ -84,10 +86,14 @@ class Form1Test : public QObject {
   }
 
  private Q_SLOTS:
-  void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+  void initTestCase() {
+    QApplication::setQuitOnLastWindowClosed(false);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+  }
 
   void init() {
     messages_.clear();
+    QSettings().clear();
     Prompts prompts;
     prompts.openFileName = [this](QWidget*) { return openName_; };
     prompts.saveFileName = [this](QWidget*) { return saveName_; };
@@ -309,6 +315,30 @@ class Form1Test : public QObject {
     QCOMPARE(asked_,
              answer.isEmpty() ? "" : "Salvare le modifiche alla flex interna prima di uscire?");
     QCOMPARE(QFileInfo::exists(saveName_), answer == "Salva" && closes);
+  }
+
+  // "File recenti": the files opened or saved, newest first, each once, at most 8; one that no
+  // longer opens says so and leaves the list, another opens.
+  void recentFiles() {
+    QTemporaryDir dir;
+    auto name = [&dir](int i) { return dir.filePath(QStringLiteral("f%1.hs").arg(i)); };
+    for (int i = 0; i < 9; ++i) {
+      saveName_ = name(i);
+      click("cmdGenera");
+    }
+    openName_ = name(3);
+    click("cmdApri");
+    RecentFiles* recent = form_->recentFiles();
+    QStringList expected{name(3), name(8), name(7), name(6), name(5), name(4), name(2), name(1)};
+    QCOMPARE(recent->files(), expected);
+    QCOMPARE(recent->actions()[0]->text(), "&1 " + QDir::toNativeSeparators(name(3)));
+    QFile::remove(name(8));
+    recent->actions()[1]->trigger();
+    QTRY_COMPARE(messages_.size(), 1);
+    expected.removeAt(1);
+    QCOMPARE(recent->files(), expected);
+    recent->actions()[3]->trigger();
+    QTRY_COMPARE(status(), "File: " + name(5));
   }
 
   // Every caption whole; 16 pairs a line under the ruler's columns, row labels beside the lines.

@@ -1,0 +1,33 @@
+#pragma once
+// "File recenti": the last files opened or saved, most recent first, each once, at most
+// kMaxFiles, kept in the user's settings (QSettings) from one run to the next. Choosing one
+// hands its path to the window once the menu has closed; a file that no longer opens leaves the
+// list (the editor has said why).
+#include <QMenu>
+#include <QStringList>
+#include <functional>
+
+namespace flex::ui {
+
+class RecentFiles : public QMenu {
+  Q_OBJECT
+
+ public:
+  static constexpr int kMaxFiles = 8;
+  // Opens the file; false when it could not be read.
+  using Opener = std::function<bool(const QString& path)>;
+
+  RecentFiles(Opener open, QWidget* parent);
+
+  QStringList files() const;         // most recent first
+  void add(const QString& path);     // opened or saved just now
+  void remove(const QString& path);
+
+ private:
+  void store(const QStringList& files);
+  void rebuild();
+
+  Opener open_;
+};
+
+}  // namespace flex::ui
