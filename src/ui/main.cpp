@@ -26,8 +26,10 @@ and save .hs files. Its texts are in Italian.
 
 FILE.hs, when given, is opened as "Apri Flex" opens it, once the window shows;
 only the first argument counts. A .hs file dropped on the window opens the
-same way. Nothing is asked on exit. flexedit-cli makes the same edits without
-a window.
+same way. "Modifica" undoes and redoes the last steps (Ctrl+Z, Ctrl+Y); "File
+recenti" in the File menu reopens one of the last 8 files opened or saved.
+Closing the window on changes not saved asks whether to save them first.
+flexedit-cli makes the same edits without a window.
 
 Options:
   -h, --help     display this help and exit
