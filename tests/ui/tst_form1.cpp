@@ -268,8 +268,7 @@ class Form1Test : public QObject {
     QCOMPARE(asked_, "Salvare le modifiche a \"mio flex.hs\" prima di uscire?");
   }
 
-  // "Modifica" after "&File", its items enabled as the editor allows; their keys are the
-  // editor's, in a raw preview too, where what is typed is one step until the focus leaves.
+  // "Modifica" after "&File", enabled as the editor allows; its keys work in a raw preview too.
   void editMenuAndKeys() {
     QCOMPARE(form_->menuBar()->actions()[1]->text(), "&Modifica");
     QCOMPARE(undoRedoEnabled(), std::pair(false, false));
@@ -294,8 +293,7 @@ class Form1Test : public QObject {
     }
   }
 
-  // Closing on changes not saved asks: save first (the window stays when that is cancelled),
-  // let them go, or stay. Nothing changed, nothing asked.
+  // Closing on changes not saved asks: save first (or stay if that is cancelled), discard, stay.
   void closeAsksToSaveChanges_data() {
     QTest::addColumn<QString>("answer");  // empty: nothing changed
     QTest::addColumn<bool>("closes");
@@ -318,8 +316,7 @@ class Form1Test : public QObject {
     QCOMPARE(QFileInfo::exists(saveName_), answer == "Salva" && closes);
   }
 
-  // "File recenti": the files opened or saved, newest first, each once, at most 8; one that no
-  // longer opens says so and leaves the list, another opens.
+  // "File recenti": newest first, each once, at most 8; one that no longer opens leaves it.
   void recentFiles() {
     RecentFiles* recent = form_->recentFiles();
     QVERIFY(!recent->menuAction()->isEnabled());  // no file yet
