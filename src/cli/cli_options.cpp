@@ -34,7 +34,8 @@ constexpr std::array<Syntax, 11> kSyntax{{
     {"--label", Step::Type, Arg::Text, Arg::None, true},
 }};
 
-constexpr std::array<std::string_view, 4> kSwitches{"--json", "--list", "--help", "-h"};
+constexpr std::array<std::string_view, 5> kSwitches{"--json", "--backup", "--list", "--help",
+                                                    "-h"};
 
 const Syntax* findSyntax(std::string_view word) {
   const auto it = std::find_if(kSyntax.begin(), kSyntax.end(),
@@ -139,6 +140,10 @@ ParseResult parseCommandLine(std::span<const std::string_view> args) {
       list = true;
       continue;
     }
+    if (word == "--backup") {
+      command.backup = true;
+      continue;
+    }
     const Syntax* syntax = findSyntax(word);
     if (syntax == nullptr) {
       result.error = "unknown action '" + printable(word) + "'";
@@ -168,7 +173,7 @@ ParseResult parseCommandLine(std::span<const std::string_view> args) {
 }
 
 std::string_view usageText() {
-  return R"(Usage: flexedit-cli [ACTION ...] [--json]
+  return R"(Usage: flexedit-cli [ACTION ...] [--json] [--backup]
        flexedit-cli --list [--json]
        flexedit-cli diff A.hs [B.hs] [--json]
        flexedit-cli --help
@@ -210,6 +215,9 @@ Actions:
 
 Switches:
   --json          print the state (or the catalogue) as JSON.
+  --backup        before a save first replaces an existing file, keep its
+                  previous content as NAME~ beside it (same mode); once per
+                  file and run, so NAME~ holds what the file held before.
   --list          print the 33 options (ID, caption, tool-tip, record,
                   position, bits, polarity, readback) and run nothing.
   -h, --help      print this text.
@@ -249,8 +257,9 @@ Exit status:
   1   a file could not be read or written (its message is recorded and the
       remaining actions still run), or the output could not be written.
   2   usage error: a malformed command line (nothing is done), or a label
-      dialog action while the dialog is closed (the run stops there). The
-      message goes to standard error and no state is printed.
+      dialog action while the dialog is closed (the run stops there; what
+      ran before it, a save included, stays done). The message goes to
+      standard error and no state is printed.
   For diff: 0 the two flexes are equal, 1 they differ, 2 a file could not be
   read (missing, not a regular file, larger than 1 MiB), a malformed command
   line or output that could not be written. On 2 the message goes to

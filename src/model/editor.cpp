@@ -192,7 +192,8 @@ FileOutcome Editor::mnuSalva_Click() {
   s_.statusText = "File: " + name;
   if (name.empty()) return FileOutcome::Cancelled;
   const std::vector<std::string> records(s_.txtpreview.begin(), s_.txtpreview.end());
-  const FileResult file = writeFlexFile(name, joinFlexLines(records));
+  const FileResult file =
+      writeFlexFile(name, joinFlexLines(records), {keepBackups_ ? &backups_ : nullptr});
   if (!file.ok) {
     message("Impossibile salvare il file \"" + name + "\": " + file.reason, kFileErrorTitle);
     return FileOutcome::Failed;

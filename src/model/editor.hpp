@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <string>
 
+#include "files/flex_file.hpp"
 #include "model/editor_view.hpp"
 #include "options/option_catalog.hpp"
 
@@ -74,6 +75,10 @@ class Editor {
   FileOutcome mnuApri_Click();            // "Apri Flex"
   FileOutcome openFile(const std::string& name);  // "Apri Flex" with `name` already chosen
   FileOutcome mnuSalva_Click();           // "Salva Flex..." / "Genera File FLEX"
+  // Whether a save keeps a file's previous content as NAME~: once per file in this editor's
+  // life, before its first replacement, so that NAME~ holds what it held before. Off at start.
+  void setKeepBackups(bool keep) { keepBackups_ = keep; }
+  bool keepsBackups() const { return keepBackups_; }
   void mnuFlexInterna_Click();            // "Carica Flex Interna"
   void AggiornaOpzioni();                 // the option readback
   void GPRS_Personale();                  // encodes txt1 into the personal label record
@@ -102,6 +107,8 @@ class Editor {
   EditorView& view_;
   EditorState s_;
   int depth_ = 0;
+  bool keepBackups_ = false;
+  BackupLog backups_;  // the files backed up (or created) by this editor's saves
 };
 
 }  // namespace flex

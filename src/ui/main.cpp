@@ -2,10 +2,13 @@
 //   flexedit [FILE.hs]   opens the file as "Apri Flex" does, once the window shows
 #include <QApplication>
 
+#include <csignal>
+
 #include "ui/command_line.hpp"
 #include "ui/form1.hpp"
 
 int main(int argc, char* argv[]) {
+  std::signal(SIGPIPE, SIG_IGN);  // a save to a pipe whose reader has gone is a write error
   QApplication app(argc, argv);  // takes Qt's own options out of argv
   QApplication::setApplicationName(QStringLiteral("flexedit"));
   flex::ui::Form1 window;
