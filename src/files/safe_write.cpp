@@ -37,32 +37,27 @@ std::vector<std::string> splitNames(const std::string& list) {
 }
 
 // Gives the new file at `fd` the owner, group, mode and attributes of `m`. Returns 0, or (when
-// strict) why it cannot carry them all.
+// strict) why it cannot carry them all; otherwise the mode at least.
 int carry(int fd, const FileMetadata& m, bool strict) {
   auto& sys = systemCalls();
   const struct stat& want = m.info;
   const mode_t mode = want.st_mode & 07777;
   struct stat now {};
   if (::fstat(fd, &now) != 0) return errno;
-  if ((now.st_uid != want.st_uid || now.st_gid != want.st_gid) &&
-      sys.fchown(fd, want.st_uid, want.st_gid) != 0 && strict)
-    return errno;
+  if (now.st_uid != want.st_uid || now.st_gid != want.st_gid)
+    sys.fchown(fd, want.st_uid, want.st_gid);  // refused: the check at the end tells
   if (sys.fchmod(fd, mode) != 0) return errno;  // after fchown, which may clear set-id bits
   bool copied = m.attributesKnown;
-  for (const auto& [name, value] : m.attributes) {
-    if (sys.fsetxattr(fd, name.c_str(), value.data(), value.size()) == 0) continue;
-    if (strict) return errno;
-    copied = false;
-  }
+  for (const auto& [name, value] : m.attributes)
+    if (sys.fsetxattr(fd, name.c_str(), value.data(), value.size()) != 0) copied = false;
   // Attributes the new file took from its folder (a default access list) and the old one lacks.
   std::string list;
   const int listed = fetch(list, [fd](char* b, size_t n) { return ::flistxattr(fd, b, n); });
   for (const std::string& name : listed == 0 ? splitNames(list) : std::vector<std::string>{}) {
     const auto kept = [&](const auto& attribute) { return attribute.first == name; };
-    if (std::any_of(m.attributes.begin(), m.attributes.end(), kept)) continue;
-    if (::fremovexattr(fd, name.c_str()) == 0) continue;
-    if (strict) return errno;
-    copied = false;
+    if (!std::any_of(m.attributes.begin(), m.attributes.end(), kept) &&
+        ::fremovexattr(fd, name.c_str()) != 0)
+      copied = false;
   }
   if (listed != 0 && listed != EOPNOTSUPP) copied = false;
   if (!strict) return copied || sys.fchmod(fd, mode & ~mode_t{077}) == 0 ? 0 : errno;
