@@ -40,7 +40,8 @@ FileResult replaceFile(int folder, const std::string& name, std::string_view con
   const int readable = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
   Fd original(sys.openat(folder, name.c_str(), readable, 0));
   const int readError = original.valid() ? 0 : errno;
-  if (!original.valid()) original.reset(sys.openat(folder, name.c_str(), O_PATH | O_NOFOLLOW, 0));
+  if (!original.valid())  // a file that may be written but not read: its metadata all the same
+    original.reset(sys.openat(folder, name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC, 0));
   if (!original.valid()) return failure(errno);
   const FileMetadata metadata = readMetadata(original.get());
   const std::string key = backupKey(folder, name);

@@ -119,7 +119,9 @@ FileMetadata readMetadata(int fd) {
     return m;
   }
   for (const std::string& name : splitNames(list)) {
-    const auto getOne = [&](char* b, size_t n) { return ::getxattr(path.c_str(), name.c_str(), b, n); };
+    const auto getOne = [&](char* b, size_t n) {
+      return ::getxattr(path.c_str(), name.c_str(), b, n);
+    };
     if (fetch(value, getOne) != 0) m.attributesKnown = false;
     else m.attributes.emplace_back(name, value);
   }
@@ -154,7 +156,9 @@ WriteOutcome writeNewFile(int folder, const std::string& name, const Fill& fill,
   std::string temp;  // a named temporary file: only where the file system has no unnamed ones
   Fd fd(sys.openat(folder, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, mode));
   if (!fd.valid()) {
-    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return {WriteStep::Failed, errno};
+    // Only a file system without unnamed files gets a named temporary one.
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+      return {WriteStep::Failed, errno};
     const int err = withFreshName(name, temp, [&](const std::string& candidate) {
       fd.reset(sys.openat(folder, candidate.c_str(), O_CREAT | O_EXCL | O_RDWR | O_CLOEXEC, mode));
       return fd.valid() ? 0 : -1;
