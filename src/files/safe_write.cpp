@@ -1,6 +1,7 @@
 #include "files/safe_write.hpp"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -92,6 +93,24 @@ int withFreshName(const std::string& name, std::string& temp, Make make) {
   return EEXIST;
 }
 
+// The folder's lock among this program's saves, taken without waiting. A replacing file gets
+// its temporary name only under it, one name per target, so that the name a save killed in
+// between leaves is known to be left over: the next save of that file removes it.
+class FolderLock {
+ public:
+  explicit FolderLock(int folder)
+      : folder_(::flock(folder, LOCK_EX | LOCK_NB) == 0 ? folder : -1) {}
+  ~FolderLock() {
+    if (folder_ >= 0) ::flock(folder_, LOCK_UN);
+  }
+  FolderLock(const FolderLock&) = delete;
+  FolderLock& operator=(const FolderLock&) = delete;
+  bool held() const { return folder_ >= 0; }
+
+ private:
+  int folder_;
+};
+
 // Gives the unnamed file at `fd` the name `name` in `folder`.
 int linkDescriptor(int fd, int folder, const std::string& name) {
   auto& sys = systemCalls();
@@ -177,15 +196,21 @@ WriteOutcome writeNewFile(int folder, const std::string& name, const Fill& fill,
   // Complete and on the disk: only now does it get a name. A new file takes its own at once;
   // one that replaces another takes a temporary name first and is renamed over it.
   bool named = false;
+  const FolderLock lock(folder);
   if (temp.empty()) {
     int err = metadata ? EEXIST : linkDescriptor(fd.get(), folder, name);
     named = err == 0;
-    if (err == EEXIST)
+    if (err == EEXIST && lock.held()) {
+      temp = "." + name.substr(0, 255 - 17) + ".flexedit-saving";
+      sys.unlinkat(folder, temp.c_str(), 0);  // left by a save killed here
+      err = linkDescriptor(fd.get(), folder, temp);
+    } else if (err == EEXIST) {  // another save holds the lock: a name of its own
       err = withFreshName(name, temp, [&](const std::string& candidate) {
         const int linked = linkDescriptor(fd.get(), folder, candidate);
         errno = linked;
         return linked;
       });
+    }
     if (err != 0) return fail(WriteStep::Failed, err);
   }
   if (!named && sys.renameat(folder, temp.c_str(), folder, name.c_str()) != 0) {

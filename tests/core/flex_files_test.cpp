@@ -54,7 +54,6 @@ TEST_F(Files, LinesFillTheSlotsFromSlotZeroByteForByte) {
     EXPECT_EQ(st().FlexBase + st().FlexCall, slots[0] + slots[1]);
     EXPECT_EQ(value("Check1(3)"), slots[2] == null);
   }
-  EXPECT_EQ(st().FlexGprs, builtin::kGprs);
   EXPECT_EQ(st().statusText, "File: " + path("in.hs"));
   editor.editRaw(2, null);
   EXPECT_EQ(editor.mnuApri_Click(), FileOutcome::Cancelled);  // the readback runs all the same
