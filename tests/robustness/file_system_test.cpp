@@ -135,9 +135,8 @@ TEST_F(Permissions, RefusedForAnOrdinaryUser) {
   expect(false, unreadable, denied);
   editor.setKeepBackups(true);
   expect(true, unreadable, "la copia di sicurezza \"secret.hs~\" non si può scrivere: " + denied);
-  const std::string readOnly = write("read-only.hs", "the old file\r\n");
-  fs::permissions(readOnly, fs::perms(0444));
-  expect(true, readOnly, denied);
+  fs::permissions(unreadable, fs::perms(0444));  // read-only
+  expect(true, unreadable, denied);
   fs::create_directory(path("locked"));
   const std::string locked = write("locked/old.hs", "the old file\r\n");
   fs::permissions(path("locked"), fs::perms(0555));
@@ -182,6 +181,7 @@ TEST_F(Saves, ReachTheFileTheLinksName) {
       {flex::descriptorPath(fd), decoy + std::string(200, 'e')},
       {deep, deep.substr(dir.size() + 1)}};
   for (const auto& c : cases) expect(true, c.file, "", {c.written});
+  EXPECT_EQ(readWhole(flex::descriptorPath(fd)), "old\r\n");  // replaced, not written in place
   for (const char* name : {"target.hs", "fresh.hs"}) {  // a named temporary file, gone again
     withoutUnnamedFiles(flex::systemCalls());
     expect(true, path(name), "", {name});
