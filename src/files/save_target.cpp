@@ -45,8 +45,8 @@ bool sameFile(const struct stat& a, const struct stat& b) {
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-}  // namespace
-
+// Opens a folder for reading (so that it can be flushed), or only as a base of names when it
+// may not be read.
 int openFolder(int base, const std::string& path, Fd& folder) {
   auto& sys = systemCalls();
   int fd = sys.openat(base, path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
@@ -56,6 +56,8 @@ int openFolder(int base, const std::string& path, Fd& folder) {
   folder.reset(fd);
   return 0;
 }
+
+}  // namespace
 
 int findSaveTarget(const std::string& path, SaveTarget& target) {
   auto [folderPath, name] = splitPath(path);

@@ -21,8 +21,4 @@ struct SaveTarget {
 // belongs to the user or to the folder's owner. Returns 0 or the error number.
 int findSaveTarget(const std::string& path, SaveTarget& target);
 
-// Opens a folder for reading (so that it can be flushed), or only for use as a base of names
-// when it may not be read.
-int openFolder(int base, const std::string& path, Fd& folder);
-
 }  // namespace flex
