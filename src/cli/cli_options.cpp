@@ -38,8 +38,8 @@ constexpr std::array<Syntax, 13> kSyntax{{
     {"--redo", Step::Redo, Arg::None, Arg::None, false},
 }};
 
-constexpr std::array<std::string_view, 5> kSwitches{"--json", "--list", "--help", "-h",
-                                                    "--version"};
+constexpr std::array<std::string_view, 6> kSwitches{"--json", "--backup", "--list",
+                                                    "--help", "-h", "--version"};
 
 const Syntax* findSyntax(std::string_view word) {
   const auto it = std::find_if(kSyntax.begin(), kSyntax.end(),
@@ -146,6 +146,10 @@ ParseResult parseCommandLine(std::span<const std::string_view> args) {
       list = true;
       continue;
     }
+    if (word == "--backup") {
+      command.backup = true;
+      continue;
+    }
     const Syntax* syntax = findSyntax(word);
     if (syntax == nullptr) {
       result.error = "unknown action '" + printable(word) + "'";
@@ -175,7 +179,7 @@ ParseResult parseCommandLine(std::span<const std::string_view> args) {
 }
 
 std::string_view usageText() {
-  return R"(Usage: flexedit-cli [ACTION]... [--json]
+  return R"(Usage: flexedit-cli [ACTION]... [--json] [--backup]
   or:  flexedit-cli --list [--json]
   or:  flexedit-cli diff A.hs [B.hs] [--json]
   or:  flexedit-cli --help | --version
@@ -261,6 +265,9 @@ JSON state:
 Options:
   --json          print the state (or the option table, or the comparison) as
                   JSON.
+  --backup        before a save first replaces an existing file, keep its
+                  previous content as NAME~ beside it (same mode); once per
+                  file and run, so NAME~ holds what the file held before.
   --list          print the 33 options (ID, caption, tool-tip, record,
                   position, bits, polarity, readback) and run nothing.
   -h, --help      display this help and exit.
@@ -272,8 +279,8 @@ Exit status:
       remaining actions still run), or the output could not be written.
   2   usage error: a malformed command line (nothing is done), or a label
       dialog action while the dialog is closed or --undo or --redo while it
-      is open (the run stops there). The message goes to standard error and
-      no state is printed.
+      is open (the run stops there; what ran before it, a save included, stays
+      done). The message goes to standard error and no state is printed.
   For diff: 0 the two flexes are equal, 1 they differ, 2 a file could not be
   read (missing, not a regular file, larger than 1 MiB), a malformed command
   line or output that could not be written. On 2 the message goes to

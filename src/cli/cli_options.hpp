@@ -24,6 +24,7 @@ enum class Mode { Run, Help, Version, List, Diff };
 struct Command {
   Mode mode = Mode::Run;
   bool json = false;
+  bool backup = false;  // --backup: a save keeps a replaced file's previous content as NAME~
   std::vector<Action> actions;
   std::vector<std::string> files;  // diff: A, then B when given
 };

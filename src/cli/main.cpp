@@ -1,6 +1,7 @@
 // flexedit-cli: the editor without its window. See usageText() for what it does.
 #include <array>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -66,6 +67,9 @@ int runDiff(const flex::cli::Command& command) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A reader that has gone (a pipe, a FIFO) is a write error like any other, reported where
+  // it happens; it must not end the program.
+  std::signal(SIGPIPE, SIG_IGN);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   const flex::cli::ParseResult parsed = flex::cli::parseCommandLine(args);
   if (!parsed.error.empty()) return usageError(parsed.error);
@@ -86,6 +90,7 @@ int main(int argc, char** argv) {
 
   flex::cli::CliView view;
   flex::Editor editor(view);
+  editor.setKeepBackups(command.backup);
   editor.start();
   const flex::cli::RunResult run = flex::cli::runActions(editor, view, command.actions);
   if (!run.stopped.empty()) return usageError(run.stopped);

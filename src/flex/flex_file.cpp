@@ -5,118 +5,72 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <cstdint>
-#include <random>
 #include <utility>
+
+#include "flex/safe_write.hpp"
+#include "flex/save_target.hpp"
+#include "flex/system_calls.hpp"
 
 namespace flex {
 namespace {
 
-std::string reasonFor(int err) {
-  switch (err) {
-    case ENOENT: return "il file o la cartella non esiste";
-    case EACCES:
-    case EPERM: return "permesso negato";
-    case EISDIR: return "è una cartella";
-    case ENOSPC: return "spazio esaurito sul disco";
-    case EROFS: return "il disco è in sola lettura";
-    case ENOTDIR: return "un elemento del percorso non è una cartella";
-    case ENAMETOOLONG: return "il nome è troppo lungo";
-    case ELOOP: return "troppi collegamenti simbolici";
-    case ENXIO: return "nessun processo legge dal dispositivo";
-    default: return std::strerror(err);
-  }
-}
+constexpr std::string_view kTooLarge = "il file supera 1 MiB";
 
-FileResult failure(int err) { return {false, {}, reasonFor(err)}; }
+FileResult failure(int err) { return {false, {}, errorText(err)}; }
 FileResult failure(std::string reason) { return {false, {}, std::move(reason)}; }
+FileResult success() { return {true, {}, {}}; }
 
-// Closes a descriptor once, on every path.
-class Fd {
- public:
-  explicit Fd(int fd) : fd_(fd) {}
-  ~Fd() {
-    if (fd_ >= 0) ::close(fd_);
+// Names the file for the backup log: the folder's device and inode number, and the name in it.
+std::string backupKey(int folder, const std::string& name) {
+  struct stat info {};
+  ::fstat(folder, &info);
+  return std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino) + "/" + name;
+}
+
+std::string backupFailure(const std::string& name, int err) {
+  return "la copia di sicurezza \"" + name + "~\" non si può scrivere: " + errorText(err);
+}
+
+// An existing regular file: replaced by a new one, or written in place when a new one cannot
+// stand in for it; NAME~ first when a backup is due or the file is written in place.
+FileResult replaceFile(int folder, const std::string& name, std::string_view content,
+                       BackupLog* log) {
+  auto& sys = systemCalls();
+  const int readable = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+  Fd original(sys.openat(folder, name.c_str(), readable, 0));
+  const int readError = original.valid() ? 0 : errno;
+  if (!original.valid())  // a file that may be written but not read: its metadata all the same
+    original.reset(sys.openat(folder, name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC, 0));
+  if (!original.valid()) return failure(errno);
+  const FileMetadata metadata = readMetadata(original.get());
+  const std::string key = backupKey(folder, name);
+  const bool backedUp = log && log->contains(key);  // earlier in this session
+  Fd backup;
+  const auto makeBackup = [&]() -> std::string {
+    if (readError) return backupFailure(name, readError);
+    const Fill copy = [&](int fd) { return copyAll(original.get(), fd); };
+    const WriteOutcome made = writeNewFile(folder, name + "~", copy, &metadata, false, &backup);
+    return made.step == WriteStep::Done ? "" : backupFailure(name, made.err);
+  };
+  if (log && !backedUp)
+    if (std::string why = makeBackup(); !why.empty()) return failure(std::move(why));
+  WriteOutcome outcome{WriteStep::InPlace, 0};
+  if (metadata.info.st_nlink <= 1) {
+    const Fill fill = [content](int fd) { return writeAll(fd, content); };
+    outcome = writeNewFile(folder, name, fill, &metadata, true);
   }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int get() const { return fd_; }
-  bool valid() const { return fd_ >= 0; }
-  int release() { return std::exchange(fd_, -1); }
-
- private:
-  int fd_;
-};
-
-bool writeAll(int fd, std::string_view data) {
-  while (!data.empty()) {
-    const ssize_t n = ::write(fd, data.data(), data.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data.remove_prefix(static_cast<std::size_t>(n));
+  if (outcome.step == WriteStep::Failed) return failure(outcome.err);
+  if (outcome.step == WriteStep::InPlace) {
+    if (!backup.valid() && !backedUp)
+      if (std::string why = makeBackup(); !why.empty()) return failure(std::move(why));
+    bool restored = false;
+    if (const int err = writeInPlace(folder, name, false, content, backup.get(), restored))
+      return failure(errorText(err) +
+                     (restored ? "" : "; la copia di sicurezza è in \"" + name + "~\""));
   }
-  return true;
-}
-
-// Follows symbolic links to the path that is finally written; a dangling link yields the
-// path it names.
-bool resolveLinks(std::string path, std::string& out, int& err) {
-  for (int hops = 0; hops < 40; ++hops) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
-      out = path;
-      return true;
-    }
-    std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
-    const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
-    if (n < 0) {
-      err = errno;
-      return false;
-    }
-    target.resize(static_cast<std::size_t>(n));
-    if (!target.empty() && target.front() != '/') {
-      const auto slash = path.rfind('/');
-      if (slash != std::string::npos) target = path.substr(0, slash + 1) + target;
-    }
-    path = target;
-  }
-  err = ELOOP;
-  return false;
-}
-
-std::string folderOf(const std::string& path) {
-  const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
-// A hidden name beside the target: "." + name + ".tmp" + up to 9 digits. The name part is cut
-// so that the whole stays within the 255 bytes a folder entry may have, or a file with a long
-// name could never be saved.
-std::string tempName(const std::string& target) {
-  static std::mt19937_64 rng{std::random_device{}()};
-  constexpr std::size_t kMaxBase = 255 - 1 - 4 - 9;
-  const auto slash = target.rfind('/');
-  const std::string base =
-      (slash == std::string::npos ? target : target.substr(slash + 1)).substr(0, kMaxBase);
-  const std::string dir = folderOf(target);
-  return (dir == "/" ? "" : dir) + "/." + base + ".tmp" + std::to_string(rng() % 1000000000);
-}
-
-// Writes a device, a FIFO or another special file in place; never blocks on a FIFO with no
-// reader.
-FileResult writeInPlace(const std::string& path, std::string_view content) {
-  Fd fd(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-  if (!fd.valid()) return failure(errno);
-  const int flags = ::fcntl(fd.get(), F_GETFL);
-  if (flags >= 0) ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
-  if (!writeAll(fd.get(), content)) return failure(errno);
-  if (::close(fd.release()) != 0) return failure(errno);
-  return {true, {}, {}};
+  if (log) log->insert(key);
+  return success();
 }
 
 }  // namespace
@@ -148,66 +102,58 @@ std::string joinFlexLines(const std::vector<std::string>& records) {
 }
 
 FileResult readFlexFile(const std::string& path) {
-  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+  auto& sys = systemCalls();
+  Fd fd(sys.openat(AT_FDCWD, path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0));
   if (!fd.valid()) return failure(errno);
   struct stat st {};
   if (::fstat(fd.get(), &st) != 0) return failure(errno);
   if (S_ISDIR(st.st_mode)) return failure(EISDIR);
   if (!S_ISREG(st.st_mode)) return failure(std::string("non è un file normale"));
   if (static_cast<std::uint64_t>(st.st_size) > kMaxFileSize)
-    return failure(std::string("il file supera 1 MiB"));
+    return failure(std::string(kTooLarge));
 
   FileResult result{true, {}, {}};
   char buffer[65536];
   for (;;) {
-    const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    const ssize_t n = sys.read(fd.get(), buffer, sizeof buffer);
     if (n < 0) {
       if (errno == EINTR) continue;
       return failure(errno);
     }
     if (n == 0) break;
     result.content.append(buffer, static_cast<std::size_t>(n));
-    if (result.content.size() > kMaxFileSize) return failure(std::string("il file supera 1 MiB"));
+    if (result.content.size() > kMaxFileSize) return failure(std::string(kTooLarge));
   }
   return result;
 }
 
-FileResult writeFlexFile(const std::string& path, std::string_view content) {
+FileResult writeFlexFile(const std::string& path, std::string_view content,
+                         const SaveOptions& options) {
+  if (content.size() > kMaxFileSize) return failure(std::string(kTooLarge));
   if (path.empty()) return failure(ENOENT);
-  std::string target;
-  int err = 0;
-  if (!resolveLinks(path, target, err)) return failure(err);
-
-  struct stat st {};
-  const bool exists = ::stat(target.c_str(), &st) == 0;
-  if (!exists && errno != ENOENT) return failure(errno);
-  if (exists && S_ISDIR(st.st_mode)) return failure(EISDIR);
-  if (exists && !S_ISREG(st.st_mode)) return writeInPlace(target, content);
-  if (exists && ::access(target.c_str(), W_OK) != 0) return failure(errno);
-
-  const std::string temp = tempName(target);
-  const mode_t mode = exists ? (st.st_mode & 07777) : 0666;
-  Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-  if (!fd.valid()) return failure(errno);
-  auto fail = [&](int e) {
-    ::unlink(temp.c_str());
-    return failure(e);
+  SaveTarget target;
+  if (const int err = findSaveTarget(path, target)) return failure(err);
+  const int folder = target.folder.get();
+  const std::string& name = target.name;
+  bool restored = false;
+  const auto inPlace = [&](bool followLink) {
+    const int err = writeInPlace(folder, name, followLink, content, -1, restored);
+    return err == 0 ? success() : failure(err);
   };
-  if (!writeAll(fd.get(), content)) return fail(errno);
-  if (exists) {
-    if (::fchown(fd.get(), st.st_uid, st.st_gid) != 0) { /* keep the caller's ownership */ }
-    if (::fchmod(fd.get(), mode) != 0) return fail(errno);
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (::fchmod(fd.get(), mode & ~mask) != 0) return fail(errno);
+  if (target.throughLink) return inPlace(true);
+  struct stat info {};
+  if (::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
+    if (S_ISDIR(info.st_mode)) return failure(EISDIR);
+    if (!S_ISREG(info.st_mode)) return inPlace(false);
+    if (::faccessat(folder, name.c_str(), W_OK, AT_EACCESS) != 0) return failure(errno);
+    return replaceFile(folder, name, content, options.backups);
   }
-  if (::fsync(fd.get()) != 0) return fail(errno);
-  if (::close(fd.release()) != 0) return fail(errno);
-  if (::rename(temp.c_str(), target.c_str()) != 0) return fail(errno);
-  Fd dir(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (dir.valid()) ::fsync(dir.get());
-  return {true, {}, {}};
+  if (errno != ENOENT) return failure(errno);
+  const Fill fill = [content](int fd) { return writeAll(fd, content); };
+  const WriteOutcome made = writeNewFile(folder, name, fill, nullptr, false);
+  if (made.step != WriteStep::Done) return failure(made.err);
+  if (options.backups) options.backups->insert(backupKey(folder, name));
+  return success();
 }
 
 }  // namespace flex

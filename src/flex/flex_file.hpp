@@ -1,8 +1,10 @@
 #pragma once
 // ".hs" flex files: one record per line, CR LF after every line, 8-bit text.
 #include <cstddef>
+#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace flex {
@@ -27,11 +29,33 @@ struct FileResult {
 // Reads a whole regular file of at most kMaxFileSize bytes.
 FileResult readFlexFile(const std::string& path);
 
-// Writes content to path so that the file either holds all of it or keeps what it held:
-// a temporary file in the target's folder is written, flushed and renamed over the target.
-// A symbolic link is followed and stays; a path that exists and is no regular file (a device,
-// a FIFO) is written in place; an existing file the user may not write is refused; a replaced
-// file keeps its permission bits.
-FileResult writeFlexFile(const std::string& path, std::string_view content);
+// The files whose previous content this session has kept as NAME~, and those it created: each
+// is backed up at its first save only, so that NAME~ holds what it held before the session.
+class BackupLog {
+ public:
+  bool contains(const std::string& key) const { return keys_.contains(key); }
+  void insert(std::string key) { keys_.insert(std::move(key)); }
+
+ private:
+  std::set<std::string> keys_;  // the folder (device and inode number) and the name in it
+};
+
+struct SaveOptions {
+  BackupLog* backups = nullptr;  // keep NAME~ before a file is first replaced; null: keep none
+};
+
+// Writes content to path so that the file either holds all of it or keeps what it held.
+// - Links are followed (in a sticky folder that everyone may write, only those of the user or
+//   of the folder's owner); a link to something no path names (a pipe, a deleted file, as in
+//   /proc/self/fd) and an existing path that is no regular file are written in place.
+// - A regular file is replaced by a new file written unnamed in its folder and named only
+//   when complete and flushed: a save stopped at any moment leaves the old file or the new one,
+//   and no temporary file. The new file keeps the old one's owner, group, mode and extended
+//   attributes (the access list among them). Where it cannot (another user's file, one with
+//   more than one name, an attribute that cannot be set, a name the system will not replace),
+//   the file is written in place, after its previous content has been copied to NAME~.
+// - An existing file the user may not write, and content over kMaxFileSize, are refused.
+FileResult writeFlexFile(const std::string& path, std::string_view content,
+                         const SaveOptions& options = {});
 
 }  // namespace flex

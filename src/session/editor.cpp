@@ -234,7 +234,8 @@ FileOutcome Editor::saveWithDialog() {
   s_.statusText = "File: " + name;
   if (name.empty()) return FileOutcome::Cancelled;
   const std::vector<std::string> records(s_.recordSlots.begin(), s_.recordSlots.end());
-  const FileResult file = writeFlexFile(name, joinFlexLines(records));
+  const FileResult file =
+      writeFlexFile(name, joinFlexLines(records), {keepBackups_ ? &backups_ : nullptr});
   if (!file.ok) {
     message("Impossibile salvare il file \"" + name + "\": " + file.reason, kFileErrorTitle);
     return FileOutcome::Failed;

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <string>
 
+#include "flex/flex_file.hpp"
 #include "session/editor_view.hpp"
 #include "session/history.hpp"
 #include "session/option_box.hpp"
@@ -75,6 +76,10 @@ class Editor {
   FileOutcome openWithDialog();            // "Apri Flex"
   FileOutcome openFile(const std::string& name);  // "Apri Flex" with `name` already chosen
   FileOutcome saveWithDialog();           // "Salva Flex..." / "Genera File FLEX"
+  // Whether a save keeps a file's previous content as NAME~: once per file in this editor's
+  // life, before its first replacement, so that NAME~ holds what it held before. Off at start.
+  void setKeepBackups(bool keep) { keepBackups_ = keep; }
+  bool keepsBackups() const { return keepBackups_; }
   void loadBuiltinFlex();            // "Carica Flex Interna"
   void readBackOptions();                 // the option readback
   void encodePersonalLabel();                  // encodes labelText into the personal label record
@@ -121,6 +126,8 @@ class Editor {
   EditorState s_;
   History history_;
   int depth_ = 0;
+  bool keepBackups_ = false;
+  BackupLog backups_;  // the files backed up (or created) by this editor's saves
 };
 
 }  // namespace flex

@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include <csignal>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -70,6 +71,7 @@ std::optional<int> answerInformationOptions(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
   if (const auto status = answerInformationOptions(argc, argv)) return *status;
+  std::signal(SIGPIPE, SIG_IGN);  // a save to a pipe whose reader has gone is a write error
   QApplication app(argc, argv);  // takes Qt's own options out of argv
   QApplication::setApplicationName(QStringLiteral("flexedit"));
   QApplication::setOrganizationName(QStringLiteral("flexedit"));  // settings: "File recenti"

@@ -202,8 +202,9 @@ TEST_F(Cli, UsageErrorsExitTwo) {
 
 TEST_F(Cli, FileErrorsAreRecordedAndTheRunGoesOn) {
   fs::create_directory(dir / "folder");
+  write("out.hs", "old\r\n");
   const Json s = json({"--open", "missing.hs", "--open", "folder", "--tick", "Check1(0)",
-                       "--save", "no/such/dir.hs", "--save", "out.hs"}, 1);
+                       "--save", "no/such/dir.hs", "--backup", "--save", "out.hs"}, 1);
   const Args prompts = {"Impossibile aprire il file", "Impossibile aprire il file",
                         "Impossibile salvare il file"};
   ASSERT_EQ(s["messages"].size(), prompts.size());
@@ -213,9 +214,21 @@ TEST_F(Cli, FileErrorsAreRecordedAndTheRunGoesOn) {
   }
   EXPECT_EQ(s["status"], "File: out.hs");
   EXPECT_EQ(read("out.hs"), hs(with(builtin::kBase, 181, "B7")));
+  EXPECT_EQ(read("out.hs~"), "old\r\n");
   const Outcome full = run({"--json"}, "/dev/full");
   EXPECT_EQ(full.status, 1);
   EXPECT_NE(full.err.find("cannot write the output"), npos);
+}
+
+// Standard output a pipe whose reader has gone: an exit status, not death by SIGPIPE.
+TEST_F(Cli, OutputToAPipeWithoutReaderFails) {
+  write("a.hs", hs());
+  for (const auto& [args, status] : {std::pair{" --json", 1}, {" diff a.hs", 2}}) {
+    const std::string command = "cd " + quoted(dir) + " && mkfifo p && exec 3<>p 4>p 3<&- && rm p" +
+                                " && exec " + quoted(FLEXEDIT_CLI_PATH) + args + " >&4 2>&-";
+    const int r = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(r) ? WEXITSTATUS(r) : -1, status) << args;
+  }
 }
 
 // Text is Windows-1252 inside, UTF-8 outside; control characters never reach the terminal raw.

@@ -1,5 +1,7 @@
 #!/bin/sh
-# Runs the permission cases of the robustness tests as the user "nobody" when started as root.
+# Runs the permission and ownership cases (Permissions.*) of the robustness tests as the user
+# "nobody" when started as root, with a file of root's that nobody may write, in a sticky folder
+# that everyone may write (FLEXEDIT_FOREIGN_FILE).
 # Exit 77 (skipped) when not root or when no unprivileged run is possible here.
 set -u
 binary=$1
@@ -12,5 +14,8 @@ as_nobody test -x "$binary" || { echo "$binary is not reachable for nobody"; exi
 scratch=$(mktemp -d) || exit 1
 trap 'rm -rf "$scratch"' EXIT
 chown "$uid:$gid" "$scratch"
-as_nobody env TMPDIR="$scratch" HOME="$scratch" "$binary" \
-  --gtest_filter='Permissions.*' 2>&1
+mkdir -m 1777 "$scratch/foreign"
+printf 'the old file\r\n' >"$scratch/foreign/theirs.hs"
+chmod 0666 "$scratch/foreign/theirs.hs"
+as_nobody env TMPDIR="$scratch" HOME="$scratch" FLEXEDIT_FOREIGN_FILE="$scratch/foreign/theirs.hs" \
+  "$binary" --gtest_filter='Permissions.*' 2>&1
