@@ -8,92 +8,68 @@
 namespace {
 
 using flextest::kBuiltIn;
-using Messages = std::vector<flextest::Message>;
+using flextest::row;
 const std::string kTemplate(flex::builtin::kLabelTemplate), kNull(flex::builtin::kGprsNull);
-const std::string kPersonal = flex::encodeLabel(kTemplate, "Ciao");
+const std::string kLetters = "ABCDEFGHIJKLMN";
+const std::string kPersonal = flex::encodeLabel(kTemplate, kLetters.substr(0, 4));
+const std::string kTwelve = flex::encodeLabel(kTemplate, kLetters.substr(0, 12));
 
-class GprsLabel : public flextest::EditorTest {
- protected:
-  void openDialog() {
-    click("Check1(5)");
-    ASSERT_TRUE(st().labelDialogOpen);
+// Steps from start-up: P and N click "GPRS Personale" and "GPRS Null", t types "ABCD" in the
+// label dialog, L types 12 characters, M the same and two more, O presses OK, c the close box, w
+// closes the main window. Then: GPRS Null and GPRS Personale ticked (1) or clear, slot 2 and the
+// personal label record (G "GPRS", N empty, T the empty template, P "ABCD", A the 12 characters,
+// - none), the dialog open (o) or closed, the messages shown.
+const std::pair<const char*, const char*> kSteps[] = {
+    {"P", "01GTo0"}, {"PtO", "01PPx0"}, {"PO", "00GTx0"}, {"Pc", "00GTx0"}, {"Pw", "00GTx0"},
+    {"Ptc", "01GTx0"}, {"Ptw", "01GTx0"}, {"PtPO", "00PPx0"}, {"PtOP", "00GPx0"},
+    {"PtOPP", "01GTo0"}, {"PLO", "01AAx0"}, {"PMO", "01AAx1"}, {"PN", "10NTo0"}, {"PNc", "10NTx0"},
+    {"PNcP", "10NTx1"}, {"PNcPN", "00GTx1"}, {"N", "10N-x0"}, {"NN", "00G-x0"}, {"tOcw", "00G-x0"}};
+
+TEST(GprsLabel, TheTwoLabelOptionsAndTheLabelDialog) {
+  const auto name = [](const std::string& r) {
+    return r == kBuiltIn[2] ? 'G' : r == kNull ? 'N' : r == kTemplate ? 'T' : r == kPersonal ? 'P'
+           : r == kTwelve   ? 'A' : r.empty() ? '-' : '?';
+  };
+  for (const auto& [steps, expected] : kSteps) {
+    flextest::FakeView view;
+    flex::Editor editor(view);
+    editor.start();
+    for (const char* step = steps; *step; ++step) {
+      if (*step == 'P' || *step == 'N')
+        editor.clickOption(row(*step == 'P' ? "Check1(5)" : "Check1(3)"));
+      if (*step == 't' || *step == 'L' || *step == 'M')
+        editor.setLabelText(kLetters.substr(0, *step == 't' ? 4 : *step == 'L' ? 12 : 14));
+      if (*step == 'O') editor.confirmLabel();
+      if (*step == 'c') editor.closeLabelDialog();
+      if (*step == 'w') editor.closeMainWindow();
+    }
+    const flex::EditorState& st = editor.state();
+    const std::string got = {char('0' + st.boxes[row("Check1(3)")].state),
+                             char('0' + st.boxes[row("Check1(5)")].state), name(st.recordSlots[2]),
+                             name(st.personalLabel), st.labelDialogOpen ? 'o' : 'x',
+                             char('0' + view.messages.size())};
+    EXPECT_EQ(got, expected) << steps;
   }
-  std::string labels() const { return st().recordSlots[2] + "|" + st().personalLabel; }
-};
-
-TEST_F(GprsLabel, PersonaleOpensTheDialogAndOkEncodesTheText) {
-  openDialog();
-  EXPECT_EQ(labels(), kBuiltIn[2] + "|" + kTemplate);
-  editor.setLabelText("ABCDEFGHIJKL");
-  editor.setLabelText("ABCDEFGHIJKLMN");  // over 12 characters: a message, the first 12 kept
-  EXPECT_EQ(st().labelText, "ABCDEFGHIJKL");
-  EXPECT_EQ(view.messages, (Messages{{"Puoi inserire massimo 12 caratteri!", "Errore di Lunghezza"}}));
-  editor.setLabelText("Ciao");
-  EXPECT_TRUE(editor.confirmLabel());
-  EXPECT_EQ(labels(), kPersonal + "|" + kPersonal);
-  EXPECT_TRUE(value("Check1(5)") && !st().labelDialogOpen);
-  click("Check1(5)");
-  EXPECT_EQ(st().recordSlots[2], kBuiltIn[2]);
-  openDialog();  // each new tick starts from the empty template and an empty text
-  EXPECT_EQ(st().personalLabel + st().labelText, kTemplate);
 }
 
-// The dialog left by OK, its close box or the main window closing: without a text the option is
-// cleared; with one only OK applies it, even when the option was cleared meanwhile.
-TEST_F(GprsLabel, LeavingTheDialog) {
-  enum Way { Ok, CloseBox, MainWindow };
-  struct Case { Way way; const char* text; bool clearFirst; int ticked; };
-  for (const Case& c : {Case{Ok, "", false, 0}, {CloseBox, "", false, 0},
-                        {MainWindow, "", false, 0}, {CloseBox, "Ciao", false, 1},
-                        {MainWindow, "Ciao", false, 1}, {Ok, "Ciao", true, 0}}) {
-    SCOPED_TRACE(testing::Message() << c.way << " '" << c.text << "' " << c.clearFirst);
-    if (value("Check1(5)")) click("Check1(5)");
-    openDialog();
-    editor.setLabelText(c.text);
-    if (c.clearFirst) click("Check1(5)");
-    if (c.way == Ok) editor.confirmLabel();
-    if (c.way == CloseBox) editor.closeLabelDialog();
-    if (c.way == MainWindow) editor.closeMainWindow();
-    EXPECT_EQ(value("Check1(5)"), c.ticked);
-    EXPECT_EQ(st().recordSlots[2], c.clearFirst ? kPersonal : kBuiltIn[2]);
-    EXPECT_FALSE(st().labelDialogOpen);
-  }
-  EXPECT_FALSE(editor.confirmLabel() || editor.closeLabelDialog() || editor.setLabelText("x"));
-}
+using LabelOptions = flextest::EditorTest;
 
-// GPRS Null unticks GPRS Personale (the dialog stays) and refuses it while ticked; like every
-// Check1 click it copies the Base working copy over a hand edit.
-TEST_F(GprsLabel, GprsNullWinsTheInterlock) {
-  openDialog();
-  editor.editRaw(0, "hand edit");
-  click("Check1(3)");
-  EXPECT_EQ(st().recordSlots[0] + "|" + st().recordSlots[2], kBuiltIn[0] + "|" + kNull);
-  EXPECT_TRUE(!value("Check1(5)") && st().labelDialogOpen);
-  editor.closeLabelDialog();
-  click("Check1(5)");
-  EXPECT_EQ(view.messages, (Messages{{"E' possibile attivare questa opzione solo disabilitando "
-                                      "GPRS Null", "Errore di Incoerenza"}}));
-  EXPECT_EQ(value("Check1(5)") + view.dialogShown, 1);  // no second dialog
-  EXPECT_EQ(st().recordSlots[2], kNull);
-  click("Check1(3)");  // clearing GPRS Null brings back the "GPRS" record
-  EXPECT_EQ(st().recordSlots[2], kBuiltIn[2]);
-}
-
-// The readback compares slot 2 exactly; it never switches slot 2 nor opens the dialog.
-TEST_F(GprsLabel, ReadbackFollowsSlotTwoAndNeverSwitchesIt) {
+// The readback compares slot 2 exactly; it never switches slot 2 nor opens the dialog. The
+// dialog's actions fail while it is closed.
+TEST_F(LabelOptions, ReadbackFollowsSlotTwoAndNeverSwitchesIt) {
   struct Case { std::string slot2; int gprsNull, personale; };
   for (const Case& c : {Case{kNull, 1, 0}, {kBuiltIn[2], 0, 0}, {"", 0, 1},
                         {kBuiltIn[2].substr(0, 67) + "b", 0, 1}, {kNull, 1, 0}}) {
     editor.editRaw(2, c.slot2);
     editor.readBackOptions();
-    EXPECT_EQ(std::pair(value("Check1(3)"), value("Check1(5)")), std::pair(c.gprsNull, c.personale))
-        << c.slot2;
-    EXPECT_EQ(st().recordSlots[2], c.slot2);
+    EXPECT_EQ(std::tuple(value("Check1(3)"), value("Check1(5)"), st().recordSlots[2]),
+              std::tuple(c.gprsNull, c.personale, c.slot2));
   }
+  EXPECT_FALSE(editor.confirmLabel() || editor.closeLabelDialog() || editor.setLabelText("x"));
   // A loaded personal label, with GPRS Null ticked before: no dialog, no message, no template.
   load(flextest::hsFile({kBuiltIn[0], kBuiltIn[1], kPersonal}));
   EXPECT_EQ(std::pair(value("Check1(3)"), value("Check1(5)")), std::pair(0, 1));
-  EXPECT_EQ(labels(), kPersonal + "|");
+  EXPECT_EQ(st().recordSlots[2] + "|" + st().personalLabel, kPersonal + "|");
   EXPECT_EQ(view.dialogShown + view.messages.size(), 0u);
 }
 
