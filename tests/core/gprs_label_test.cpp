@@ -11,24 +11,24 @@ using flextest::kBuiltIn;
 using flextest::row;
 const std::string kTemplate(flex::builtin::kLabelTemplate), kNull(flex::builtin::kGprsNull);
 const std::string kLetters = "ABCDEFGHIJKLMN";
-const std::string kPersonal = flex::encodeLabel(kTemplate, kLetters.substr(0, 4));
+const std::string kPersonal = flex::encodeLabel(kTemplate, "A");
 const std::string kTwelve = flex::encodeLabel(kTemplate, kLetters.substr(0, 12));
 
-// Steps from start-up: P and N click "GPRS Personale" and "GPRS Null", t types "ABCD" in the
+// Steps from start-up: P and N click "GPRS Personale" and "GPRS Null", t types "A" in the
 // label dialog, L types 12 characters, M the same and two more, O presses OK, c the close box, w
 // closes the main window. Then: GPRS Null and GPRS Personale ticked (1) or clear, slot 2 and the
-// personal label record (G "GPRS", N empty, T the empty template, P "ABCD", A the 12 characters,
+// personal label record (G "GPRS", N empty, T the empty template, P "A", L "ABCDEFGHIJKL",
 // - none), the dialog open (o) or closed, the messages shown.
 const std::pair<const char*, const char*> kSteps[] = {
     {"P", "01GTo0"}, {"PtO", "01PPx0"}, {"PO", "00GTx0"}, {"Pc", "00GTx0"}, {"Pw", "00GTx0"},
     {"Ptc", "01GTx0"}, {"Ptw", "01GTx0"}, {"PtPO", "00PPx0"}, {"PtOP", "00GPx0"},
-    {"PtOPP", "01GTo0"}, {"PLO", "01AAx0"}, {"PMO", "01AAx1"}, {"PN", "10NTo0"}, {"PNc", "10NTx0"},
+    {"PtOPP", "01GTo0"}, {"PLO", "01LLx0"}, {"PMO", "01LLx1"}, {"PN", "10NTo0"}, {"PNc", "10NTx0"},
     {"PNcP", "10NTx1"}, {"PNcPN", "00GTx1"}, {"N", "10N-x0"}, {"NN", "00G-x0"}, {"tOcw", "00G-x0"}};
 
 TEST(GprsLabel, TheTwoLabelOptionsAndTheLabelDialog) {
   const auto name = [](const std::string& r) {
     return r == kBuiltIn[2] ? 'G' : r == kNull ? 'N' : r == kTemplate ? 'T' : r == kPersonal ? 'P'
-           : r == kTwelve   ? 'A' : r.empty() ? '-' : '?';
+           : r == kTwelve   ? 'L' : r.empty() ? '-' : '?';
   };
   for (const auto& [steps, expected] : kSteps) {
     flextest::FakeView view;
@@ -38,7 +38,7 @@ TEST(GprsLabel, TheTwoLabelOptionsAndTheLabelDialog) {
       if (*step == 'P' || *step == 'N')
         editor.clickOption(row(*step == 'P' ? "Check1(5)" : "Check1(3)"));
       if (*step == 't' || *step == 'L' || *step == 'M')
-        editor.setLabelText(kLetters.substr(0, *step == 't' ? 4 : *step == 'L' ? 12 : 14));
+        editor.setLabelText(kLetters.substr(0, *step == 't' ? 1 : *step == 'L' ? 12 : 14));
       if (*step == 'O') editor.confirmLabel();
       if (*step == 'c') editor.closeLabelDialog();
       if (*step == 'w') editor.closeMainWindow();
