@@ -37,7 +37,7 @@ constexpr OptionCase kOptionCases[] = {
 // built-in flex. A hand edit reaches the preview only: the readback's click writes the byte into
 // the working copy, unless the option is gated. For every value of its byte, the readback gives
 // the state that the option's last action wrote.
-TEST_F(Options, EachOptionsClickReadbackAndGating) {
+TEST_F(Options, ClickReadbackAndGatingOfEachOption) {
   for (const auto& c : kOptionCases) {
     SCOPED_TRACE(c.id);
     const flex::OptionDef& option = flex::optionCatalog()[flextest::row(c.id)];
