@@ -164,10 +164,10 @@ TEST_F(Cli, TextEncodingAndEscapes) {
   EXPECT_EQ(read("u.hs"), hs(builtin::kBase, "Citt\xE0\x80"));
   EXPECT_EQ(json({"--open", "u.hs"})["FlexCall"], "Città€");
 
-  const std::string raw = std::string(44, '0') + "A\x01\x1b[\x7f\xC2\x81";
+  const std::string raw = std::string(44, '0') + "A\x01\x1b[\x7f\xC2\x9D";  // DEL, C1 U+009D
   const Outcome text = run({"--raw", "0", raw, "--open", "\x1b]0;x\x07"});
   EXPECT_EQ(text.out.find_first_of("\x01\x07\x1b\x7f"), npos);
-  EXPECT_NE(text.out.find("\n  00  A\\x01 \\x1B[ \\x7F\\u0081\n"), npos);
+  EXPECT_NE(text.out.find("\n  00  A\\x01 \\x1B[ \\x7F\\u009D\n"), npos);
   EXPECT_NE(text.out.find("\nStatus: File: \\x1B]0;x\\x07\n"), npos);
   EXPECT_EQ(json({"--save", "/nonexistent-dir/\xff.hs"}, 1)["status"],
             "File: /nonexistent-dir/\xEF\xBF\xBD.hs");
