@@ -11,34 +11,26 @@ using namespace flex::fuzz;
 
 namespace {
 
-enum class Op { Click, Reset, Readback, HandEdit, Type, Ok, Close, Load, Refused, Save };
+enum class Op { Click, Reset, Readback, HandEdit, Type, Ok, Close, Load, Save };
 
-// Raw bytes, or the built-in records with characters changed (to hex digits of either case or to
-// any byte) and records cut short, joined by chosen line ends.
+// Raw bytes, or a file of the built-in records (one of the three label records last) with some
+// characters changed to hex digits of either case, line ends or any byte, and cut short.
 std::string makeFile(FuzzedDataProvider& in) {
   if (in.ConsumeBool()) return in.ConsumeRandomLengthString(2048);
   const std::string_view labels[] = {builtin::kGprs, builtin::kGprsNull, builtin::kLabelTemplate};
-  std::string records[3] = {std::string(builtin::kBase), std::string(builtin::kCall),
-                            std::string(labels[in.ConsumeIntegralInRange(0, 2)])};
+  std::string file =
+      flextest::hsFile({builtin::kBase, builtin::kCall, labels[in.ConsumeIntegralInRange(0, 2)]});
   for (int patches = in.ConsumeIntegralInRange(0, 8); patches > 0; --patches) {
-    std::string& r = records[in.ConsumeIntegralInRange(0, 2)];
-    const auto at = in.ConsumeIntegralInRange<std::size_t>(0, r.size());
     const auto c = in.ConsumeIntegral<std::uint8_t>();
-    if (at == r.size() || c < 16)
-      r.resize(at);
-    else
-      r[at] = c < 128 ? "0123456789ABCDEFabcdef"[c % 22] : static_cast<char>(c);
+    file[in.ConsumeIntegralInRange<std::size_t>(0, file.size() - 1)] =
+        c < 128 ? "0123456789ABCDEFabcdef\r\n"[c % 24] : static_cast<char>(c);
   }
-  static constexpr std::string_view ends[] = {"\r\n", "\r", "\n", ""};
-  std::string content;
-  for (int i = 0, lines = in.ConsumeIntegralInRange(0, 5); i < lines; ++i)
-    (content += i < 3 ? records[i] : in.ConsumeRandomLengthString(64)) +=
-        ends[in.ConsumeIntegralInRange(0, 3)];
-  return content;
+  return file.substr(0, in.ConsumeIntegralInRange<std::size_t>(0, file.size()));
 }
 
 void step(FuzzedDataProvider& in, Session& s, std::string& saved) {
   const EditorState before = s.state();
+  const bool open = before.labelDialogOpen;
   const std::size_t messages = s.shown();
   const auto op = static_cast<Op>(in.ConsumeIntegralInRange(0, static_cast<int>(Op::Save)));
   auto unchanged = [&](const char* what) { FUZZ_CHECK(sameState(before, s.state()), what); };
@@ -52,19 +44,17 @@ void step(FuzzedDataProvider& in, Session& s, std::string& saved) {
       FUZZ_CHECK(s.shown() <= messages + 1, "more than the interlock or the dialog");
       break;
     }
-    case Op::Reset: {
+    case Op::Reset: {  // start-up again, but the personal label and the dialog stay
       static const Session fresh;
       s.editor.loadBuiltinFlex();
       for (std::size_t row = 0; row < kOptionCount; ++row)
         FUZZ_CHECK(s.state().boxes[row].state == fresh.state().boxes[row].state, "reset box");
-      FUZZ_CHECK(s.state().recordSlots == fresh.state().recordSlots, "a reset is not start-up");
-      FUZZ_CHECK(s.state().personalLabel == before.personalLabel &&
-                     s.shown() == messages,
-                 "a reset touched the label or showed a message");
+      FUZZ_CHECK(s.state().recordSlots == fresh.state().recordSlots && s.shown() == messages &&
+                 s.state().personalLabel == before.personalLabel, "reset");
       break;
     }
-    case Op::Readback:
-      in.ConsumeBool() ? s.editor.readBackOptions() : void(s.open(""));  // a cancelled open
+    case Op::Readback:  // or a cancelled open, which runs one
+      in.ConsumeBool() ? s.editor.readBackOptions() : void(s.editor.openWithDialog());
       s.checkReadback(before, messages);
       break;
     case Op::HandEdit: {  // replaces any stretch of a preview by any text
@@ -80,34 +70,28 @@ void step(FuzzedDataProvider& in, Session& s, std::string& saved) {
       FUZZ_CHECK(sameState(expected, s.state()), "a hand edit changed more than its preview");
       break;
     }
-    case Op::Type: {
+    case Op::Type: {  // cut to 12 characters, with one message
       const std::string text = in.ConsumeRandomLengthString(20);
-      FUZZ_CHECK(s.editor.setLabelText(text) == before.labelDialogOpen, "typing");
-      if (before.labelDialogOpen)
-        FUZZ_CHECK(s.state().labelText == text.substr(0, kLabelMaxLength) &&
-                       s.shown() == messages + (text.size() > kLabelMaxLength),
-                   "not cut to 12, one message");
+      FUZZ_CHECK(s.editor.setLabelText(text) == open, "typing");
+      FUZZ_CHECK(!open || (s.state().labelText == text.substr(0, kLabelMaxLength) &&
+                           s.shown() == messages + (text.size() > kLabelMaxLength)), text);
       break;
     }
-    case Op::Ok:
-      FUZZ_CHECK(s.editor.confirmLabel() == before.labelDialogOpen && !s.state().labelDialogOpen,
-                 "OK");
-      if (before.labelDialogOpen && !before.labelText.empty()) {
-        const std::string label = expectedLabel(before.personalLabel, before.labelText);
-        FUZZ_CHECK(s.state().personalLabel == label && s.state().recordSlots[2] == label,
-                   "OK: " + before.labelText);
-      }
+    case Op::Ok: {
+      FUZZ_CHECK(s.editor.confirmLabel() == open && !s.state().labelDialogOpen, "OK");
+      const std::string label = expectedLabel(before.personalLabel, before.labelText);
+      FUZZ_CHECK(!open || before.labelText.empty() ||
+                 (s.state().personalLabel == label && s.state().recordSlots[2] == label), label);
       break;
+    }
     case Op::Close:
       in.ConsumeBool() ? s.editor.closeMainWindow() : void(s.editor.closeLabelDialog());
-      FUZZ_CHECK(!s.state().labelDialogOpen && s.shown() == messages,
-                 "closing the dialog");
+      FUZZ_CHECK(!s.state().labelDialogOpen && s.shown() == messages, "closing the dialog");
       break;
     case Op::Load: s.loadChecked(in.ConsumeBool() ? makeFile(in) : saved); break;
-    case Op::Refused: s.refusedChecked(refusedPaths()[in.ConsumeIntegralInRange(0, 2)]); break;
     case Op::Save: saved = s.saveChecked(); break;
   }
-  if (!before.labelDialogOpen && (op == Op::Type || op == Op::Ok || op == Op::Close))
+  if (!open && (op == Op::Type || op == Op::Ok || op == Op::Close))
     unchanged("the dialog's actions while it is closed");
   checkBetweenActions(s.state());
 }

@@ -2,123 +2,75 @@
 // dialog that takes the personal text, and their readback.
 #include <gtest/gtest.h>
 
-#include "flex/builtin_records.hpp"
+#include "flex/label_encoding.hpp"
 #include "test_support.hpp"
 
 namespace {
 
-namespace builtin = flex::builtin;
-using flextest::Message;
-using Messages = std::vector<Message>;
+using flextest::kBuiltIn;
+using flextest::row;
+const std::string kTemplate(flex::builtin::kLabelTemplate), kNull(flex::builtin::kGprsNull);
+const std::string kLetters = "ABCDEFGHIJKLMN";
+const std::string kPersonal = flex::encodeLabel(kTemplate, "A");
+const std::string kTwelve = flex::encodeLabel(kTemplate, kLetters.substr(0, 12));
 
-class GprsLabel : public flextest::EditorTest {
- protected:
-  // The label "Ciao" as OK writes it.
-  const std::string kPersonal =
-      std::string(builtin::kLabelTemplate).replace(44, 16, "004300490041004F");
-  void openDialog() {
-    click("Check1(5)");
-    ASSERT_TRUE(st().labelDialogOpen);
+// Steps from start-up: P and N click "GPRS Personale" and "GPRS Null", t types "A" in the
+// label dialog, L types 12 characters, M the same and two more, O presses OK, c the close box, w
+// closes the main window. Then: GPRS Null and GPRS Personale ticked (1) or clear, slot 2 and the
+// personal label record (G "GPRS", N empty, T the empty template, P "A", L "ABCDEFGHIJKL",
+// - none), the dialog open (o) or closed, the messages shown.
+const std::pair<const char*, const char*> kSteps[] = {
+    {"P", "01GTo0"}, {"PtO", "01PPx0"}, {"PO", "00GTx0"}, {"Pc", "00GTx0"}, {"Pw", "00GTx0"},
+    {"Ptc", "01GTx0"}, {"Ptw", "01GTx0"}, {"PtPO", "00PPx0"}, {"PtOP", "00GPx0"},
+    {"PtOPP", "01GTo0"}, {"PLO", "01LLx0"}, {"PMO", "01LLx1"}, {"PN", "10NTo0"}, {"PNc", "10NTx0"},
+    {"PNcP", "10NTx1"}, {"PNcPN", "00GTx1"}, {"N", "10N-x0"}, {"NN", "00G-x0"}, {"tOcw", "00G-x0"}};
+
+TEST(GprsLabel, TheTwoLabelOptionsAndTheLabelDialog) {
+  const auto name = [](const std::string& r) {
+    return r == kBuiltIn[2] ? 'G' : r == kNull ? 'N' : r == kTemplate ? 'T' : r == kPersonal ? 'P'
+           : r == kTwelve   ? 'L' : r.empty() ? '-' : '?';
+  };
+  for (const auto& [steps, expected] : kSteps) {
+    flextest::FakeView view;
+    flex::Editor editor(view);
+    editor.start();
+    for (const char* step = steps; *step; ++step) {
+      if (*step == 'P' || *step == 'N')
+        editor.clickOption(row(*step == 'P' ? "Check1(5)" : "Check1(3)"));
+      if (*step == 't' || *step == 'L' || *step == 'M')
+        editor.setLabelText(kLetters.substr(0, *step == 't' ? 1 : *step == 'L' ? 12 : 14));
+      if (*step == 'O') editor.confirmLabel();
+      if (*step == 'c') editor.closeLabelDialog();
+      if (*step == 'w') editor.closeMainWindow();
+    }
+    const flex::EditorState& st = editor.state();
+    const std::string got = {char('0' + st.boxes[row("Check1(3)")].state),
+                             char('0' + st.boxes[row("Check1(5)")].state), name(st.recordSlots[2]),
+                             name(st.personalLabel), st.labelDialogOpen ? 'o' : 'x',
+                             char('0' + view.messages.size())};
+    EXPECT_EQ(got, expected) << steps;
   }
-  const std::string& slot2() const { return st().recordSlots[2]; }
-};
-
-TEST_F(GprsLabel, PersonaleOpensTheDialogAndOkEncodesTheText) {
-  openDialog();
-  EXPECT_EQ(st().personalLabel, builtin::kLabelTemplate);
-  EXPECT_EQ(slot2(), builtin::kGprs);
-  // Over 12 characters: one message, the first 12 kept (a 13th typed in the middle, a paste).
-  const Message tooLong{"Puoi inserire massimo 12 caratteri!", "Errore di Lunghezza"};
-  editor.setLabelText("ABCDEFGHIJKL");
-  EXPECT_EQ(view.messages, Messages{});
-  editor.setLabelText("ABCDEFXGHIJKL");
-  EXPECT_EQ(st().labelText, "ABCDEFXGHIJK");
-  editor.setLabelText("12345678901234567890");
-  EXPECT_EQ(st().labelText, "123456789012");
-  EXPECT_EQ(view.messages, (Messages{tooLong, tooLong}));
-
-  editor.setLabelText("Ciao");
-  EXPECT_TRUE(editor.confirmLabel());
-  EXPECT_EQ(st().personalLabel, kPersonal);
-  EXPECT_EQ(slot2(), kPersonal);
-  EXPECT_EQ(value("Check1(5)"), 1);
-  EXPECT_FALSE(st().labelDialogOpen);
-  EXPECT_EQ(view.dialogClosed, 1);
-  click("Check1(5)");
-  EXPECT_EQ(slot2(), builtin::kGprs);
-  openDialog();  // each new tick starts from the empty template and an empty text
-  EXPECT_EQ(st().personalLabel, builtin::kLabelTemplate);
-  EXPECT_EQ(st().labelText, "");
 }
 
-// The dialog left by OK, its close box or the main window closing: without a text the option is
-// cleared; with one only OK applies it, even when the option was cleared meanwhile.
-TEST_F(GprsLabel, LeavingTheDialog) {
-  enum Way { Ok, CloseBox, MainWindow };
-  struct Case { Way way; const char* text; bool clearFirst; int ticked; std::string slot2; };
-  const std::string gprs(builtin::kGprs);
-  const Case cases[] = {{Ok, "", false, 0, gprs},         {CloseBox, "", false, 0, gprs},
-                        {MainWindow, "", false, 0, gprs}, {CloseBox, "Ciao", false, 1, gprs},
-                        {MainWindow, "Ciao", false, 1, gprs}, {Ok, "Ciao", true, 0, kPersonal}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.way << " '" << c.text << "' " << c.clearFirst);
-    if (value("Check1(5)")) click("Check1(5)");
-    openDialog();
-    editor.setLabelText(c.text);
-    if (c.clearFirst) click("Check1(5)");
-    if (c.way == Ok) editor.confirmLabel();
-    if (c.way == CloseBox) editor.closeLabelDialog();
-    if (c.way == MainWindow) editor.closeMainWindow();
-    EXPECT_EQ(value("Check1(5)"), c.ticked);
-    EXPECT_EQ(flag("Check1(5)"), c.ticked == 1);
-    EXPECT_EQ(slot2(), c.slot2);
-    EXPECT_FALSE(st().labelDialogOpen);
-  }
-  EXPECT_FALSE(editor.confirmLabel() || editor.closeLabelDialog() || editor.setLabelText("x"));
-}
+using LabelOptions = flextest::EditorTest;
 
-TEST_F(GprsLabel, GprsNullWinsTheInterlock) {
-  openDialog();
-  click("Check1(3)");  // unticks GPRS Personale; the dialog stays
-  EXPECT_EQ(value("Check1(5)"), 0);
-  EXPECT_EQ(slot2(), builtin::kGprsNull);
-  EXPECT_TRUE(st().labelDialogOpen);
-  editor.closeLabelDialog();
-  EXPECT_EQ(slot2(), builtin::kGprsNull);
-
-  click("Check1(5)");  // refused with one message
-  EXPECT_EQ(view.messages, (Messages{{"E' possibile attivare questa opzione solo disabilitando "
-                                      "GPRS Null", "Errore di Incoerenza"}}));
-  EXPECT_EQ(value("Check1(5)"), 0);
-  EXPECT_FALSE(flag("Check1(5)"));
-  EXPECT_EQ(slot2(), builtin::kGprsNull);
-  EXPECT_EQ(view.dialogShown, 1);
-
-  click("Check1(3)");  // clearing GPRS Null brings back the "GPRS" record
-  EXPECT_EQ(slot2(), builtin::kGprs);
-}
-
-// The readback compares slot 2 exactly; it never switches slot 2 nor opens the dialog.
-TEST_F(GprsLabel, ReadbackFollowsSlotTwoAndNeverSwitchesIt) {
-  const std::string gprs(builtin::kGprs), null(builtin::kGprsNull);
+// The readback compares slot 2 exactly; it never switches slot 2 nor opens the dialog. The
+// dialog's actions fail while it is closed.
+TEST_F(LabelOptions, ReadbackFollowsSlotTwoAndNeverSwitchesIt) {
   struct Case { std::string slot2; int gprsNull, personale; };
-  const Case cases[] = {{null, 1, 0}, {gprs, 0, 0}, {kPersonal, 0, 1},
-                        {gprs.substr(0, 67) + "b", 0, 1}, {gprs.substr(0, 64) + "0000", 0, 1},
-                        {"", 0, 1}, {null, 1, 0}};
-  for (const auto& c : cases) {
+  for (const Case& c : {Case{kNull, 1, 0}, {kBuiltIn[2], 0, 0}, {"", 0, 1},
+                        {kBuiltIn[2].substr(0, 67) + "b", 0, 1}, {kNull, 1, 0}}) {
     editor.editRaw(2, c.slot2);
     editor.readBackOptions();
-    EXPECT_EQ(std::pair(value("Check1(3)"), value("Check1(5)")), std::pair(c.gprsNull, c.personale))
-        << c.slot2;
-    EXPECT_EQ(slot2(), c.slot2);
+    EXPECT_EQ(std::tuple(value("Check1(3)"), value("Check1(5)"), st().recordSlots[2]),
+              std::tuple(c.gprsNull, c.personale, c.slot2));
   }
+  EXPECT_FALSE(editor.confirmLabel() || editor.closeLabelDialog() || editor.setLabelText("x"));
   // A loaded personal label, with GPRS Null ticked before: no dialog, no message, no template.
-  load(flextest::hsFile({builtin::kBase, builtin::kCall, kPersonal}));
+  load(flextest::hsFile({kBuiltIn[0], kBuiltIn[1], kPersonal}));
   EXPECT_EQ(std::pair(value("Check1(3)"), value("Check1(5)")), std::pair(0, 1));
-  EXPECT_EQ(slot2(), kPersonal);
-  EXPECT_EQ(view.dialogShown, 0);
-  EXPECT_EQ(st().personalLabel, "");
-  EXPECT_EQ(view.messages, Messages{});
+  EXPECT_EQ(st().recordSlots[2] + "|" + st().personalLabel, kPersonal + "|");
+  EXPECT_EQ(view.dialogShown + view.messages.size(), 0u);
 }
 
 }  // namespace

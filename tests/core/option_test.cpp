@@ -1,119 +1,134 @@
-// The bit and whole-byte options: what a click writes and where, how the readback judges every
-// byte, gating during the readback, and bytes that cannot be read.
+// The bit and whole-byte options: what a click writes, the readback, gating, unreadable bytes;
+// the byte inspector and the comparison of two flexes, which rest on them.
 #include <gtest/gtest.h>
 
-#include <cctype>
-
-#include "flex/builtin_records.hpp"
-#include "flex/records.hpp"
-#include "text/hex_format.hpp"
+#include "options/byte_inspector.hpp"
+#include "options/flex_diff.hpp"
 #include "options/option_rules.hpp"
 #include "test_support.hpp"
 
 namespace {
 
-using flextest::byteAt;
-using flextest::kOptionCases;
+using flextest::kBuiltIn;
+using flextest::Records;
 using flextest::withByte;
 using Options = flextest::EditorTest;
 
-// For each option: one click from start-up writes its byte and nothing else, a second click
-// brings back the built-in flex, and the readback judges every value of its byte. A hand edit
-// reaches the slot but not the working copies, so what the readback's click writes shows there:
-// a gated option only follows with its flag.
-TEST_F(Options, EachOptionsClicksReadbackAndGating) {
+// Every bit or whole-byte option: the record it writes (0 Base, 1 Call), the character position
+// of its byte, that byte after one click from start-up (a clear box becomes ticked, a ticked one
+// clear), and whether it writes nothing during a readback.
+struct OptionCase { const char* id; std::size_t slot, position; const char* afterClick;
+                    bool gated = false; };
+constexpr OptionCase kOptionCases[] = {
+    {"Check1(0)", 0, 181, "B7"}, {"Check1(1)", 0, 207, "ED"}, {"Check1(2)", 0, 187, "00"},
+    {"Check1(4)", 0, 111, "03"}, {"Check2(0)", 0, 173, "3A", true}, {"Check2(1)", 0, 179, "F5"},
+    {"Check2(2)", 0, 191, "9F"}, {"Check2(3)", 0, 85, "67", true}, {"Check2(4)", 0, 85, "6E", true},
+    {"Check3(0)", 0, 169, "80"}, {"Check3(1)", 1, 51, "3F"}, {"Check3(4)", 1, 51, "5F"},
+    {"Check3(2)", 0, 45, "D3"}, {"Check3(3)", 0, 107, "77", true}, {"Check4(0)", 0, 87, "B4"},
+    {"Check4(1)", 0, 183, "89"}, {"Check4(2)", 0, 219, "DF"}, {"Check5(0)", 0, 103, "71"},
+    {"Check5(1)", 0, 141, "E3"}, {"Check5(2)", 0, 147, "70"}, {"Check5(3)", 0, 173, "6A", true},
+    {"Check5(4)", 0, 89, "E0"}, {"Check5(5)", 0, 143, "AC"}, {"Check5(6)", 0, 209, "4D"},
+    {"Check5(7)", 0, 105, "0F"}, {"Check5(8)", 0, 63, "FF"}, {"Check5(9)", 0, 47, "EF"},
+    {"Check5(10)", 0, 155, "0C"}, {"Check5(11)", 0, 167, "8F"}, {"Check5(12)", 0, 107, "6F", true},
+    {"Check5(13)", 0, 197, "01"}};
+
+// A click writes the option's byte of its working copy and nothing else, then copies the working
+// copies over the previews (Check3 both, the others the Base); a second click brings back the
+// built-in flex. A hand edit reaches the preview only: the readback's click writes the byte into
+// the working copy, unless the option is gated. For every value of its byte, the readback gives
+// the state that the option's last action wrote.
+TEST_F(Options, ClickReadbackAndGatingOfEachOption) {
   for (const auto& c : kOptionCases) {
     SCOPED_TRACE(c.id);
     const flex::OptionDef& option = flex::optionCatalog()[flextest::row(c.id)];
-    EXPECT_EQ(option.caption, c.caption);
-    const std::string record = flextest::kBuiltIn[c.slot];
-    ASSERT_EQ(byteAt(record, c.position), c.builtin);
-    const std::string edited = withByte(record, c.position, c.afterClick);
+    const std::string edited = withByte(kBuiltIn[c.slot], c.position, c.afterClick);
+    const Records working = {c.slot ? kBuiltIn[0] : edited, c.slot ? edited : kBuiltIn[1]};
     const int before = value(c.id);
+    editor.editRaw(0, "hand edit");
+    editor.editRaw(1, "hand edit");
     click(c.id);
-    auto expected = flextest::kBuiltIn;
-    expected[c.slot] = edited;
-    EXPECT_EQ(st().recordSlots, expected);
-    EXPECT_NE(value(c.id), before);
+    EXPECT_EQ(st().workingBase + "|" + st().workingCall, working[0] + "|" + working[1]);
+    EXPECT_EQ(st().recordSlots[0] + "|" + st().recordSlots[1],
+              working[0] + "|" + (c.id[5] == '3' ? working[1] : "hand edit"));
     click(c.id);
-    EXPECT_EQ(st().recordSlots, flextest::kBuiltIn);
-    EXPECT_EQ(st().workingBase + st().workingCall, flextest::kBuiltIn[0] + flextest::kBuiltIn[1]);
+    EXPECT_EQ(st().workingBase + "|" + st().workingCall, kBuiltIn[0] + "|" + kBuiltIn[1]);
 
-    for (unsigned v = 0; v < 256; ++v)
-      EXPECT_EQ(flex::readBitOption(option, withByte(record, c.position, flextest::hex2(v))),
-                ((v & c.mask) != 0) == c.tickedWhenSet ? 1 : 0) << v;
+    editor.loadBuiltinFlex();
     editor.editRaw(c.slot, edited);
     editor.readBackOptions();
     EXPECT_NE(value(c.id), before);
-    EXPECT_EQ(flag(c.id), value(c.id) == 1);
-    EXPECT_EQ(c.slot == 0 ? st().workingBase : st().workingCall, c.gated ? record : edited);
-    EXPECT_EQ(st().recordSlots[c.slot], c.gated ? record : edited);
-    EXPECT_TRUE(st().optionEditsEnabled);
+    const std::string& copy = c.slot == 0 ? st().workingBase : st().workingCall;
+    const std::string& expected = c.gated ? kBuiltIn[c.slot] : edited;
+    EXPECT_EQ(copy + "|" + st().recordSlots[c.slot], expected + "|" + expected);
     editor.loadBuiltinFlex();
-  }
-  EXPECT_TRUE(view.messages.empty());
-}
-
-TEST_F(Options, SharedBytesKeepTheOtherOptionsBit) {
-  struct Step { const char* id; std::size_t slot, position; const char* byte; };
-  const Step steps[] = {
-      {"Check2(3)", 0, 85, "67"},  {"Check2(4)", 0, 85, "66"},   // Selezione Rapida, Tutte le ...
-      {"Check3(1)", 1, 51, "3F"},  {"Check3(4)", 1, 51, "7F"},   // One for Call Uscenti, Entranti
-      {"Check5(3)", 0, 173, "6A"}, {"Check2(0)", 0, 173, "7A"},  // Salva SMS, Show Data
-      {"Check5(12)", 0, 107, "6F"}, {"Check3(3)", 0, 107, "7F"},  // Cell Broadcast, Seconda Linea
-  };
-  for (const auto& s : steps) {
-    click(s.id);
-    EXPECT_EQ(byteAt(st().recordSlots[s.slot], s.position), s.byte) << s.id;
-  }
-}
-
-// Loaded bytes with other bits set: a multi-bit option keeps them, the whole-byte option does not.
-TEST_F(Options, MultiBitAndWholeByteOptionsOnLoadedBytes) {
-  load(base(181, "48").replace(182, 2, "FF"));
-  for (const char* expected : {"F889", "48F9"}) {
-    click("Check1(0)");
-    click("Check4(1)");
-    EXPECT_EQ(st().workingBase.substr(180, 4), expected);
-  }
-}
-
-TEST_F(Options, EveryClickCopiesTheWorkingCopiesOverAHandEdit) {
-  // A second readback changes no box, so it runs no click that would undo this hand edit.
-  editor.editRaw(0, base(1, "AB"));
-  editor.readBackOptions();
-  EXPECT_EQ(st().recordSlots[0], base(1, "AB"));
-  for (const char* id : {"Check1(3)", "Check1(5)", "Check2(1)", "Check3(1)", "Check3(2)",
-                         "Check4(0)", "Check5(3)"}) {
-    editor.editRaw(0, "hand edit of the Base record");
-    editor.editRaw(1, "hand edit of the Call record");
-    click(id);
-    EXPECT_EQ(st().recordSlots[0], st().workingBase) << id;
-    EXPECT_EQ(st().recordSlots[1] == st().workingCall, id[5] == '3') << id;  // Check3 does both
-    EXPECT_EQ(st().formatted[0], flex::formattedView(st().workingBase)) << id;
-  }
-}
-
-// A byte beyond the record's end or not two of 0-9 A-F reads as clear, and a click on its option
-// writes nothing: the record keeps its text and length.
-TEST_F(Options, UnreadableBytesReadAsClearAndAreNeverWritten) {
-  std::string lower = flextest::kBuiltIn[0];
-  for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-  const std::string call = flextest::kBuiltIn[1].substr(0, 40);
-  for (const std::string& damaged : {std::string(), lower, base(169, "G1").substr(0, 200)}) {
-    load(flextest::hsFile({damaged, call}));
-    for (const auto& c : kOptionCases) {
-      const std::string& record = c.slot == 0 ? damaged : call;
-      if (record.size() > c.position &&
-          byteAt(record, c.position).find_first_not_of("0123456789ABCDEF") == std::string::npos)
-        continue;
-      EXPECT_EQ(value(c.id), 0) << c.id;
-      click(c.id);
-      EXPECT_EQ(value(c.id), 1) << c.id;
+    for (unsigned v = 0; v < 256; ++v) {
+      std::string record = withByte(kBuiltIn[c.slot], c.position, flextest::hex2(v));
+      for (const bool ticked : {true, false}) {
+        flex::applyOptionAction(option, ticked, record);
+        EXPECT_EQ(flex::readBitOption(option, record), ticked ? 1 : 0) << v;
+      }
     }
-    EXPECT_EQ(st().recordSlots, (flextest::Records{damaged, call, flextest::kBuiltIn[2]}));
-    EXPECT_EQ(st().workingBase + "|" + st().workingCall, damaged + "|" + call);
-    EXPECT_TRUE(st().optionEditsEnabled);
+  }
+}
+
+// Any bit of a mask of several ticks the option. A byte beyond the record's end or not two of
+// 0-9 A-F reads as clear whatever the sense, and a click on its option writes nothing: the record
+// keeps its text and length.
+TEST_F(Options, ReadbackOfAByteAndUnreadableBytes) {
+  for (const auto& [id, byte] :
+       {std::pair{"Check3(0)", "01"}, {"Check3(0)", "20"}, {"Check4(2)", "80"}}) {
+    const flex::OptionDef& option = flex::optionCatalog()[flextest::row(id)];
+    EXPECT_EQ(flex::readBitOption(option, base(option.position, byte)), 1) << id << byte;
+  }
+  // Lower case at 181 and 183, not hexadecimal at 169, options beyond the end of both records.
+  const std::string damaged = base(169, "G1").substr(0, 200).replace(180, 4, "b7f9");
+  const std::string call = kBuiltIn[1].substr(0, 40);
+  load(flextest::hsFile({damaged, call}));
+  for (const char* id : {"Check1(0)", "Check4(1)", "Check3(0)", "Check1(1)", "Check4(2)",
+                         "Check5(6)", "Check3(1)", "Check3(4)"}) {
+    EXPECT_EQ(value(id), 0) << id;
+    click(id);
+  }
+  EXPECT_EQ(st().recordSlots, (Records{damaged, call, kBuiltIn[2]}));
+  EXPECT_EQ(st().workingBase + "|" + st().workingCall, damaged + "|" + call);
+}
+
+// The byte inspector: place and value of the byte, then each option on it in that record with
+// its bits (or the whole byte) and its state.
+TEST(ByteInspector, NamesTheOptionsOnAByte) {
+  const auto states = flex::readbackStates(kBuiltIn);
+  const auto tip = [&](const std::string& record, std::size_t at) {
+    return flex::byteToolTip(flex::inspectByte(0, record, at, states));
+  };
+  EXPECT_EQ(tip(kBuiltIn[0], 42), "Record Base, byte 0x2A (42)\nValore: 6F = 111 = 0110 1111\n"
+            "Check2(3) Selezione Rapida: bit 4 (non attiva)\n"
+            "Check2(4) Menu \"Tutte le Chiamate\": bit 1 (attiva)");
+  EXPECT_EQ(tip(withByte(kBuiltIn[0], 183, "x9"), 91), "Record Base, byte 0x5B (91)\nValore non "
+            "valido: \"x9\"\nCheck4(1) Menu Rete -> Area: byte intero (non attiva)");
+  // Base byte 25, where the Call record has two options.
+  EXPECT_EQ(tip(kBuiltIn[0], 25), "Record Base, byte 0x19 (25)\nValore: BE = 190 = 1011 1110");
+}
+
+// A flex compared with the built-in one: "id a b" for each option whose state differs, then
+// "record offset ab" for each data byte those options do not explain.
+TEST(FlexDiff, OptionsAndTheBytesNoOptionExplains) {
+  struct Case { std::size_t slot, position; std::string text, expected; };
+  for (const Case& c : {Case{0, 181, "B7", "Check1(0) 1 0;"}, {0, 49, "89", "Base 24 8988;"},
+                        {0, 181, "B6", "Check1(0) 1 0;Base 90 B607;"},
+                        {0, 181, "87", "Base 90 8707;"},  // a bit Check1(0) writes, not reads
+                        {0, 181, "b7", "Base 90 b707;"}, {1, 53, "0F", "Call 26 0F0E;"},
+                        {2, 45, std::string(16, '0'), "Check1(3) 1 0;"}}) {  // the whole label
+    flextest::Records a = kBuiltIn;
+    a[c.slot].replace(c.position - 1, c.text.size(), c.text);
+    const flex::FlexDiff d = flex::diffFlexes(a, kBuiltIn);
+    std::string lines;
+    for (const auto& o : d.options)
+      lines += std::string(flex::optionCatalog()[o.row].id) + " " + char('0' + o.a) + " " +
+               char('0' + o.b) + ";";
+    for (const auto& b : d.bytes)
+      lines += (b.slot ? "Call " : "Base ") + std::to_string(b.offset) + " " + b.a + b.b + ";";
+    EXPECT_EQ(lines, c.expected);
+    EXPECT_TRUE(!d.equal && d.records.empty());
   }
 }
 

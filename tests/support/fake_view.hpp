@@ -1,9 +1,14 @@
 #pragma once
-// A view that records what the editor asks of it and answers its file dialogs, with the small
-// helpers the core tests, the bad-input tests and the fuzz targets all need.
+// What the core tests, the CLI tests, the bad-input tests and the fuzz targets share: a view that
+// records what the editor asks of it and answers its file dialogs, a scratch folder, and small
+// helpers for records and files.
+#include <stdlib.h>
+
+#include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -51,5 +56,35 @@ inline std::string readWhole(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
 }
+
+// A new folder of its own under `parent`, removed with all it holds.
+class ScratchFolder {
+ public:
+  explicit ScratchFolder(const std::filesystem::path& parent = std::filesystem::temp_directory_path())
+      : folder((parent / "flexedit-test-XXXXXX").string()) {
+    if (::mkdtemp(folder.data()) == nullptr) throw std::runtime_error("mkdtemp failed: " + folder);
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  std::string path(std::string_view name) const { return folder + "/" + std::string(name); }
+  std::string write(std::string_view name, std::string_view content) const {
+    std::ofstream(path(name), std::ios::binary | std::ios::trunc) << content;
+    return path(name);
+  }
+  std::string read(std::string_view name) const { return readWhole(path(name)); }
+  std::vector<std::string> entries() const {  // the names in the folder
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+      names.push_back(e.path().filename());
+    return names;
+  }
+
+  std::string folder;
+};
 
 }  // namespace flextest
