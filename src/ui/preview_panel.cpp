@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <algorithm>
@@ -14,31 +13,11 @@
 #include "ui/byte_tips.hpp"
 #include "ui/fonts.hpp"
 #include "ui/hex_view.hpp"
-#include "ui/raw_bytes.hpp"
+#include "ui/raw_preview.hpp"
 #include "ui/twips.hpp"
 
 namespace flex::ui {
 namespace {
-
-// The preview's text as typed: line and paragraph breaks read as line feeds, every other
-// character as it stands (plain-text export would turn no-break spaces into blanks).
-QString rawText(const QPlainTextEdit* box) {
-  QString text = box->document()->toRawText();
-  for (QChar& c : text)
-    if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = QLatin1Char('\n');
-  return text;
-}
-
-// Sets a preview's text only when it differs, keeping the cursor where it was.
-void showRaw(QPlainTextEdit* box, const QString& text) {
-  if (rawText(box) == text) return;
-  const int position = box->textCursor().position();
-  const QSignalBlocker blocker(box);
-  box->setPlainText(text);
-  QTextCursor cursor = box->textCursor();
-  cursor.setPosition(std::min(position, static_cast<int>(text.size())));
-  box->setTextCursor(cursor);
-}
 
 // The row labels beside each formatted box, by the index they carry in the Label1 array.
 constexpr std::array<std::array<int, 7>, 3> kRowLabelIndex{{
@@ -130,23 +109,21 @@ void PreviewPanel::createRulerAndRowLabels() {
 void PreviewPanel::createRawPreviews() {
   if (raw_[0]) return;
   for (std::size_t slot = 0; slot < 3; ++slot) {
-    auto* box = new QPlainTextEdit(this);
+    auto* box = new RawPreview(this);
     box->setObjectName(QStringLiteral("txtpreview_%1").arg(slot));
     box->setFont(hexFont_);
-    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setTabChangesFocus(true);
     box->setGeometry(formatted_[slot]->geometry());
     box->hide();
-    connect(box, &QPlainTextEdit::textChanged, this, [this, slot] { rawEdited(slot); });
+    connect(box, &RawPreview::edited, this, [this, box, slot] {
+      editor_.editRaw(slot, ansi::fromUtf8(box->text().toStdString()));
+    });
     if (dropFilter_) box->viewport()->installEventFilter(dropFilter_);  // a file is opened
     byteTips_->watch(box, slot);
     raw_[slot] = box;
   }
 }
 
-QPlainTextEdit* PreviewPanel::rawPreview(std::size_t slot) {
+RawPreview* PreviewPanel::rawPreview(std::size_t slot) {
   if (!raw_[slot]) {
     createRawPreviews();
     for (std::size_t each = 0; each < 3; ++each) showRawPreview(each);
@@ -157,10 +134,10 @@ QPlainTextEdit* PreviewPanel::rawPreview(std::size_t slot) {
 // A raw preview's text, its tinted bytes and whether it shows, from the editor's state.
 void PreviewPanel::showRawPreview(std::size_t slot) {
   const EditorState& s = editor_.state();
-  QPlainTextEdit* box = raw_[slot];
-  showRaw(box, QString::fromStdString(ansi::toUtf8(s.recordSlots[slot])));
-  box->setExtraSelections(rawMarks(box, builtin::changedBytes(slot, s.recordSlots[slot]),
-                                   HexView::markColor(formatted_[slot]->palette())));
+  RawPreview* box = raw_[slot];
+  box->setText(QString::fromStdString(ansi::toUtf8(s.recordSlots[slot])));
+  box->setMarkedBytes(builtin::changedBytes(slot, s.recordSlots[slot]),
+                      HexView::markColor(formatted_[slot]->palette()));
   box->setVisible(!s.formattedViewVisible);
 }
 
@@ -212,10 +189,6 @@ void PreviewPanel::placeRowLabels(std::size_t slot) {
     label->setGeometry(rowLabelLeft_, box->y() + box->lineTop(static_cast<int>(row)), width,
                        box->lineHeight());
   }
-}
-
-void PreviewPanel::rawEdited(std::size_t slot) {
-  editor_.editRaw(slot, ansi::fromUtf8(rawText(raw_[slot]).toStdString()));
 }
 
 }  // namespace flex::ui
