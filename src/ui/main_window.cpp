@@ -1,6 +1,7 @@
 #include "ui/main_window.hpp"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -194,8 +195,16 @@ QWidget* MainWindow::messageParent() {
   return this;
 }
 
+// The focus goes back where it was before the box (the label field, say), whichever window
+// the desktop activates when the box closes.
 void MainWindow::messageBox(std::string_view prompt, std::string_view title) {
-  if (prompts_.messageBox) prompts_.messageBox(messageParent(), utf8(prompt), utf8(title));
+  if (!prompts_.messageBox) return;
+  const QPointer<QWidget> focus = QApplication::focusWidget();
+  prompts_.messageBox(messageParent(), utf8(prompt), utf8(title));
+  if (focus && focus->isVisible()) {
+    focus->activateWindow();
+    focus->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 std::string MainWindow::openFileName() {
