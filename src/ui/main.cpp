@@ -4,10 +4,12 @@
 
 #include "ui/command_line.hpp"
 #include "ui/main_window.hpp"
+#include "ui/prompts.hpp"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);  // takes Qt's own options out of argv
   QApplication::setApplicationName(QStringLiteral("flexedit"));
+  flex::ui::loadQtTranslations(app);
   flex::ui::MainWindow window;
   window.show();
   if (const auto file = flex::ui::commandLineFile(argc, argv)) window.openFileLater(*file);

@@ -13,7 +13,6 @@
 #include "ui/prompts.hpp"
 
 class QAction;
-class QLabel;
 
 namespace flex::ui {
 
@@ -21,6 +20,7 @@ class AboutDialog;
 class LabelDialog;
 class OptionPages;
 class PreviewPanel;
+class StatusPanel;
 class SysInfoHost;
 class Twips;
 
@@ -64,10 +64,11 @@ class MainWindow : public QMainWindow, private EditorView {
   void createMenus();
   void createPictureButtons(QWidget* client, const Twips& tw);
   void createCommandButtons(const Twips& tw);
-  void createStatusBar();
+  void createStatusBar(const Twips& tw);
   void showAboutDialog();
   void updateTitle();
   QWidget* messageParent();
+  QString startFolder() const;
 
   Prompts prompts_;
   QAction* openAction_ = nullptr;     // "Apri Flex"
@@ -77,7 +78,7 @@ class MainWindow : public QMainWindow, private EditorView {
   QAction* aboutAction_ = nullptr;    // "About"
   OptionPages* pages_ = nullptr;
   PreviewPanel* preview_ = nullptr;
-  QLabel* statusPanel_ = nullptr;
+  StatusPanel* statusPanel_ = nullptr;
   QPointer<LabelDialog> labelDialog_;
   QPointer<AboutDialog> aboutDialog_;
   std::unique_ptr<SysInfoHost> sysInfo_;

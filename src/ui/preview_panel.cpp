@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <algorithm>
+#include <cmath>
 
 #include "flex/builtin_records.hpp"
 #include "session/editor.hpp"
@@ -33,6 +34,14 @@ struct BoxPlace {
 constexpr std::array<BoxPlace, 3> kFormattedPlace{{
     {480, 480, 5085, 1455}, {480, 2000, 5085, 710}, {480, 2760, 5085, 735}}};
 constexpr std::array<int, 3> kRowsShown{7, 3, 3};
+
+// The nearest place from `x` on that falls on a whole screen pixel when a logical pixel is
+// `ratio` screen pixels; `x` itself when none is near.
+int onWholePixel(int x, qreal ratio) {
+  for (int at = x; at < x + 4; ++at)
+    if (std::abs(at * ratio - std::round(at * ratio)) < 1e-3) return at;
+  return x;
+}
 
 }  // namespace
 
@@ -166,6 +175,27 @@ void PreviewPanel::showChangedBytes() {
       pairs.push_back(changed[byte]);
     formatted_[slot]->setMarkedPairs(std::move(pairs));
   }
+}
+
+// Where a logical pixel is a fraction of a screen pixel (a desktop at 125%), a framed box whose
+// last column or row starts inside a screen pixel has its right or bottom border drawn where
+// its viewport paints over it: the boxes grow by a pixel or so until their last column and row
+// start on whole screen pixels of the window, once it is laid out.
+void PreviewPanel::showEvent(QShowEvent* event) {
+  QGroupBox::showEvent(event);
+  if (onWholePixels_) return;
+  onWholePixels_ = true;
+  const qreal ratio = devicePixelRatioF();
+  const QPoint origin = mapTo(window(), QPoint(0, 0));
+  for (std::size_t slot = 0; slot < 3; ++slot) {
+    const QRect at = formatted_[slot]->geometry().translated(origin);
+    const QRect whole(at.topLeft(),
+                      QPoint(onWholePixel(at.right(), ratio), onWholePixel(at.bottom(), ratio)));
+    formatted_[slot]->setGeometry(whole.translated(-origin));
+    if (raw_[slot]) raw_[slot]->setGeometry(formatted_[slot]->geometry());
+    placeRowLabels(slot);
+  }
+  placeRuler();
 }
 
 void PreviewPanel::placeRuler() {

@@ -41,6 +41,9 @@ class PreviewPanel : public QGroupBox {
   const std::vector<QLabel*>& rowLabels(std::size_t slot) const { return rowLabels_[slot]; }
   QLabel* ruler() const { return ruler_; }
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void createFormattedBoxes(const Twips& tw);
   void createRulerAndRowLabels();
@@ -60,6 +63,7 @@ class PreviewPanel : public QGroupBox {
   ByteTips* byteTips_ = nullptr;
   QObject* dropFilter_ = nullptr;
   int rowLabelLeft_ = 0;
+  bool onWholePixels_ = false;
 };
 
 }  // namespace flex::ui
