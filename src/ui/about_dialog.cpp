@@ -38,14 +38,14 @@ AboutDialog::AboutDialog(SysInfoHost& sysInfo, std::chrono::milliseconds burstGa
   setWindowTitle(QStringLiteral("About ") + title);
   setWindowIcon(spannerIcon());
 
-  auto* picIcon = new QLabel(this);
-  picIcon->setObjectName(QStringLiteral("picIcon"));
-  picIcon->setPixmap(buildingPicture());
-  picIcon->setAlignment(Qt::AlignCenter);
-  picIcon->setGeometry(tw.rect(240, 240, 540, 540));
+  auto* picture = new QLabel(this);
+  picture->setObjectName(QStringLiteral("picIcon"));
+  picture->setPixmap(buildingPicture());
+  picture->setAlignment(Qt::AlignCenter);
+  picture->setGeometry(tw.rect(240, 240, 540, 540));
 
-  QLabel* lblTitle = label(this, "lblTitle", title, tw.rect(1050, 240, 3885, 480));
-  lblTitle->setFont(captionFont(true, 12));
+  QLabel* heading = label(this, "lblTitle", title, tw.rect(1050, 240, 3885, 480));
+  heading->setFont(captionFont(true, 12));
   label(this, "lblVersion",
         QStringLiteral("Version %1.%2.%3")
             .arg(kAppVersion.major)
