@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QWindow>
+#include <functional>
 
 #include "ui/about_dialog.hpp"
 #include "ui/app_info.hpp"
