@@ -1,12 +1,20 @@
 #!/usr/bin/env bash
 # Runs the real program on a virtual X screen and saves screenshots of option page 1, option
-# page 2, the GPRS label dialog in front of the main window, a flex opened from the command
-# line with the bytes it changes on a tint, and the byte inspector's tool-tip.
-#   scripts/screenshots.sh [OUTDIR] [PROGRAM]
-# OUTDIR defaults to out/screenshots; PROGRAM to build/src/ui/flexedit (built when missing).
-# The changed flex is made with flexedit-cli from the same build (src/cli beside src/ui).
+# page 2, the GPRS label dialog in front of the main window, the open and the save dialog, a
+# flex opened from the command line with the bytes it changes on a tint, the byte inspector's
+# tool-tip, and that flex in the raw previews.
+#   scripts/screenshots.sh [--scale FACTOR] [OUTDIR] [PROGRAM]
+# FACTOR scales the whole window as a high-resolution desktop does (QT_SCALE_FACTOR; 1.25 is
+# a desktop at 125%). OUTDIR defaults to out/screenshots; PROGRAM to build/src/ui/flexedit
+# (built when missing). The changed flex is made with flexedit-cli from the same build (src/cli
+# beside src/ui).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scale=1
+if [ "${1:-}" = --scale ]; then
+  scale=$2
+  shift 2
+fi
 out=${1:-out/screenshots}
 program=${2:-build/src/ui/flexedit}
 
@@ -41,6 +49,7 @@ while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
 done
 export DISPLAY=":$display"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+export QT_SCALE_FACTOR=$scale
 
 pids=()
 cleanup() {
@@ -51,7 +60,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+screen=$(awk -v s="$scale" 'BEGIN {if (s < 1) s = 1; printf "%dx%d", 1024 * s, 768 * s}')
+Xvfb "$DISPLAY" -screen 0 "${screen}x24" -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 # A window manager, for title bars and the stacking of the tool window.
@@ -74,8 +84,11 @@ start() {  # title [argument]: starts the program and waits for its main window
   read -r left right top bottom < <(xprop -id "$main" _NET_FRAME_EXTENTS |
     sed -n 's/.*= *\([0-9]*\), *\([0-9]*\), *\([0-9]*\), *\([0-9]*\).*/\1 \2 \3 \4/p')
   left=${left:-0} right=${right:-0} top=${top:-0} bottom=${bottom:-0}
-  # The client area (5805 twips high) lies between the menu bar and the status bar.
-  menu=$(( (HEIGHT - 387) / 2 ))
+  # The client area (5805 twips high) lies between the menu bar and the status bar (255).
+  menu=$(awk -v h="$HEIGHT" -v s="$scale" 'BEGIN {printf "%d", h - 387 * s - 17 * s + 0.5}')
+}
+at() {  # x y at 96 dpi in the client area -> pixels in the main window
+  awk -v x="$1" -v y="$2" -v s="$scale" -v m="$menu" 'BEGIN {printf "%d %d", x * s, y * s + m}'
 }
 shoot() {  # file: the main window with its frame
   import -window root -crop "$((WIDTH + left + right))x$((HEIGHT + top + bottom))+$((X - left))+$((Y - top))" +repage "$1"
@@ -84,7 +97,14 @@ shoot() {  # file: the main window with its frame
 start '^Tessaron Orvane$'
 
 click() {  # x y, in the main window's client area (pixels at 96 dpi)
-  xdotool mousemove --window "$main" "$1" $(($2 + menu)) click 1
+  # shellcheck disable=SC2046
+  xdotool mousemove --window "$main" $(at "$1" "$2") click 1
+  sleep 0.5
+}
+dialog() {  # file: the file dialog a picture button opened, over the main window; then closed
+  sleep 1.5
+  import -window root "$1"
+  xdotool key Escape  # the dialog has the focus
   sleep 0.5
 }
 
@@ -103,6 +123,13 @@ xdotool type --window "$dialog" --delay 50 "Ciao A835"
 sleep 0.5
 import -window root "$out/label-dialog.png"  # the whole screen: both windows
 
+xdotool key Escape  # closes it (it has the focus); "GPRS Personale" stays ticked
+sleep 0.5
+click 220 20   # "Apri Flex..."
+dialog "$out/open-dialog.png"
+click 252 20   # "Salva Flex..."
+dialog "$out/save-dialog.png"
+
 kill "$program_pid"
 wait "$program_pid" 2>/dev/null || true
 
@@ -118,7 +145,8 @@ shoot "$out/highlight.png"
 
 # The byte inspector: the mouse rests on Base byte 90 ("Menu Engineering"), pair 4 of line
 # "40" of the formatted Base box, until the tool-tip shows.
-xdotool mousemove --window "$main" 320 $((134 + menu))
+# shellcheck disable=SC2046
+xdotool mousemove --window "$main" $(at 320 134)
 tip=""
 for _ in $(seq 50); do
   for w in $(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null); do
@@ -137,4 +165,13 @@ x1=$((X + WIDTH + right)) y1=$((Y + HEIGHT + bottom))
 ((TY + TH + 4 > y1)) && y1=$((TY + TH + 4))
 import -window root -crop "$((x1 - x0))x$((y1 - y0))+$x0+$y0" +repage "$out/inspector.png"
 
-echo "Screenshots in $out: page1.png page2.png label-dialog.png highlight.png inspector.png"
+# The same flex in the raw previews ("Formattazione Testo" cleared), its changed bytes tinted.
+xdotool mousemove 0 0
+sleep 0.3
+click 240 284
+xdotool mousemove 0 0
+sleep 0.3
+shoot "$out/raw.png"
+
+echo "Screenshots in $out: page1.png page2.png label-dialog.png open-dialog.png save-dialog.png" \
+  "highlight.png inspector.png raw.png"

@@ -3,9 +3,11 @@
 
 #include "first_paint.hpp"
 #include "ui/main_window.hpp"
+#include "ui/prompts.hpp"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  flex::ui::loadQtTranslations(app);
   flex::ui::MainWindow window;
   new QuitAfterFirstPaint(&window);
   window.show();

@@ -24,27 +24,28 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QRec
 
 }  // namespace
 
-AboutDialog::AboutDialog(SysInfoHost& sysInfo)
+AboutDialog::AboutDialog(SysInfoHost& sysInfo, std::chrono::milliseconds burstGap)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      host_(sysInfo) {
+      host_(sysInfo),
+      burstGap_(burstGap) {
   setObjectName(QStringLiteral("frmAbout"));
   setAttribute(Qt::WA_DeleteOnClose);
   setModal(false);
   setFont(captionFont(false));
   const Twips tw(logicalDpiX());
-  const QString title = QString::fromUtf8(kAppTitle.data(), static_cast<qsizetype>(kAppTitle.size()));
+  const QString title = QString::fromUtf8(kAppTitle);
   setWindowTitle(QStringLiteral("About ") + title);
   setWindowIcon(spannerIcon());
 
-  auto* picIcon = new QLabel(this);
-  picIcon->setObjectName(QStringLiteral("picIcon"));
-  picIcon->setPixmap(buildingPicture());
-  picIcon->setAlignment(Qt::AlignCenter);
-  picIcon->setGeometry(tw.rect(240, 240, 540, 540));
+  auto* picture = new QLabel(this);
+  picture->setObjectName(QStringLiteral("picIcon"));
+  picture->setPixmap(buildingPicture());
+  picture->setAlignment(Qt::AlignCenter);
+  picture->setGeometry(tw.rect(240, 240, 540, 540));
 
-  QLabel* lblTitle = label(this, "lblTitle", title, tw.rect(1050, 240, 3885, 480));
-  lblTitle->setFont(captionFont(true, 12));
+  QLabel* heading = label(this, "lblTitle", title, tw.rect(1050, 240, 3885, 480));
+  heading->setFont(captionFont(true, 12));
   label(this, "lblVersion",
         QStringLiteral("Version %1.%2.%3")
             .arg(kAppVersion.major)
@@ -78,7 +79,11 @@ AboutDialog::AboutDialog(SysInfoHost& sysInfo)
   sysInfo_ = new QPushButton(QStringLiteral("&System Info..."), this);
   sysInfo_->setObjectName(QStringLiteral("cmdSysInfo"));
   sysInfo_->setGeometry(tw.rect(4440, 3075, 1245, 345));
-  connect(sysInfo_, &QPushButton::clicked, this, [this] { startSysInfo(host_, kAppTitle); });
+  connect(sysInfo_, &QPushButton::clicked, this, [this] {
+    const bool sameBurst = lastClick_.isValid() && lastClick_.elapsed() < burstGap_.count();
+    lastClick_.start();
+    if (!sameBurst) startSysInfo(host_, kAppTitle);
+  });
 
   setFixedSize(tw.size(5730, 3555));
 }

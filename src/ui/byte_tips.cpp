@@ -1,14 +1,13 @@
 #include "ui/byte_tips.hpp"
 
 #include <QHelpEvent>
-#include <QPlainTextEdit>
 #include <QToolTip>
 
 #include "flex/records.hpp"
 #include "text/hex_format.hpp"
 #include "options/byte_inspector.hpp"
 #include "ui/hex_view.hpp"
-#include "ui/raw_bytes.hpp"
+#include "ui/raw_preview.hpp"
 
 namespace flex::ui {
 
@@ -26,7 +25,7 @@ void ByteTips::watch(HexView* box, std::size_t slot) {
   box->viewport()->installEventFilter(this);
 }
 
-void ByteTips::watch(QPlainTextEdit* box, std::size_t slot) {
+void ByteTips::watch(RawPreview* box, std::size_t slot) {
   boxes_.at(count_++) = {box->viewport(), nullptr, box, slot};
   box->viewport()->installEventFilter(this);
 }
@@ -42,7 +41,7 @@ bool ByteTips::eventFilter(QObject* watched, QEvent* event) {
       spot = box.formatted->pairAt(help->pos());
       if (spot) spot->index = byteOfFormattedPair(spot->index);
     } else {
-      spot = rawByteAt(box.raw, help->pos());
+      spot = box.raw->byteAt(help->pos());
     }
     if (spot)
       QToolTip::showText(help->globalPos(), byteTipText(editor_.state(), box.slot, spot->index),

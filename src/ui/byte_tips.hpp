@@ -9,11 +9,10 @@
 
 #include "session/editor.hpp"
 
-class QPlainTextEdit;
-
 namespace flex::ui {
 
 class HexView;
+class RawPreview;
 
 // The tool-tip of byte `offset` of record slot `slot` as the editor has it now.
 QString byteTipText(const EditorState& state, std::size_t slot, std::size_t offset);
@@ -24,7 +23,7 @@ class ByteTips : public QObject {
 
   // A formatted box: its pairs are the record's bytes from the end of the header on.
   void watch(HexView* box, std::size_t slot);
-  void watch(QPlainTextEdit* box, std::size_t slot);
+  void watch(RawPreview* box, std::size_t slot);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,7 +32,7 @@ class ByteTips : public QObject {
   struct Box {
     QObject* viewport;
     HexView* formatted;      // one of the two is set
-    QPlainTextEdit* raw;
+    RawPreview* raw;
     std::size_t slot;
   };
   const Editor& editor_;

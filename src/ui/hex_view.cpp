@@ -1,9 +1,13 @@
 #include "ui/hex_view.hpp"
 
-#include <QEvent>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
+#include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "text/ansi.hpp"
 
@@ -23,7 +27,8 @@ QString displayLine(std::string_view ansi) {
 HexView::HexView(QWidget* parent) : QAbstractScrollArea(parent) {
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  setFocusPolicy(Qt::StrongFocus);
+  setFocusPolicy(Qt::ClickFocus);
+  viewport()->setCursor(Qt::IBeamCursor);
   verticalScrollBar()->setSingleStep(1);
 }
 
@@ -74,6 +79,7 @@ void HexView::setFormattedText(const std::string& ansi) {
   if (ansi == source_) return;
   source_ = ansi;
   lines_.clear();
+  anchor_ = position_ = 0;
   // Each line is 16 pairs and the blank after each; the line's last blank is not shown.
   constexpr std::size_t kStride = kLineColumns + 1;
   for (std::size_t pos = 0; pos < source_.size(); pos += kStride)
@@ -100,7 +106,8 @@ int HexView::textLeft() const { return frameWidth() + kMargin; }
 QSize HexView::sizeFor(const QFont& font, int lines, int frameWidth) {
   const QFontMetrics metrics(font);
   const int width = metrics.horizontalAdvance(QString(kLineColumns, QLatin1Char('0')));
-  return {width + 2 * (kMargin + frameWidth), lines * metrics.lineSpacing() + 2 * (kMargin + frameWidth)};
+  const int frame = 2 * (kMargin + frameWidth);
+  return {width + frame, lines * metrics.lineSpacing() + frame};
 }
 
 void HexView::paintEvent(QPaintEvent*) {
@@ -118,7 +125,84 @@ void HexView::paintEvent(QPaintEvent*) {
       if (isMarked(pair)) painter.fillRect(pairRect(pair), tint);
     }
     painter.drawText(kMargin, top + metrics.ascent(), lines_[line]);
+    // The selected part of the line, drawn again in the selection's colours.
+    const int lineStart = line * (kLineColumns + 1);
+    const int length = static_cast<int>(lines_[line].size());
+    const int from = std::clamp(std::min(anchor_, position_) - lineStart, 0, length);
+    const int to = std::clamp(std::max(anchor_, position_) - lineStart, 0, length);
+    if (from >= to) continue;
+    const QRect selected(columnX(line, from), top, columnX(line, to) - columnX(line, from),
+                         metrics.lineSpacing());
+    painter.fillRect(selected, palette().color(QPalette::Highlight));
+    painter.setPen(palette().color(QPalette::HighlightedText));
+    painter.drawText(selected.left(), top + metrics.ascent(), lines_[line].mid(from, to - from));
+    painter.setPen(palette().color(QPalette::Text));
   }
+}
+
+int HexView::positionAt(QPoint viewportPos) const {
+  if (lines_.isEmpty()) return 0;
+  const int line = std::clamp(firstVisibleLine() + (viewportPos.y() - kMargin) / lineHeight(), 0,
+                              static_cast<int>(lines_.size()) - 1);
+  int column = 0;  // the gap between characters nearest to the point
+  while (column < lines_[line].size() &&
+         (columnX(line, column) + columnX(line, column + 1)) / 2 < viewportPos.x())
+    ++column;
+  return line * (kLineColumns + 1) + column;
+}
+
+void HexView::select(int anchor, int position) {
+  if (anchor == anchor_ && position == position_) return;
+  anchor_ = anchor;
+  position_ = position;
+  viewport()->update();
+}
+
+QString HexView::selectedText() const {
+  const int from = std::min(anchor_, position_);
+  return text().mid(from, std::max(anchor_, position_) - from);
+}
+
+void HexView::selectAll() { select(0, static_cast<int>(text().size())); }
+
+void HexView::copy() const {
+  if (anchor_ != position_) QGuiApplication::clipboard()->setText(selectedText());
+}
+
+void HexView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mousePressEvent(event);
+  const int at = positionAt(event->position().toPoint());
+  select(event->modifiers() & Qt::ShiftModifier ? anchor_ : at, at);
+}
+
+void HexView::mouseMoveEvent(QMouseEvent* event) {
+  if (event->buttons() & Qt::LeftButton) select(anchor_, positionAt(event->position().toPoint()));
+}
+
+// A double click selects the pair under the mouse.
+void HexView::mouseDoubleClickEvent(QMouseEvent* event) {
+  const int at = positionAt(event->position().toPoint());
+  const int stride = kLineColumns + 1;
+  const int start = at - (at % stride) % 3;  // the pair's first character
+  const int lineEnd = at - at % stride + static_cast<int>(lines_.value(at / stride).size());
+  select(start, std::min(start + 2, lineEnd));
+}
+
+void HexView::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy))
+    copy();
+  else if (event->matches(QKeySequence::SelectAll))
+    selectAll();
+  else
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+void HexView::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  QAction* copyAction = menu.addAction(QStringLiteral("&Copia"), this, &HexView::copy);
+  copyAction->setEnabled(anchor_ != position_);
+  menu.addAction(QStringLiteral("Seleziona &tutto"), this, &HexView::selectAll);
+  menu.exec(event->globalPos());
 }
 
 void HexView::resizeEvent(QResizeEvent* event) {

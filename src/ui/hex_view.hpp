@@ -2,9 +2,10 @@
 // A formatted box: a record's data shown as blank-separated byte pairs, 16 to a line. The line
 // breaks are made here, for display only; the ruler and the row labels beside the box place
 // themselves with lineTop() and textLeft(), so columns and rows line up in any font. Display
-// only: it takes no typing. When a record has more lines than the box can show, the box
-// scrolls by whole lines and says which line is on top. Pairs can be marked: they are drawn on
-// a tint (the bytes that differ from the built-in flex).
+// only: it takes no typing and no Tab stop, but text can be selected with the mouse and copied.
+// When a record has more lines than the box can show, the box scrolls by whole lines and says
+// which line is on top. Pairs can be marked: they are drawn on a tint (the bytes that differ
+// from the built-in flex).
 #include <QAbstractScrollArea>
 #include <QStringList>
 #include <optional>
@@ -46,6 +47,9 @@ class HexView : public QAbstractScrollArea {
 
   const QStringList& lines() const { return lines_; }
   QString text() const { return lines_.join(QLatin1Char('\n')); }  // lines as displayed
+  QString selectedText() const;
+  void selectAll();
+  void copy() const;
 
   int firstVisibleLine() const;
   int visibleLineCount() const;
@@ -65,14 +69,23 @@ class HexView : public QAbstractScrollArea {
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   void changeEvent(QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  // A place between characters of text(): line * (kLineColumns + 1) + column.
+  int positionAt(QPoint viewportPos) const;
+  void select(int anchor, int position);
   void updateScrollBar();
   int columnX(int line, int column) const;  // left edge of a column, viewport coordinates
 
   std::string source_;
   QStringList lines_;
   std::vector<bool> marked_;
+  int anchor_ = 0, position_ = 0;  // the selection, between them
 };
 
 }  // namespace flex::ui

@@ -1,10 +1,13 @@
 #include "ui/label_dialog.hpp"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QValidator>
+#include <algorithm>
 
 #include "text/ansi.hpp"
 #include "session/editor.hpp"
@@ -12,6 +15,24 @@
 #include "ui/twips.hpp"
 
 namespace flex::ui {
+namespace {
+
+// Control characters (below 0x20) are dropped from what is typed or pasted: the phone would
+// end the label at a NUL and show nothing for the others, which the field shows as blanks.
+class NoControlCharacters : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& position) const override {
+    for (qsizetype i = input.size(); i-- > 0;) {
+      if (input[i].unicode() >= 0x20) continue;
+      input.remove(i, 1);
+      if (i < position) --position;
+    }
+    return Acceptable;
+  }
+};
+
+}  // namespace
 
 LabelDialog::LabelDialog(Editor& editor, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
@@ -36,10 +57,12 @@ LabelDialog::LabelDialog(Editor& editor, QWidget* parent)
   textField_->setObjectName(QStringLiteral("txt1"));
   textField_->setFont(captionFont(true, 9.75));
   textField_->setGeometry(tw.rect(240, 720, 2175, 405));
+  textField_->setValidator(new NoControlCharacters(textField_));
 
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   ok_->setObjectName(QStringLiteral("cmdOKGPRS"));
   ok_->setGeometry(tw.rect(2640, 720, 495, 375));
+  ok_->setDefault(true);  // Enter
 
   setFixedSize(tw.size(3900, 1260));
 
@@ -55,7 +78,19 @@ void LabelDialog::redraw() {
   const QString text = QString::fromStdString(ansi::toUtf8(editor_.state().labelText));
   if (textField_->text() == text) return;
   const QSignalBlocker blocker(textField_);
+  const int cursor = textField_->cursorPosition();
   textField_->setText(text);
+  textField_->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
+}
+
+// Enter is OK, Esc the close box; the field and the button leave both keys to the dialog.
+void LabelDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+    ok_->click();
+  else if (event->key() == Qt::Key_Escape)
+    close();
+  else
+    QWidget::keyPressEvent(event);
 }
 
 void LabelDialog::closeEvent(QCloseEvent* event) {

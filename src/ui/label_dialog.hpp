@@ -1,7 +1,8 @@
 #pragma once
-// The label dialog ("frmGPRS"): the person types the text that replaces the phone's "GPRS" label. A
-// modeless tool window kept in front; it shows the editor's state and hands typing, OK and its
-// close box to the editor, which decides everything.
+// The label dialog ("frmGPRS"): the person types the text that replaces the phone's "GPRS"
+// label. A modeless tool window kept in front; it shows the editor's state and hands typing, OK
+// (or Enter) and its close box (or Esc) to the editor, which decides everything. Control
+// characters never reach the field.
 #include <QWidget>
 
 class QLabel;
@@ -28,6 +29,7 @@ class LabelDialog : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   Editor& editor_;

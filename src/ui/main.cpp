@@ -13,6 +13,7 @@
 #include "flexedit/version.hpp"
 #include "ui/command_line.hpp"
 #include "ui/main_window.hpp"
+#include "ui/prompts.hpp"
 
 namespace {
 
@@ -75,6 +76,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);  // takes Qt's own options out of argv
   QApplication::setApplicationName(QStringLiteral("flexedit"));
   QApplication::setOrganizationName(QStringLiteral("flexedit"));  // settings: "File recenti"
+  flex::ui::loadQtTranslations(app);
   flex::ui::MainWindow window;
   window.show();
   if (const auto file = flex::ui::commandLineFile(argc, argv)) window.openFileLater(*file);

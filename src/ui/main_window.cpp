@@ -1,6 +1,7 @@
 #include "ui/main_window.hpp"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolButton>
+#include <QWindow>
+#include <functional>
 
 #include "ui/about_dialog.hpp"
 #include "ui/app_info.hpp"
@@ -37,6 +40,27 @@ std::string nativeName(const QString& path) {
   return QFile::encodeName(QDir::toNativeSeparators(path)).toStdString();
 }
 
+// Runs `then` from the event loop once `window` is on the screen.
+class WhenExposed : public QObject {
+ public:
+  WhenExposed(QWindow* window, std::function<void()> then)
+      : QObject(window), then_(std::move(then)) {
+    window->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+      watched->removeEventFilter(this);
+      QMetaObject::invokeMethod(this, [this] { then_(); deleteLater(); }, Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> then_;
+};
+
 QAction* makeAction(QObject* parent, const char* name, const QString& text) {
   auto* action = new QAction(text, parent);
   action->setObjectName(QLatin1String(name));
@@ -44,6 +68,28 @@ QAction* makeAction(QObject* parent, const char* name, const QString& text) {
 }
 
 }  // namespace
+
+// The status bar's panel: its text on one line, cut in the middle with "…" where it does not
+// fit (a long path keeps its beginning and its file name); the whole text is its tool-tip.
+class StatusPanel : public QLabel {
+ public:
+  using QLabel::QLabel;
+  void setFullText(const QString& text) {
+    full_ = text;
+    setToolTip(text);
+    fit();
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QLabel::resizeEvent(event);
+    fit();
+  }
+
+ private:
+  void fit() { setText(fontMetrics().elidedText(full_, Qt::ElideMiddle, contentsRect().width())); }
+  QString full_;
+};
 
 MainWindow::MainWindow(Prompts prompts, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -75,7 +121,7 @@ MainWindow::MainWindow(Prompts prompts, QWidget* parent)
   createPictureButtons(client, tw);
   preview_ = new PreviewPanel(editor_, tw, client);
   createCommandButtons(tw);
-  createStatusBar();
+  createStatusBar(tw);
   setFixedSize(sizeHint());
 
   auto* drops = new FileDrops([this](const QString& path) { openFile(nativeName(path)); }, this);
@@ -103,8 +149,14 @@ void MainWindow::setSysInfoHost(std::unique_ptr<SysInfoHost> host) {
 
 void MainWindow::openFile(const std::string& name) { rememberFile(editor_.openFile(name)); }
 
+// Once the window stands where the desktop put it, so that a message about the file is
+// centred over it.
 void MainWindow::openFileLater(const std::string& name) {
-  QMetaObject::invokeMethod(this, [this, name] { openFile(name); }, Qt::QueuedConnection);
+  QWindow* window = windowHandle();
+  if (window && !window->isExposed())
+    new WhenExposed(window, [this, name] { openFile(name); });
+  else
+    QMetaObject::invokeMethod(this, [this, name] { openFile(name); }, Qt::QueuedConnection);
 }
 
 // --- building the window ---
@@ -213,10 +265,11 @@ FileOutcome MainWindow::saveFile() {
   return outcome;
 }
 
-void MainWindow::createStatusBar() {
+void MainWindow::createStatusBar(const Twips& tw) {
   statusBar()->setObjectName(QStringLiteral("StatusBar"));
   statusBar()->setSizeGripEnabled(false);
-  statusPanel_ = new QLabel(statusBar());
+  statusBar()->setFixedHeight(tw(255));
+  statusPanel_ = new StatusPanel(statusBar());
   statusPanel_->setObjectName(QStringLiteral("StatusBarPanel1"));
   // A long path must not widen the fixed window.
   statusPanel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -231,16 +284,32 @@ QWidget* MainWindow::messageParent() {
   return this;
 }
 
+// The focus goes back where it was before the box (the label field, say), whichever window
+// the desktop activates when the box closes.
 void MainWindow::messageBox(std::string_view prompt, std::string_view title) {
-  if (prompts_.messageBox) prompts_.messageBox(messageParent(), utf8(prompt), utf8(title));
+  if (!prompts_.messageBox) return;
+  const QPointer<QWidget> focus = QApplication::focusWidget();
+  prompts_.messageBox(messageParent(), utf8(prompt), utf8(title));
+  if (focus && focus->isVisible()) {
+    focus->activateWindow();
+    focus->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+// The folder of the file last opened or saved, in this run or (through "File recenti") before.
+QString MainWindow::startFolder() const {
+  QString last = QFile::decodeName(QByteArray::fromStdString(state().fileName));
+  if (last.isEmpty() && recentFiles_ && !recentFiles_->files().isEmpty())
+    last = recentFiles_->files().first();
+  return flexStartFolder(last);
 }
 
 std::string MainWindow::openFileName() {
-  return nativeName(prompts_.openFileName ? prompts_.openFileName(this) : QString());
+  return nativeName(prompts_.openFileName ? prompts_.openFileName(this, startFolder()) : QString());
 }
 
 std::string MainWindow::saveFileName() {
-  return nativeName(prompts_.saveFileName ? prompts_.saveFileName(this) : QString());
+  return nativeName(prompts_.saveFileName ? prompts_.saveFileName(this, startFolder()) : QString());
 }
 
 void MainWindow::labelDialogShown() {
@@ -265,7 +334,7 @@ void MainWindow::stateChanged() {
   const EditorState& s = editor_.state();
   pages_->redraw(s);
   preview_->redraw(s);
-  statusPanel_->setText(QString::fromStdString(s.statusText));
+  statusPanel_->setFullText(QString::fromStdString(s.statusText));
   editMenu_->updateEnabled();
   updateTitle();
   if (labelDialog_) labelDialog_->redraw();

@@ -14,7 +14,6 @@
 #include "ui/prompts.hpp"
 
 class QAction;
-class QLabel;
 
 namespace flex::ui {
 
@@ -24,6 +23,7 @@ class LabelDialog;
 class OptionPages;
 class PreviewPanel;
 class RecentFiles;
+class StatusPanel;
 class SysInfoHost;
 class Twips;
 
@@ -68,15 +68,16 @@ class MainWindow : public QMainWindow, private EditorView {
   void createMenus();
   void createPictureButtons(QWidget* client, const Twips& tw);
   void createCommandButtons(const Twips& tw);
-  void createStatusBar();
   void createEditMenu();
   void createRecentFilesMenu();
   void rememberFile(FileOutcome outcome);
   FileOutcome saveFile();
   bool mayClose();
+  void createStatusBar(const Twips& tw);
   void showAboutDialog();
   void updateTitle();
   QWidget* messageParent();
+  QString startFolder() const;
 
   Prompts prompts_;
   QAction* openAction_ = nullptr;     // "Apri Flex"
@@ -86,9 +87,9 @@ class MainWindow : public QMainWindow, private EditorView {
   QAction* aboutAction_ = nullptr;    // "About"
   OptionPages* pages_ = nullptr;
   PreviewPanel* preview_ = nullptr;
-  QLabel* statusPanel_ = nullptr;
   EditMenu* editMenu_ = nullptr;        // "Modifica"
   RecentFiles* recentFiles_ = nullptr;  // "File recenti"
+  StatusPanel* statusPanel_ = nullptr;
   QPointer<LabelDialog> labelDialog_;
   QPointer<AboutDialog> aboutDialog_;
   std::unique_ptr<SysInfoHost> sysInfo_;

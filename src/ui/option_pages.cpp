@@ -55,7 +55,9 @@ void OptionPages::createBoxes(const Twips& tw) {
   });
   for (std::size_t row : rows) {
     const OptionDef& option = table[row];
-    auto* box = new QCheckBox(QString::fromUtf8(option.caption), pages_[option.layout.page - 1]);
+    const auto page = static_cast<std::size_t>(option.layout.page - 1);
+    auto* box = new QCheckBox(QString::fromUtf8(option.caption), pages_[page]);
+    if (!firstBoxes_[page]) firstBoxes_[page] = box;
     box->setObjectName(QStringLiteral("Check%1_%2").arg(option.group()).arg(option.index()));
     box->setToolTip(QString::fromUtf8(option.toolTip));
     connect(box, &QCheckBox::clicked, this, [this, row] { editor_.clickOption(row); });
@@ -77,7 +79,8 @@ void OptionPages::createBoxes(const Twips& tw) {
   }
   for (std::size_t row = 0; row < kOptionCount; ++row) {
     QCheckBox* box = boxes_[row];
-    const int width = std::min(room, std::max(tw(table[row].layout.width), box->sizeHint().width()));
+    const int wanted = std::max(tw(table[row].layout.width), box->sizeHint().width());
+    const int width = std::min(room, wanted);
     box->setGeometry(left, tw(table[row].layout.top), width, tw(kBoxHeight));
   }
 }
@@ -95,8 +98,21 @@ void OptionPages::redraw(const EditorState& state) {
     const QSignalBlocker blocker(tabStrip_);
     tabStrip_->setCurrentIndex(state.selectedPage == 1 ? 0 : 1);
   }
-  pages_[0]->setVisible(state.page1Visible);
-  pages_[1]->setVisible(state.page2Visible);
+  // A page that hides with the focus on it hands the focus to the first box of the page that
+  // shows, not to whatever follows in the tab chain.
+  const std::array<bool, 2> visible{state.page1Visible, state.page2Visible};
+  const QWidget* focus = window()->focusWidget();
+  bool focusLeaves = false;
+  for (std::size_t page = 0; page < 2; ++page)
+    focusLeaves = focusLeaves || (!visible[page] && pages_[page]->isVisible() && focus &&
+                                  pages_[page]->isAncestorOf(focus));
+  for (std::size_t page = 0; page < 2; ++page) {
+    if (!visible[page]) continue;
+    pages_[page]->setVisible(true);
+    if (focusLeaves) firstBoxes_[page]->setFocus(Qt::OtherFocusReason);
+  }
+  for (std::size_t page = 0; page < 2; ++page)
+    if (!visible[page]) pages_[page]->setVisible(false);
 }
 
 }  // namespace flex::ui

@@ -4,10 +4,10 @@
 #include <QKeyEvent>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <algorithm>
+#include <cmath>
 
 #include "flex/builtin_records.hpp"
 #include "session/editor.hpp"
@@ -16,31 +16,11 @@
 #include "ui/edit_menu.hpp"
 #include "ui/fonts.hpp"
 #include "ui/hex_view.hpp"
-#include "ui/raw_bytes.hpp"
+#include "ui/raw_preview.hpp"
 #include "ui/twips.hpp"
 
 namespace flex::ui {
 namespace {
-
-// The preview's text as typed: line and paragraph breaks read as line feeds, every other
-// character as it stands (plain-text export would turn no-break spaces into blanks).
-QString rawText(const QPlainTextEdit* box) {
-  QString text = box->document()->toRawText();
-  for (QChar& c : text)
-    if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = QLatin1Char('\n');
-  return text;
-}
-
-// Sets a preview's text only when it differs, keeping the cursor where it was.
-void showRaw(QPlainTextEdit* box, const QString& text) {
-  if (rawText(box) == text) return;
-  const int position = box->textCursor().position();
-  const QSignalBlocker blocker(box);
-  box->setPlainText(text);
-  QTextCursor cursor = box->textCursor();
-  cursor.setPosition(std::min(position, static_cast<int>(text.size())));
-  box->setTextCursor(cursor);
-}
 
 // The row labels beside each formatted box, by the index they carry in the Label1 array.
 constexpr std::array<std::array<int, 7>, 3> kRowLabelIndex{{
@@ -56,6 +36,14 @@ struct BoxPlace {
 constexpr std::array<BoxPlace, 3> kFormattedPlace{{
     {480, 480, 5085, 1455}, {480, 2000, 5085, 710}, {480, 2760, 5085, 735}}};
 constexpr std::array<int, 3> kRowsShown{7, 3, 3};
+
+// The nearest place from `x` on that falls on a whole screen pixel when a logical pixel is
+// `ratio` screen pixels; `x` itself when none is near.
+int onWholePixel(int x, qreal ratio) {
+  for (int at = x; at < x + 4; ++at)
+    if (std::abs(at * ratio - std::round(at * ratio)) < 1e-3) return at;
+  return x;
+}
 
 }  // namespace
 
@@ -132,25 +120,23 @@ void PreviewPanel::createRulerAndRowLabels() {
 void PreviewPanel::createRawPreviews() {
   if (raw_[0]) return;
   for (std::size_t slot = 0; slot < 3; ++slot) {
-    auto* box = new QPlainTextEdit(this);
+    auto* box = new RawPreview(this);
     box->setObjectName(QStringLiteral("txtpreview_%1").arg(slot));
     box->setFont(hexFont_);
-    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setTabChangesFocus(true);
     box->setUndoRedoEnabled(false);  // undo and redo are the editor's (eventFilter)
     box->installEventFilter(this);
     box->setGeometry(formatted_[slot]->geometry());
     box->hide();
-    connect(box, &QPlainTextEdit::textChanged, this, [this, slot] { rawEdited(slot); });
+    connect(box, &RawPreview::edited, this, [this, box, slot] {
+      editor_.editRaw(slot, ansi::fromUtf8(box->text().toStdString()), Editor::RawEdit::Typing);
+    });
     if (dropFilter_) box->viewport()->installEventFilter(dropFilter_);  // a file is opened
     byteTips_->watch(box, slot);
     raw_[slot] = box;
   }
 }
 
-QPlainTextEdit* PreviewPanel::rawPreview(std::size_t slot) {
+RawPreview* PreviewPanel::rawPreview(std::size_t slot) {
   if (!raw_[slot]) {
     createRawPreviews();
     for (std::size_t each = 0; each < 3; ++each) showRawPreview(each);
@@ -161,10 +147,10 @@ QPlainTextEdit* PreviewPanel::rawPreview(std::size_t slot) {
 // A raw preview's text, its tinted bytes and whether it shows, from the editor's state.
 void PreviewPanel::showRawPreview(std::size_t slot) {
   const EditorState& s = editor_.state();
-  QPlainTextEdit* box = raw_[slot];
-  showRaw(box, QString::fromStdString(ansi::toUtf8(s.recordSlots[slot])));
-  box->setExtraSelections(rawMarks(box, builtin::changedBytes(slot, s.recordSlots[slot]),
-                                   HexView::markColor(formatted_[slot]->palette())));
+  RawPreview* box = raw_[slot];
+  box->setText(QString::fromStdString(ansi::toUtf8(s.recordSlots[slot])));
+  box->setMarkedBytes(builtin::changedBytes(slot, s.recordSlots[slot]),
+                      HexView::markColor(formatted_[slot]->palette()));
   box->setVisible(!s.formattedViewVisible);
 }
 
@@ -195,6 +181,27 @@ void PreviewPanel::showChangedBytes() {
   }
 }
 
+// Where a logical pixel is a fraction of a screen pixel (a desktop at 125%), a framed box whose
+// last column or row starts inside a screen pixel has its right or bottom border drawn where
+// its viewport paints over it: the boxes grow by a pixel or so until their last column and row
+// start on whole screen pixels of the window, once it is laid out.
+void PreviewPanel::showEvent(QShowEvent* event) {
+  QGroupBox::showEvent(event);
+  if (onWholePixels_) return;
+  onWholePixels_ = true;
+  const qreal ratio = devicePixelRatioF();
+  const QPoint origin = mapTo(window(), QPoint(0, 0));
+  for (std::size_t slot = 0; slot < 3; ++slot) {
+    const QRect at = formatted_[slot]->geometry().translated(origin);
+    const QRect whole(at.topLeft(),
+                      QPoint(onWholePixel(at.right(), ratio), onWholePixel(at.bottom(), ratio)));
+    formatted_[slot]->setGeometry(whole.translated(-origin));
+    if (raw_[slot]) raw_[slot]->setGeometry(formatted_[slot]->geometry());
+    placeRowLabels(slot);
+  }
+  placeRuler();
+}
+
 void PreviewPanel::placeRuler() {
   const HexView* base = formatted_[0];
   const QFontMetrics metrics(ruler_->font());
@@ -218,13 +225,8 @@ void PreviewPanel::placeRowLabels(std::size_t slot) {
   }
 }
 
-// What is typed in one preview is one step of the editor's history until the focus leaves it.
-void PreviewPanel::rawEdited(std::size_t slot) {
-  editor_.editRaw(slot, ansi::fromUtf8(rawText(raw_[slot]).toStdString()),
-                  Editor::RawEdit::Typing);
-}
-
-// The raw previews leave the keys of undo and redo to the window's "Modifica" menu.
+// The raw previews leave the keys of undo and redo to the window's "Modifica" menu, and what is
+// typed in one of them is one step of the editor's history until the focus leaves it.
 bool PreviewPanel::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusOut) {
     editor_.endTyping();

@@ -12,7 +12,6 @@
 
 class QCheckBox;
 class QLabel;
-class QPlainTextEdit;
 
 namespace flex {
 class Editor;
@@ -23,6 +22,7 @@ namespace flex::ui {
 
 class ByteTips;
 class HexView;
+class RawPreview;
 class Twips;
 
 class PreviewPanel : public QGroupBox {
@@ -37,12 +37,13 @@ class PreviewPanel : public QGroupBox {
 
   HexView* formattedBox(std::size_t slot) const { return formatted_[slot]; }
   // The raw previews are made the first time they show or one is asked for here.
-  QPlainTextEdit* rawPreview(std::size_t slot);
+  RawPreview* rawPreview(std::size_t slot);
   const std::vector<QLabel*>& rowLabels(std::size_t slot) const { return rowLabels_[slot]; }
   QLabel* ruler() const { return ruler_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void createFormattedBoxes(const Twips& tw);
@@ -52,18 +53,18 @@ class PreviewPanel : public QGroupBox {
   void showChangedBytes();
   void placeRuler();
   void placeRowLabels(std::size_t slot);
-  void rawEdited(std::size_t slot);
 
   Editor& editor_;
   QFont hexFont_;  // the formatted boxes', the ruler's, the row labels' and the raw previews'
   std::array<HexView*, 3> formatted_{};
-  std::array<QPlainTextEdit*, 3> raw_{};  // null until first needed
+  std::array<RawPreview*, 3> raw_{};  // null until first needed
   std::array<std::vector<QLabel*>, 3> rowLabels_;
   QLabel* ruler_ = nullptr;
   QCheckBox* formatting_ = nullptr;  // "Formattazione Testo"
   ByteTips* byteTips_ = nullptr;
   QObject* dropFilter_ = nullptr;
   int rowLabelLeft_ = 0;
+  bool onWholePixels_ = false;
 };
 
 }  // namespace flex::ui

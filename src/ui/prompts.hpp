@@ -4,14 +4,16 @@
 #include <QString>
 #include <functional>
 
+class QCoreApplication;
 class QWidget;
 
 namespace flex::ui {
 
 struct Prompts {
-  // The open / save dialog: the chosen path, or an empty string when cancelled.
-  std::function<QString(QWidget* parent)> openFileName;
-  std::function<QString(QWidget* parent)> saveFileName;
+  // The open / save dialog, in `folder` with no name filled in: the chosen path, or an empty
+  // string when cancelled.
+  std::function<QString(QWidget* parent, const QString& folder)> openFileName;
+  std::function<QString(QWidget* parent, const QString& folder)> saveFileName;
   // A modal message box with the prompt, the title and an OK button only, no icon.
   std::function<void(QWidget* parent, const QString& prompt, const QString& title)> messageBox;
 };
@@ -19,10 +21,15 @@ struct Prompts {
 // QFileDialog and QMessageBox.
 Prompts desktopPrompts();
 
-// "Motorola A835 FLEX (.hs) (*.hs)": the one entry of the dialogs' filter.
+// "Motorola A835 FLEX (.hs) (*.hs)": the one entry of the dialogs' filter (they show its name).
 QString flexFileFilter();
 
-// Where the dialogs start: the home folder (the system drive's root on Windows).
-QString flexStartFolder();
+// Where the dialogs start: the folder of `lastFile` (the file last loaded or saved), else the
+// home folder, else the current folder; the first of them that exists.
+QString flexStartFolder(const QString& lastFile);
+
+// Qt's own texts (file dialogs, standard buttons, context menus) in Italian, as every other
+// text of the program, from the translations installed with Qt.
+void loadQtTranslations(QCoreApplication& app);
 
 }  // namespace flex::ui

@@ -1,7 +1,9 @@
 // Starting the system information tool, followed step by step with a fake registry, file
-// system and launcher.
+// system and launcher; and from the About dialog, once per burst of clicks.
 #include <QtTest>
+#include <QtWidgets>
 
+#include "ui/about_dialog.hpp"
 #include "ui/sys_info.hpp"
 
 using namespace flex::ui;
@@ -23,15 +25,11 @@ struct FakeHost : SysInfoHost {
                .toStdString();
     return !text.empty();
   }
-  bool step(const QString& what, const char* failing) {
-    steps << what;
-    return !what.contains(failing);
-  }
-  bool fileExists(const std::string& file) override {
-    return step("exists " + QString::fromStdString(file), "Missing");
-  }
-  bool startProgram(const std::string& file) override {
-    return step("start " + QString::fromStdString(file), "Broken");
+  bool fileExists(const std::string& f) override { return step("exists ", f, "Missing"); }
+  bool startProgram(const std::string& f) override { return step("start ", f, "Broken"); }
+  bool step(const char* what, const std::string& file, const char* failing) {
+    steps << what + QString::fromStdString(file);
+    return !steps.last().contains(failing);
   }
   void messageBox(std::string_view prompt, std::string_view title) override {
     steps << QString::fromStdString(std::string(prompt) + " | " + std::string(title));
@@ -61,19 +59,30 @@ class SysInfoTest : public QObject {
     QTest::newRow("tool does not start")
         << broken << QString() << QStringList{"start " + broken, message};
   }
-
   void startSysInfo() {
+    FakeHost host;
     QFETCH(QString, path);
     QFETCH(QString, folder);
     QFETCH(QStringList, steps);
-    FakeHost host;
     host.path = path;
     host.folder = folder;
     QCOMPARE(flex::ui::startSysInfo(host, "Tessaron Orvane") == SysInfoOutcome::Started,
              steps.last().startsWith("start"));
     QCOMPARE(host.steps, steps);
   }
+
+  // Quick clicks on "System Info..." start the tool once; a click after a pause again.
+  void oneStartPerBurstOfClicks() {
+    FakeHost host;
+    host.path = "C:\\Tools\\msinfo32.exe";
+    AboutDialog dialog(host, std::chrono::milliseconds(300));
+    for (int i = 0; i < 20; ++i) dialog.sysInfoButton()->click();
+    QCOMPARE(host.steps.size(), 1);
+    QTest::qWait(400);
+    dialog.sysInfoButton()->click();
+    QCOMPARE(host.steps.size(), 2);
+  }
 };
 
-QTEST_APPLESS_MAIN(SysInfoTest)
+QTEST_MAIN(SysInfoTest)
 #include "tst_sys_info.moc"
