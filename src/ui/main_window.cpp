@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QWindow>
@@ -116,6 +117,7 @@ MainWindow::MainWindow(Prompts prompts, QWidget* parent)
   createActions();
   createMenus();
   createEditMenu();
+  createBackupItem();
   createRecentFilesMenu();
   pages_ = new OptionPages(editor_, tw, client);
   createPictureButtons(client, tw);
@@ -238,6 +240,22 @@ void MainWindow::createCommandButtons(const Twips& tw) {
 void MainWindow::createEditMenu() {
   editMenu_ = new EditMenu(editor_, this);
   menuBar()->insertMenu(findChild<QMenu*>(QStringLiteral("mnuPhone"))->menuAction(), editMenu_);
+}
+
+// "Copia di sicurezza (~)" in "&File": a save that replaces a file first keeps what it held as
+// NAME~ (once per file while the window is open). On by default, remembered between runs.
+void MainWindow::createBackupItem() {
+  const QString key = QStringLiteral("keepBackups");
+  auto* backup = new QAction(QStringLiteral("Copia di sicurezza (~)"), this);
+  backup->setObjectName(QStringLiteral("mnuCopiaSicurezza"));
+  backup->setCheckable(true);
+  backup->setChecked(QSettings().value(key, true).toBool());
+  editor_.setKeepBackups(backup->isChecked());
+  connect(backup, &QAction::toggled, this, [this, key](bool keep) {
+    editor_.setKeepBackups(keep);
+    QSettings().setValue(key, keep);
+  });
+  findChild<QMenu*>(QStringLiteral("mnuFile"))->addAction(backup);
 }
 
 // "File recenti", at the end of "&File". A file that opened or was saved goes to its top.

@@ -69,6 +69,7 @@ class MainWindow : public QMainWindow, private EditorView {
   void createPictureButtons(QWidget* client, const Twips& tw);
   void createCommandButtons(const Twips& tw);
   void createEditMenu();
+  void createBackupItem();
   void createRecentFilesMenu();
   void rememberFile(FileOutcome outcome);
   FileOutcome saveFile();

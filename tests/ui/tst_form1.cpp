@@ -382,6 +382,22 @@ class Form1Test : public QObject {
   }
 
   // "File recenti": newest first, each once, at most 8; one that no longer opens leaves it.
+  // "Copia di sicurezza (~)": on by default, it reaches the editor and is remembered.
+  void backupItem() {
+    QAction* backup = form_->findChild<QAction*>("mnuCopiaSicurezza");
+    QVERIFY(backup->isChecked());
+    QTemporaryDir dir;
+    saveName_ = dir.filePath("b.hs");
+    QFile old(saveName_);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old\r\n") == 5);
+    old.close();
+    click("cmdGenera");
+    QCOMPARE(QFileInfo(saveName_ + "~").size(), 5);  // what the file held
+    backup->trigger();
+    QVERIFY(!form_->editor().keepsBackups());
+    QVERIFY(!MainWindow(Prompts{}).findChild<QAction*>("mnuCopiaSicurezza")->isChecked());
+  }
+
   void recentFiles() {
     RecentFiles* recent = form_->recentFiles();
     QVERIFY(!recent->menuAction()->isEnabled());  // no file yet
