@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the editor core costs per action a person takes: start-up, a full readback, one option
 // click with its refresh, opening then saving the built-in flex, and undoable steps on a 1 MiB
 // record with their undo and redo.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The raw previews ("Formattazione Testo" unticked) with a record far longer than a flex's: how
 // long a person waits when such a record is opened, on a click into it, on a keystroke in it,
 // and when a long text is pasted over a record. Each step ends with the box painted. Offscreen

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // convertBase and the label encoding on arbitrary input, each against plain arithmetic
 // (setByteBit and the Windows-1252 text are checked on every byte by the core tests).
 #include <fuzzer/FuzzedDataProvider.h>

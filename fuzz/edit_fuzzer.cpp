@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing: a starting flex, then actions a person can take, each checked for what it promises
 // and for what holds between any two actions.
 #include <fuzzer/FuzzedDataProvider.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the fuzz targets share: an editor session in a scratch folder, and the oracles that judge
 // the editor by plain arithmetic on the option table, not by the code that applies it.

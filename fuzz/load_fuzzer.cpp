@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading: arbitrary bytes as a ".hs" file (with its readback), a save and a re-load of the saved
 // file.
 #include <algorithm>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one libFuzzer target for a bounded time.
 #   run_target.sh BINARY SEEDS WORKDIR SECONDS [libFuzzer options...]
 # The seeds are copied into WORKDIR/corpus (new inputs land there, never in SEEDS); crashes and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target (or those named) for TIME seconds each, one after another.
 #   scripts/fuzz.sh [TIME] [load|edit|conversion ...]      TIME defaults to 60
 # Builds build-fuzz first (cmake --preset fuzz: clang, everything instrumented). What the runs

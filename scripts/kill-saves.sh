@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Kills saves at random moments and counts what they leave behind.
 #
 #   scripts/kill-saves.sh [KILLS] [replace|inplace] [CLI]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real program on a virtual X screen and saves screenshots of option page 1, option
 # page 2, the GPRS label dialog in front of the main window, the open and the save dialog, a
 # flex opened from the command line with the bytes it changes on a tint, the byte inspector's

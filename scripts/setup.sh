@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what flexedit needs to build, run and test on Debian, when it is missing.
 set -euo pipefail
 packages=(

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up, then every test, each stage through its preset in CMakePresets.json (warnings are
 # errors in all of them): the normal build with the package test, the whole suite again under
 # AddressSanitizer and UBSan, and short runs of every fuzz target.

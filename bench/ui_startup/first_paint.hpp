@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ends the program right after the first paint of its main window, and says on standard output
 // when that was and how much memory the program had taken by then:

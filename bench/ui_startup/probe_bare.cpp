@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick: an empty QMainWindow, ending after its first paint.
 //   ui_startup_probe_bare [WIDTH HEIGHT]   (the driver passes the size flexedit's window has)
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's window, started as the program starts it, ending after its first paint.
 #include <QApplication>
 

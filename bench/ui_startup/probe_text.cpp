@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second yardstick: the bare QMainWindow with one line of text, so that the fonts are set up
 // as for any window that shows text.
 //   ui_startup_probe_text [WIDTH HEIGHT]   (the driver passes the size flexedit's window has)

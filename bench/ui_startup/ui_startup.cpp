@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the window: wall time from process start to the main window shown and painted,
 // and peak memory by then, for flexedit and for a bare QMainWindow of the same size started the
 // same way in the same run (and, for reference, the bare window with one line of text: the

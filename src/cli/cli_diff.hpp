@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // flexedit-cli diff: two flex files read as "Apri Flex" reads them into a fresh window, and
 // what tells them apart, as readable text or as one JSON object.

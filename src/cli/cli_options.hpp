@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line of flexedit-cli. It is parsed in full before anything runs, so that a
 // malformed command line does nothing at all.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What flexedit-cli prints: the editor's state as a readable summary or as one JSON object, and
 // the option catalogue as a table or a JSON array.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text helpers of the command line: making a text safe to show on a terminal, and padding
 // columns. (ansi::isValidUtf8 checks that an argument is UTF-8.)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window the editor talks to when it runs from the command line: message boxes are
 // acknowledged at once and recorded, the open and save dialogs answer with the path the next

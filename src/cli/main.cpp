@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // flexedit-cli: the editor without its window. See usageText() for what it does.
 #include <array>
 #include <cerrno>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ".hs" flex files: one record per line, CR LF after every line, 8-bit text.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three records of a flex, the slots that hold them, and the layout of a record: a 22-byte
 // header (44 hex digits), the data bytes, a trailing word.

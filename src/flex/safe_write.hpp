@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two ways a file is written. A new file: written unnamed in the target's folder, flushed,
 // and only then given its name, so that a save stopped at any moment leaves either the old file

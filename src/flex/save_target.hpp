@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a save writes: the folder that holds the file, as an open descriptor, and the file's
 // name in it, with every symbolic link followed. Working from the folder's descriptor keeps every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system calls through which the files module reads and changes the file system, in one
 // table, so that a test can make any of them fail; and the pieces every file operation shares.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What one byte of a record means: its place, its value and the options that live on it.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What tells two flexes apart: the options whose state differs, the bytes no option explains,
 // and differences of length, header and trailing word.

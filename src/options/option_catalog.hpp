@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 33 options of the editor as one table. Click handling, readback, the window's layout,
 // the command line and the tests all read it; adding an option is one row.

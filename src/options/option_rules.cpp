@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "options/option_rules.hpp"
 
 #include "text/bit_edit.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules that one option applies to a record: its bit or whole-byte action and its readback.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state of the main window and its label dialog, and every action a person can take on
 // them. Event rules: assigning a check box's state runs its click handling at once, nested, to

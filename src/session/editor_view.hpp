@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the editor asks of a window. The window (or the command line) implements it; the editor
 // calls it from inside its actions, on the one thread that drives everything.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editor's undo history. It watches a fixed set of texts and the option boxes (the editor's
 // own state, bound at construction) and keeps, for every step, only what the step changed: per

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One option check box as the editor holds it; the editor's state and its undo history share it.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editor keeps record and label text as "ANSI" text: one byte per character, in the
 // Windows-1252 character set, the same on every platform. The five bytes that Windows-1252

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About dialog ("frmAbout"): title, version, description, the notice on the "Motorola"
 // marks, and a button that starts the system information tool, once for a burst of clicks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's own name and version, as the About dialog and the message boxes show them.
 #include <string_view>

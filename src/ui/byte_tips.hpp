@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The byte inspector: resting the mouse on a byte pair of a preview, raw or formatted, shows
 // what the byte is: its record and offset, its value in hex and binary, and each option that

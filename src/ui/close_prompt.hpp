@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The question before the main window closes on a flex that differs from what was last loaded
 // or saved: save it first, let the changes go, or stay.

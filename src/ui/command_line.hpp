@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The flex file a desktop hands the program: `flexedit PATH` (the desktop entry's %f). The
 // window takes no options of its own; Qt's (-style, -platform ...) are gone from argv once

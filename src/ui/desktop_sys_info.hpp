@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system's own SysInfoHost. On Windows: the registry and MSINFO32.EXE. Elsewhere there is
 // no registry: the tool's location value is answered with the first system information program

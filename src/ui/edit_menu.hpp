@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Modifica" menu: "Annulla" (Ctrl+Z) and "Ripeti" (Ctrl+Y, Ctrl+Shift+Z), the editor's
 // undo and redo, each enabled only while the editor has a step for it. The window calls

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files dragged from the desktop onto the window: the first dropped file, when it is a local
 // ".hs" file (the files the desktop's flex type names), is handed on once the drop is over (the

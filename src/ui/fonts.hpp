@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two fonts of the windows: a small sans serif for captions (bold on frames and buttons)
 // and a fixed-pitch font for the hex previews, their ruler and their row labels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A formatted box: a record's data shown as blank-separated byte pairs, 16 to a line. The line
 // breaks are made here, for display only; the ruler and the row labels beside the box place

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The label dialog ("frmGPRS"): the person types the text that replaces the phone's "GPRS"
 // label. A modeless tool window kept in front; it shows the editor's state and hands typing, OK

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // flexedit: the window of the A835 flex editor.
 //   flexedit [FILE.hs]   opens the file as "Apri Flex" does, once the window shows
 //   flexedit --help | --version

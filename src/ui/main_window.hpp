@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window ("Form1"): the menus and their actions, the picture buttons, "Genera File
 // FLEX" and "Esci Dal Programma", the status bar and the title, around two panels: the option

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tab strip "TabStrip1" with its two option pages, "frmPagina1" (the Check1 to Check4
 // groups) and "frmPagina2" (Check5), built from the option table: one check box per row, named,

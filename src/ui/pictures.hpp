@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small pictures of the windows, drawn here so the program ships no image files.
 #include <QIcon>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame "Preview" (Frame2): the three records as formatted boxes (txtFlexBase, txtFlexCall,
 // txtFlexGprs) under the column ruler with their row labels, or as raw previews (txtpreview_0

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the windows ask of the person: a file name to open or save, and acknowledging a
 // message. The program uses the desktop's dialogs; the tests put their own answers here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A raw preview (txtpreview_N): the record text as it stands, one character of the box per
 // character of the record, editable, wrapped anywhere (a record has no words to wrap at).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "File recenti": the last files opened or saved, most recent first, each once, at most
 // kMaxFiles, kept in the user's settings (QSettings) from one run to the next. Choosing one

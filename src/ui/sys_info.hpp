@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starting the system information tool from the About dialog. Plain C++: the registry, the
 // file system, starting a program and the message box are behind SysInfoHost, so the steps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Layout measures are twips (1/1440 inch), relative to the containing window or frame. At the
 // screen's logical dpi they become pixels: 15 twips make one pixel at 96 dpi.

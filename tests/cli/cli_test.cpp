@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // flexedit-cli run as a user runs it: exit status, standard output and error, files. The rules
 // themselves are the core tests'; these check that each action reaches the editor and that
 // each field shows what the editor holds.

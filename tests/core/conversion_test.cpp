@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // convertBase (digit text between bases 2 to 62, errors as returned texts) and setByteBit, the bit
 // editing built on it.
 #include <gtest/gtest.h>

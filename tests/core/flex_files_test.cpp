@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ".hs" files through the editor: line rules, loading and saving. Files that cannot be read or
 // written, and what a save does to the file system, are in the robustness tests.
 #include <gtest/gtest.h>

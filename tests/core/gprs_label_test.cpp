@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "GPRS Null" and "GPRS Personale": the label record in slot 2, their interlock, the label
 // dialog that takes the personal text, and their readback.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bit and whole-byte options: what a click writes, the readback, gating, unreadable bytes;
 // the byte inspector and the comparison of two flexes, which rest on them.
 #include <gtest/gtest.h>

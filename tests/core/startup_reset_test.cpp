@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the reset to the built-in flex ("Carica Flex Interna"), the pages and the switch of
 // the formatted view.
 #include <gtest/gtest.h>

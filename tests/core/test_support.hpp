@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The core tests' fixture: an editor started as the window starts it, with a scratch folder for
 // its files.

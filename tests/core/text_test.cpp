@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts: the pairs of the formatted view, the personal label encoding, and the Windows-1252
 // character set with its upper case.
 #include <gtest/gtest.h>

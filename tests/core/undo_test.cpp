@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo: which actions make a step, and what undo and redo put back.
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the .deb from the build folder, has lintian check it (no error, no warning), unpacks it
 # into a scratch folder and runs both programs from there, flexedit with no display; checks the
 # desktop entry, the AppStream data and the MIME type that the package carries.

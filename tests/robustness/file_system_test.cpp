@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads and saves against the file system: refusals, what a save reaches through links, what a
 // replaced file keeps, what is written in place, backups. Each check covers the editor and every
 // entry of the scratch folder: a refused action changes nothing; no temporary file is ever left.

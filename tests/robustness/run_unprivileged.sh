@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the permission and ownership cases (Permissions.*) of the robustness tests as the user
 # "nobody" when started as root, with a file of root's that nobody may write, in a sticky folder
 # that everyone may write (FLEXEDIT_FOREIGN_FILE).

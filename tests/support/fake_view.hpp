@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the core tests, the CLI tests, the bad-input tests and the fuzz targets share: a view that
 // records what the editor asks of it and answers its file dialogs, a scratch folder, and small

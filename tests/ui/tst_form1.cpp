@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window and its dialogs, driven as a person drives them: real clicks and keys on the
 // widgets, file names and message boxes answered by the test. These check the wiring (each
 // action reaches the editor, each widget shows what the editor holds); the rules are the core's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting the system information tool, followed step by step with a fake registry, file
 // system and launcher; and from the About dialog, once per burst of clicks.
 #include <QtTest>
