@@ -57,7 +57,7 @@ void failCall(std::function<Signature>& call, int err, int nth = 0) {
   };
 }
 
-class ScratchEditor : public ::testing::Test {
+class ScratchEditor : public ::testing::Test, protected flextest::ScratchFolder {
  protected:
   ScratchEditor() {
     std::signal(SIGPIPE, SIG_IGN);  // as both programs do
@@ -68,14 +68,8 @@ class ScratchEditor : public ::testing::Test {
     flex::systemCalls() = flex::realSystemCalls();
     std::error_code ec;
     fs::permissions(path("locked"), fs::perms::owner_all, ec);  // or it could not be removed
-    fs::remove_all(dir, ec);
   }
 
-  std::string path(std::string_view name) const { return dir + "/" + std::string(name); }
-  std::string write(std::string_view name, std::string_view content) const {
-    std::ofstream(path(name), std::ios::binary) << content;
-    return path(name);
-  }
   std::string saved() const {  // what a save writes
     const auto& slots = editor.state().recordSlots;
     return hsFile({slots[0], slots[1], slots[2]});
@@ -116,10 +110,7 @@ class ScratchEditor : public ::testing::Test {
     EXPECT_TRUE(reason.empty() || flex::fuzz::sameState(before, editor.state()));
   }
 
-  std::string dir = [] {
-    std::string pattern = (fs::temp_directory_path() / "flexedit-scratch-XXXXXX").string();
-    return ::mkdtemp(pattern.data()) ? pattern : throw std::runtime_error("mkdtemp failed");
-  }();
+  const std::string& dir = folder;
   flex::fuzz::FakeView view;
   flex::Editor editor{view};
 };
@@ -284,6 +275,17 @@ TEST_F(Saves, BackupsKeepWhatTheFileHeldBeforeTheSession) {
   fs::create_directories(path("blocked.hs~/inside"));
   expect(true, write("blocked.hs", "old\r\n"),
          "la copia di sicurezza \"blocked.hs~\" non si può scrivere: è una cartella");
+}
+
+// What a save writes is on the disk before a name leads to it, and the new name after.
+TEST_F(Saves, TheContentIsOnTheDiskBeforeItsName) {
+  std::string calls;
+  auto& c = flex::systemCalls();
+  c.fsync = [&calls, real = c.fsync](int fd) { return calls += 'f', real(fd); };
+  c.linkat = [&calls, real = c.linkat](auto... a) { return calls += 'n', real(a...); };
+  c.renameat = [&calls, real = c.renameat](auto... a) { return calls += 'n', real(a...); };
+  expect(true, write("old.hs", "old\r\n"), "", {"old.hs"});
+  EXPECT_TRUE(calls.starts_with("fn") && calls.ends_with("nf")) << calls;
 }
 
 TEST_F(Saves, RefusedLoadsAndSavesChangeNothing) {
