@@ -12,7 +12,7 @@ using namespace flex::fuzz;
 
 namespace {
 
-enum class Op { Click, Reset, Readback, HandEdit, Type, Ok, Close, Load, Save };
+enum class Op { Click, Reset, Readback, HandEdit, Type, Ok, Close, Load, Save, UndoRedo };
 
 // Raw bytes, or a file of the built-in records (one of the three label records last) with some
 // characters changed to hex digits of either case, line ends or any byte, and cut short.
@@ -33,7 +33,7 @@ void step(FuzzedDataProvider& in, Session& s, std::string& saved) {
   const EditorState before = s.state();
   const bool open = before.labelDialogOpen;
   const std::size_t messages = s.shown();
-  const auto op = static_cast<Op>(in.ConsumeIntegralInRange(0, static_cast<int>(Op::Save)));
+  const auto op = static_cast<Op>(in.ConsumeIntegralInRange(0, static_cast<int>(Op::UndoRedo)));
   auto unchanged = [&](const char* what) { FUZZ_CHECK(sameState(before, s.state()), what); };
   switch (op) {
     case Op::Click: {
@@ -91,6 +91,13 @@ void step(FuzzedDataProvider& in, Session& s, std::string& saved) {
       break;
     case Op::Load: s.loadChecked(in.ConsumeBool() ? makeFile(in) : saved); break;
     case Op::Save: saved = s.saveChecked(); break;
+    case Op::UndoRedo: {  // an undo and its redo change nothing; no step while the dialog is open
+      const std::size_t steps = s.editor.undoCount();
+      FUZZ_CHECK(s.editor.undo() == (steps > 0) && (steps == 0 || !open), "undo");
+      FUZZ_CHECK(steps == 0 || (s.editor.redo() && s.editor.undoCount() == steps), "redo");
+      FUZZ_CHECK(sameState(before, s.state()) && s.shown() == messages, "undo and redo");
+      break;
+    }
   }
   if (!open && (op == Op::Type || op == Op::Ok || op == Op::Close))
     unchanged("the dialog's actions while it is closed");
