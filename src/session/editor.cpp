@@ -55,18 +55,13 @@ std::size_t Editor::undoCount() const { return historyAvailable() ? history_.und
 std::size_t Editor::redoCount() const { return historyAvailable() ? history_.redoCount() : 0; }
 
 // The formatted boxes follow the slots; gprsLabel and gprsNullLabel never change after start-up.
-bool Editor::undo() {
-  if (!canUndo()) return false;
-  ActionScope scope(*this);
-  history_.undo();
-  rebuildFormattedViews();
-  return true;
-}
+bool Editor::undo() { return stepThroughHistory(false); }
+bool Editor::redo() { return stepThroughHistory(true); }
 
-bool Editor::redo() {
-  if (!canRedo()) return false;
+bool Editor::stepThroughHistory(bool forward) {
+  if (!(forward ? canRedo() : canUndo())) return false;
   ActionScope scope(*this);
-  history_.redo();
+  forward ? history_.redo() : history_.undo();
   rebuildFormattedViews();
   return true;
 }

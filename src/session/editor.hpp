@@ -107,6 +107,7 @@ class Editor {
   std::size_t historyBytes() const { return history_.bytes(); }  // what the kept steps hold
 
  private:
+  bool stepThroughHistory(bool forward);  // undo (false) or redo (true)
   class ActionScope;  // the outermost one ends a step and notifies the view
 
   void showBuiltinRecords();

@@ -6,6 +6,11 @@
 namespace flex {
 namespace {
 bool isHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
+
+// `digits` with leading zeros up to `width` characters (a longer text stays as it is).
+std::string zeroPadded(const std::string& digits, std::size_t width) {
+  return digits.size() < width ? std::string(width - digits.size(), '0') + digits : digits;
+}
 }  // namespace
 
 bool isHexByte(std::string_view pair) {
@@ -20,26 +25,12 @@ std::optional<int> hexByteValue(std::string_view pair) {
   return value;
 }
 
-std::string setByteBit(std::string_view esadecimale, int valore, int bit) {
-  if (!isHexByte(esadecimale) || (valore != 0 && valore != 1) || bit < 1 || bit > 8)
-    return std::string(esadecimale);
-
-  const std::string bits = convertBase(esadecimale, 16, 2);
-  std::string s = "00000000";
-  if (bits.size() < 8)
-    s.replace(8 - bits.size(), bits.size(), bits);
-  else
-    s = bits;
-
-  s[static_cast<std::size_t>(8 - bit)] = valore == 1 ? '1' : '0';
-
-  const std::string hex = convertBase(s, 2, 16);
-  std::string t = "00";
-  if (hex.size() < 2)
-    t.replace(2 - hex.size(), hex.size(), hex);
-  else
-    t = hex;
-  return t;
+std::string setByteBit(std::string_view byte, int value, int bit) {
+  if (!isHexByte(byte) || (value != 0 && value != 1) || bit < 1 || bit > 8)
+    return std::string(byte);
+  std::string bits = zeroPadded(convertBase(byte, 16, 2), 8);
+  bits[static_cast<std::size_t>(8 - bit)] = value == 1 ? '1' : '0';
+  return zeroPadded(convertBase(bits, 2, 16), 2);
 }
 
 }  // namespace flex
