@@ -28,6 +28,7 @@
 #include "ui/pictures.hpp"
 #include "ui/preview_panel.hpp"
 #include "ui/recent_files.hpp"
+#include "ui/status_panel.hpp"
 #include "ui/twips.hpp"
 
 namespace flex::ui {
@@ -70,28 +71,6 @@ QAction* makeAction(QObject* parent, const char* name, const QString& text) {
 }
 
 }  // namespace
-
-// The status bar's panel: its text on one line, cut in the middle with "…" where it does not
-// fit (a long path keeps its beginning and its file name); the whole text is its tool-tip.
-class StatusPanel : public QLabel {
- public:
-  using QLabel::QLabel;
-  void setFullText(const QString& text) {
-    full_ = text;
-    setToolTip(text);
-    fit();
-  }
-
- protected:
-  void resizeEvent(QResizeEvent* event) override {
-    QLabel::resizeEvent(event);
-    fit();
-  }
-
- private:
-  void fit() { setText(fontMetrics().elidedText(full_, Qt::ElideMiddle, contentsRect().width())); }
-  QString full_;
-};
 
 MainWindow::MainWindow(Prompts prompts, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -275,7 +254,7 @@ void MainWindow::createRecentFilesMenu() {
 
 void MainWindow::rememberFile(FileOutcome outcome) {
   if (outcome == FileOutcome::Done)
-    recentFiles_->add(QFile::decodeName(QByteArray::fromStdString(editor_.state().fileName)));
+    recentFiles_->add(lastFile());
 }
 
 FileOutcome MainWindow::saveFile() {
@@ -315,9 +294,14 @@ void MainWindow::messageBox(std::string_view prompt, std::string_view title) {
   }
 }
 
+// The file last loaded or saved, as Qt names it ("" before the first).
+QString MainWindow::lastFile() const {
+  return QFile::decodeName(QByteArray::fromStdString(state().fileName));
+}
+
 // The folder of the file last opened or saved, in this run or (through "File recenti") before.
 QString MainWindow::startFolder() const {
-  QString last = QFile::decodeName(QByteArray::fromStdString(state().fileName));
+  QString last = lastFile();
   if (last.isEmpty() && recentFiles_ && !recentFiles_->files().isEmpty())
     last = recentFiles_->files().first();
   return flexStartFolder(last);
@@ -362,11 +346,8 @@ void MainWindow::stateChanged() {
 // "Tessaron Orvane - mio.hs *": the file last loaded or saved, and a mark while the records
 // differ from it.
 void MainWindow::updateTitle() {
-  const EditorState& s = editor_.state();
   QString title = utf8(kAppTitle);
-  if (!s.fileName.empty())
-    title += QStringLiteral(" - ") +
-             QFileInfo(QFile::decodeName(QByteArray::fromStdString(s.fileName))).fileName();
+  if (!lastFile().isEmpty()) title += QStringLiteral(" - ") + QFileInfo(lastFile()).fileName();
   if (editor_.modified()) title += QStringLiteral(" *");
   setWindowTitle(title);
 }
@@ -388,8 +369,7 @@ void MainWindow::showAboutDialog() {
 // that staying keeps it as it is.
 bool MainWindow::mayClose() {
   if (!editor_.modified()) return true;
-  switch (askSaveBeforeClosing(messageParent(),
-                               QFile::decodeName(QByteArray::fromStdString(state().fileName)))) {
+  switch (askSaveBeforeClosing(messageParent(), lastFile())) {
     case CloseAnswer::Save:
       return saveFile() == FileOutcome::Done;
     case CloseAnswer::Discard:

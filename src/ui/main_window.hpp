@@ -79,6 +79,7 @@ class MainWindow : public QMainWindow, private EditorView {
   void showAboutDialog();
   void updateTitle();
   QWidget* messageParent();
+  QString lastFile() const;
   QString startFolder() const;
 
   Prompts prompts_;
