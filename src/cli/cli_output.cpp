@@ -72,10 +72,6 @@ std::string_view readSense(ReadRule rule) {
   return "";
 }
 
-bool editsBytes(const OptionDef& o) {
-  return o.effect == OptionEffect::Bits || o.effect == OptionEffect::WholeByte;
-}
-
 // What ticking writes: "ticked sets" / "ticked clears" / "ticked 89, cleared F9" / the label.
 std::string polarity(const OptionDef& o) {
   switch (o.effect) {
@@ -137,10 +133,10 @@ std::string summaryText(const EditorState& state, std::span<const Message> messa
 
 std::string stateJson(const Editor& editor, std::span<const Message> messages) {
   const EditorState& state = editor.state();
-  Json recordSlots = Json::array();
+  Json slots = Json::array();
   Json formatted = Json::array();
   for (std::size_t slot = 0; slot < 3; ++slot) {
-    recordSlots.push_back(ansi::toUtf8(state.recordSlots[slot]));
+    slots.push_back(ansi::toUtf8(state.recordSlots[slot]));
     formatted.push_back(ansi::toUtf8(state.formatted[slot]));
   }
   Json options = Json::object();
@@ -150,7 +146,7 @@ std::string stateJson(const Editor& editor, std::span<const Message> messages) {
   for (const Message& m : messages) shownMessages.push_back(Json{{"title", m.title}, {"prompt", m.prompt}});
 
   Json j = Json::object();
-  j["slots"] = std::move(recordSlots);
+  j["slots"] = std::move(slots);
   j["formatted"] = std::move(formatted);
   j["FlexBase"] = ansi::toUtf8(state.workingBase);
   j["FlexCall"] = ansi::toUtf8(state.workingCall);
@@ -174,7 +170,7 @@ std::string catalogueText() {
                     padded("POLARITY", 23) + padded("READBACK", 12) + "TOOL-TIP\n";
   for (const std::size_t row : optionsById()) {
     const OptionDef& o = catalog[row];
-    const bool bytes = editsBytes(o);
+    const bool bytes = !o.isLabelOption();
     out += padded(o.id, 12) + padded(o.caption, 28) + padded(recordName(o.record), 7) +
            padded(bytes ? std::to_string(o.position) : "-", 5) +
            padded(bytes ? std::to_string(o.byteOffset()) : "-", 5) + padded(writtenBits(o), 7) +
@@ -197,7 +193,7 @@ std::string catalogueJson() {
     j["page"] = o.layout.page;
     j["action"] = actionName(o.effect);
     j["record"] = recordName(o.record);
-    if (editsBytes(o)) {
+    if (!o.isLabelOption()) {
       j["position"] = o.position;
       j["byte"] = o.byteOffset();
     }

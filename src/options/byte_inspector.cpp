@@ -38,7 +38,7 @@ ByteInfo inspectByte(std::size_t slot, std::string_view record, std::size_t offs
   const auto catalog = optionCatalog();
   for (std::size_t row = 0; row < kOptionCount; ++row) {
     const OptionDef& option = catalog[row];
-    if (option.effect != OptionEffect::Bits && option.effect != OptionEffect::WholeByte) continue;
+    if (option.isLabelOption()) continue;
     if (option.record != recordOfSlot(slot) || option.position != position) continue;
     if (const int mask = option.byteMask()) info.options.push_back({row, mask, states[row]});
   }

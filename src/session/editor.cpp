@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/editor.hpp"
 
-#include "flex/flex_file.hpp"
 #include "flex/builtin_records.hpp"
-#include "flex/records.hpp"
-#include "text/hex_format.hpp"
+#include "flex/flex_file.hpp"
 #include "flex/label_encoding.hpp"
+#include "flex/records.hpp"
 #include "options/option_rules.hpp"
+#include "text/hex_format.hpp"
 
 namespace flex {
 namespace {
