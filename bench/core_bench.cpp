@@ -15,8 +15,8 @@
 
 #include "flex/builtin_records.hpp"
 #include "flex/flex_file.hpp"
-#include "session/editor.hpp"
 #include "options/option_catalog.hpp"
+#include "session/editor.hpp"
 
 namespace {
 
@@ -77,8 +77,9 @@ void BM_LoadReadbackSave(benchmark::State& state) {
   }
   const fs::path in = fs::path(dir) / "in.hs";
   const fs::path out = fs::path(dir) / "out.hs";
-  std::ofstream(in, std::ios::binary)
-      << flex::builtin::kBase << "\r\n" << flex::builtin::kCall << "\r\n" << flex::builtin::kGprs << "\r\n";
+  std::ofstream(in, std::ios::binary) << flex::builtin::kBase << "\r\n"
+                                      << flex::builtin::kCall << "\r\n"
+                                      << flex::builtin::kGprs << "\r\n";
   PathView view(in.string(), out.string());
   flex::Editor editor(view);
   editor.start();

@@ -4,13 +4,13 @@
 // and when a long text is pasted over a record. Each step ends with the box painted. Offscreen
 // Qt unless QT_QPA_PLATFORM says otherwise.
 //   ui_raw_view [--benchmark_filter=REGEX]
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
-#include <benchmark/benchmark.h>
 
 #include <fstream>
 

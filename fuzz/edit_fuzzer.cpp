@@ -51,7 +51,8 @@ void step(FuzzedDataProvider& in, Session& s, std::string& saved) {
       for (std::size_t row = 0; row < kOptionCount; ++row)
         FUZZ_CHECK(s.state().boxes[row].state == fresh.state().boxes[row].state, "reset box");
       FUZZ_CHECK(s.state().recordSlots == fresh.state().recordSlots && s.shown() == messages &&
-                 s.state().personalLabel == before.personalLabel, "reset");
+                     s.state().personalLabel == before.personalLabel,
+                 "reset");
       break;
     }
     case Op::Readback:  // or a cancelled open, which runs one
@@ -75,14 +76,16 @@ void step(FuzzedDataProvider& in, Session& s, std::string& saved) {
       const std::string text = in.ConsumeRandomLengthString(20);
       FUZZ_CHECK(s.editor.setLabelText(text) == open, "typing");
       FUZZ_CHECK(!open || (s.state().labelText == text.substr(0, kLabelMaxLength) &&
-                           s.shown() == messages + (text.size() > kLabelMaxLength)), text);
+                           s.shown() == messages + (text.size() > kLabelMaxLength)),
+                 text);
       break;
     }
     case Op::Ok: {
       FUZZ_CHECK(s.editor.confirmLabel() == open && !s.state().labelDialogOpen, "OK");
       const std::string label = expectedLabel(before.personalLabel, before.labelText);
       FUZZ_CHECK(!open || before.labelText.empty() ||
-                 (s.state().personalLabel == label && s.state().recordSlots[2] == label), label);
+                     (s.state().personalLabel == label && s.state().recordSlots[2] == label),
+                 label);
       break;
     }
     case Op::Close:

@@ -48,9 +48,8 @@ inline bool sameState(const EditorState& a, const EditorState& b) {
   auto tie = [](const EditorState& s) {
     return std::tie(s.recordSlots, s.formatted, s.workingBase, s.workingCall, s.gprsLabel,
                     s.gprsNullLabel, s.personalLabel, s.optionEditsEnabled, s.formattingBox.state,
-                    s.formattingBox.toggle, s.formattedViewVisible, s.selectedPage,
-                    s.page1Visible, s.page2Visible, s.labelDialogOpen, s.labelText, s.fileName,
-                    s.baseline);
+                    s.formattingBox.toggle, s.formattedViewVisible, s.selectedPage, s.page1Visible,
+                    s.page2Visible, s.labelDialogOpen, s.labelText, s.fileName, s.baseline);
   };
   for (std::size_t row = 0; row < kOptionCount; ++row)
     if (a.boxes[row].state != b.boxes[row].state || a.boxes[row].toggle != b.boxes[row].toggle)
@@ -92,10 +91,14 @@ inline void checkClick(std::size_t row, const EditorState& before, const EditorS
 inline void checkOptionBytesOnly(RecordKind kind, const std::string& was, const std::string& now) {
   FUZZ_CHECK(now.size() == was.size(), std::string(recordName(kind)));
   for (std::size_t i = 0; i < now.size(); ++i)
-    FUZZ_CHECK(now[i] == was[i] || std::ranges::any_of(optionCatalog(), [&](const OptionDef& o) {
-                 return !o.isLabelOption() && o.record == kind && o.byteOffset() == i / 2 &&
-                        readByte(was, o.position) >= 0;
-               }), std::string(recordName(kind)) + " at " + std::to_string(i + 1));
+    FUZZ_CHECK(now[i] == was[i] || std::ranges::any_of(optionCatalog(),
+                                                       [&](const OptionDef& o) {
+                                                         return !o.isLabelOption() &&
+                                                                o.record == kind &&
+                                                                o.byteOffset() == i / 2 &&
+                                                                readByte(was, o.position) >= 0;
+                                                       }),
+               std::string(recordName(kind)) + " at " + std::to_string(i + 1));
 }
 
 // An editor after start-up; the file actions check what they promise.

@@ -27,7 +27,8 @@ class QuitAfterFirstPaint : public QObject {
       watched->removeEventFilter(this);
       // Queued: the children of the window paint in the same pass, and the pass is flushed,
       // before this runs.
-      QMetaObject::invokeMethod(this, [this] { report(); }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          this, [this] { report(); }, Qt::QueuedConnection);
     }
     return false;
   }
@@ -39,8 +40,8 @@ class QuitAfterFirstPaint : public QObject {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("first-paint %lld %ld %d %d\n",
-                static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
-                usage.ru_maxrss, window_->width(), window_->height());
+                static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec, usage.ru_maxrss,
+                window_->width(), window_->height());
     std::fflush(stdout);
     QCoreApplication::quit();
   }

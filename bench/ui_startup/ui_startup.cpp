@@ -74,8 +74,8 @@ Run start(const char* program, const std::vector<std::string>& args) {
   long long paintNanos = 0;
   const std::size_t at = report.find("first-paint ");
   if (at == std::string::npos ||
-      std::sscanf(report.c_str() + at, "first-paint %lld %ld %d %d", &paintNanos,
-                  &run.paintRssKiB, &run.width, &run.height) != 4)
+      std::sscanf(report.c_str() + at, "first-paint %lld %ld %d %d", &paintNanos, &run.paintRssKiB,
+                  &run.width, &run.height) != 4)
     return run;
   run.paintMillis = static_cast<double>(paintNanos) / 1e6 - begin;
   run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
@@ -134,8 +134,8 @@ int main(int argc, char* argv[]) {
 
   std::printf("median of %d starts, QT_QPA_PLATFORM=%s, windows of %dx%d\n", runs,
               std::getenv("QT_QPA_PLATFORM"), first.width, first.height);
-  std::printf("%-18s %13s %12s %8s %8s   %13s %12s\n", "", "to paint [ms]", "RSS [KiB]",
-              "time x", "RSS x", "to exit [ms]", "RSS [KiB]");
+  std::printf("%-18s %13s %12s %8s %8s   %13s %12s\n", "", "to paint [ms]", "RSS [KiB]", "time x",
+              "RSS x", "to exit [ms]", "RSS [KiB]");
   const double bareMillis = median(programs[0].paintMillis);
   const double bareRss = static_cast<double>(median(programs[0].paintRss));
   for (const Program& p : programs)
@@ -143,10 +143,11 @@ int main(int argc, char* argv[]) {
                 median(p.paintRss), median(p.paintMillis) / bareMillis,
                 static_cast<double>(median(p.paintRss)) / bareRss, median(p.exitMillis),
                 median(p.exitRss));
-  std::printf("flexedit against the bare window, up to the first paint: time %.2f (target <= "
-              "1.30), peak memory %.2f (target <= 1.20)\n",
-              median(programs[1].paintMillis) / bareMillis,
-              static_cast<double>(median(programs[1].paintRss)) / bareRss);
+  std::printf(
+      "flexedit against the bare window, up to the first paint: time %.2f (target <= "
+      "1.30), peak memory %.2f (target <= 1.20)\n",
+      median(programs[1].paintMillis) / bareMillis,
+      static_cast<double>(median(programs[1].paintRss)) / bareRss);
   // For reference: what flexedit costs beyond setting up the fonts, which any window that
   // shows text pays.
   std::printf("flexedit against the one-label window: time %.2f, peak memory %.2f\n",

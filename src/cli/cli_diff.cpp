@@ -11,16 +11,15 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_text.hpp"
-#include "flex/flex_file.hpp"
-#include "text/ansi.hpp"
 #include "flex/builtin_records.hpp"
+#include "flex/flex_file.hpp"
 #include "options/option_catalog.hpp"
+#include "text/ansi.hpp"
 
 namespace flex::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
 
 // Columns of the text form: "  Base  " then the place, then the values.
 constexpr std::size_t kRecordColumn = 6;
@@ -99,8 +98,8 @@ void appendBytes(std::string& out, const FlexDiff& diff) {
   appendSection(out, "Bytes no option explains", diff.bytes.size());
   for (const ByteDifference& d : diff.bytes) {
     append(out, {kIndent, cell(slotName(d.slot), kRecordColumn),
-                 cell(byteOffsetText(d.offset), kPlaceColumn + 5), "A ",
-                 cell(shownValue(d.a), 5), "B ", shownValue(d.b), "\n"});
+                 cell(byteOffsetText(d.offset), kPlaceColumn + 5), "A ", cell(shownValue(d.a), 5),
+                 "B ", shownValue(d.b), "\n"});
   }
 }
 
@@ -109,8 +108,8 @@ void appendRecords(std::string& out, const FlexDiff& diff) {
   appendSection(out, "Record differences", diff.records.size());
   const std::string under(kIndent.size() + kRecordColumn + kPlaceColumn, ' ');
   for (const RecordDifference& d : diff.records) {
-    append(out, {kIndent, cell(slotName(d.slot), kRecordColumn),
-                 cell(partTitle(d.part), kPlaceColumn)});
+    append(out,
+           {kIndent, cell(slotName(d.slot), kRecordColumn), cell(partTitle(d.part), kPlaceColumn)});
     switch (d.part) {
       case RecordPart::Length:
         append(out, {"A ", d.a, " characters  B ", d.b, " characters\n"});
@@ -144,8 +143,8 @@ LoadedFlex loadFlex(const std::string& path) {
 std::string diffText(const FlexDiff& diff, const std::string& fileA,
                      const std::optional<std::string>& fileB) {
   std::string out;
-  append(out, {"A: ", printable(fileA), "\nB: ",
-               fileB ? printable(*fileB) : std::string("the built-in flex"), "\n"});
+  append(out, {"A: ", printable(fileA),
+               "\nB: ", fileB ? printable(*fileB) : std::string("the built-in flex"), "\n"});
   if (diff.equal) {
     out += "\nA and B are equal: the same three records, character for character.\n";
     return out;

@@ -7,8 +7,8 @@
 
 #include "cli/cli_text.hpp"
 #include "flexedit/version.hpp"
-#include "text/ansi.hpp"
 #include "options/option_catalog.hpp"
+#include "text/ansi.hpp"
 
 namespace flex::cli {
 namespace {
@@ -40,7 +40,7 @@ constexpr std::array<Syntax, 13> kSyntax{{
 }};
 
 constexpr std::array<std::string_view, 6> kSwitches{"--json", "--backup", "--list",
-                                                    "--help", "-h", "--version"};
+                                                    "--help", "-h",       "--version"};
 
 const Syntax* findSyntax(std::string_view word) {
   const auto it = std::find_if(kSyntax.begin(), kSyntax.end(),
@@ -69,9 +69,7 @@ std::string_view argName(Arg arg) {
 // Checks one argument and stores it in the action; returns the error, or "" when it is fine.
 std::string takeArgument(Arg arg, std::string_view name, std::string_view value, Action& action) {
   switch (arg) {
-    case Arg::Path:
-      action.text = value;
-      return {};
+    case Arg::Path: action.text = value; return {};
     case Arg::Id:
       if (const auto row = findOption(value)) {
         action.target = *row;
@@ -113,8 +111,8 @@ ParseResult parseDiff(std::span<const std::string_view> args) {
     if (word == "--json") {
       command.json = true;
     } else if (!word.empty() && word[0] == '-') {
-      result.error = "diff: unknown switch '" + printable(word) +
-                     "' (write ./" + printable(word) + " for a file of that name)";
+      result.error = "diff: unknown switch '" + printable(word) + "' (write ./" + printable(word) +
+                     " for a file of that name)";
       return result;
     } else {
       command.files.emplace_back(word);

@@ -9,9 +9,9 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_text.hpp"
+#include "options/option_catalog.hpp"
 #include "text/ansi.hpp"
 #include "text/hex_format.hpp"
-#include "options/option_catalog.hpp"
 
 namespace flex::cli {
 namespace {
@@ -121,7 +121,8 @@ std::string summaryText(const EditorState& state, std::span<const Message> messa
                  " characters):\n"});
     appendFormattedBox(out, state.formatted[slot]);
   }
-  if (state.labelDialogOpen) append(out, {"\nLabel dialog: open, text \"", shown(state.labelText), "\"\n"});
+  if (state.labelDialogOpen)
+    append(out, {"\nLabel dialog: open, text \"", shown(state.labelText), "\"\n"});
   if (!state.statusText.empty()) append(out, {"\nStatus: ", printable(state.statusText), "\n"});
   if (!messages.empty()) {
     out += "\nMessages:\n";
@@ -143,7 +144,8 @@ std::string stateJson(const Editor& editor, std::span<const Message> messages) {
   for (const std::size_t row : optionsById())
     options[std::string(optionCatalog()[row].id)] = state.boxes[row].state;
   Json shownMessages = Json::array();
-  for (const Message& m : messages) shownMessages.push_back(Json{{"title", m.title}, {"prompt", m.prompt}});
+  for (const Message& m : messages)
+    shownMessages.push_back(Json{{"title", m.title}, {"prompt", m.prompt}});
 
   Json j = Json::object();
   j["slots"] = std::move(slots);

@@ -18,30 +18,16 @@ RunResult runActions(Editor& editor, CliView& view, std::span<const Action> acti
         view.answerFileDialog(action.text);
         if (editor.saveWithDialog() == FileOutcome::Failed) result.fileFailed = true;
         break;
-      case Step::Reset:
-        editor.loadBuiltinFlex();
-        break;
-      case Step::Click:
-        editor.clickOption(action.target);
-        break;
+      case Step::Reset: editor.loadBuiltinFlex(); break;
+      case Step::Click: editor.clickOption(action.target); break;
       case Step::Tick:
         editor.setOptionState(action.target, 1);  // a click only when clear
         break;
-      case Step::Clear:
-        editor.setOptionState(action.target, 0);
-        break;
-      case Step::Raw:
-        editor.editRaw(action.target, ansi::fromUtf8(action.text));
-        break;
-      case Step::Type:
-        dialogOpen = editor.setLabelText(ansi::fromUtf8(action.text));
-        break;
-      case Step::Ok:
-        dialogOpen = editor.confirmLabel();
-        break;
-      case Step::Close:
-        dialogOpen = editor.closeLabelDialog();
-        break;
+      case Step::Clear: editor.setOptionState(action.target, 0); break;
+      case Step::Raw: editor.editRaw(action.target, ansi::fromUtf8(action.text)); break;
+      case Step::Type: dialogOpen = editor.setLabelText(ansi::fromUtf8(action.text)); break;
+      case Step::Ok: dialogOpen = editor.confirmLabel(); break;
+      case Step::Close: dialogOpen = editor.closeLabelDialog(); break;
       case Step::Undo:  // with nothing to undo or redo, nothing happens
         dialogInTheWay = editor.state().labelDialogOpen;
         if (!dialogInTheWay) editor.undo();
@@ -52,8 +38,9 @@ RunResult runActions(Editor& editor, CliView& view, std::span<const Action> acti
         break;
     }
     if (!dialogOpen) {
-      result.stopped = std::string(action.name) +
-                       ": the label dialog is not open (it opens when \"GPRS Personale\" is ticked)";
+      result.stopped =
+          std::string(action.name) +
+          ": the label dialog is not open (it opens when \"GPRS Personale\" is ticked)";
       return result;
     }
     if (dialogInTheWay) {

@@ -59,8 +59,8 @@ int runDiff(const flex::cli::Command& command) {
   const flex::FlexDiff diff = flex::diffFlexes(sides[0], sides[1]);
   std::optional<std::string> fileB;
   if (command.files.size() > 1) fileB = command.files[1];
-  const std::string out = command.json ? flex::cli::diffJson(diff)
-                                       : flex::cli::diffText(diff, command.files[0], fileB);
+  const std::string out =
+      command.json ? flex::cli::diffJson(diff) : flex::cli::diffText(diff, command.files[0], fileB);
   if (!emit(out)) return kExitDiffError;
   return diff.equal ? kExitEqual : kExitDifferent;
 }

@@ -110,8 +110,7 @@ FileResult readFlexFile(const std::string& path) {
   if (::fstat(fd.get(), &st) != 0) return failure(errno);
   if (S_ISDIR(st.st_mode)) return failure(EISDIR);
   if (!S_ISREG(st.st_mode)) return failure(std::string("non è un file normale"));
-  if (static_cast<std::uint64_t>(st.st_size) > kMaxFileSize)
-    return failure(std::string(kTooLarge));
+  if (static_cast<std::uint64_t>(st.st_size) > kMaxFileSize) return failure(std::string(kTooLarge));
 
   FileResult result{true, {}, {}};
   char buffer[65536];

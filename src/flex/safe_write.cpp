@@ -47,7 +47,7 @@ int carry(int fd, const FileMetadata& m, bool strict) {
   struct stat now {};
   if (::fstat(fd, &now) != 0) return errno;
   if (now.st_uid != want.st_uid || now.st_gid != want.st_gid)
-    sys.fchown(fd, want.st_uid, want.st_gid);  // refused: the check at the end tells
+    sys.fchown(fd, want.st_uid, want.st_gid);   // refused: the check at the end tells
   if (sys.fchmod(fd, mode) != 0) return errno;  // after fchown, which may clear set-id bits
   bool copied = m.attributesKnown;
   for (const auto& [name, value] : m.attributes)
@@ -65,8 +65,8 @@ int carry(int fd, const FileMetadata& m, bool strict) {
   if (!strict) return copied || sys.fchmod(fd, mode & ~mode_t{077}) == 0 ? 0 : errno;
   if (!copied) return EOPNOTSUPP;
   if (::fstat(fd, &now) != 0) return errno;
-  const bool same = now.st_uid == want.st_uid && now.st_gid == want.st_gid &&
-                    (now.st_mode & 07777) == mode;
+  const bool same =
+      now.st_uid == want.st_uid && now.st_gid == want.st_gid && (now.st_mode & 07777) == mode;
   return same ? 0 : EPERM;
 }
 
@@ -142,8 +142,10 @@ FileMetadata readMetadata(int fd) {
     const auto getOne = [&](char* b, size_t n) {
       return ::getxattr(path.c_str(), name.c_str(), b, n);
     };
-    if (fetch(value, getOne) != 0) m.attributesKnown = false;
-    else m.attributes.emplace_back(name, value);
+    if (fetch(value, getOne) != 0)
+      m.attributesKnown = false;
+    else
+      m.attributes.emplace_back(name, value);
   }
   return m;
 }

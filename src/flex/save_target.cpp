@@ -66,7 +66,8 @@ int findSaveTarget(const std::string& path, SaveTarget& target) {
   target.name = std::move(name);
   for (int hop = 0; hop <= kMaxLinks; ++hop) {
     const int folder = target.folder.get();
-    struct stat link {}, folderInfo {}, reached {}, named {};
+    struct stat link {
+    }, folderInfo{}, reached{}, named{};
     if (::fstatat(folder, target.name.c_str(), &link, AT_SYMLINK_NOFOLLOW) != 0)
       return errno == ENOENT ? 0 : errno;  // ENOENT: a new file
     if (!S_ISLNK(link.st_mode)) return 0;

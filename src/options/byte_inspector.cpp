@@ -3,8 +3,8 @@
 
 #include <cstdio>
 
-#include "text/ansi.hpp"
 #include "options/option_rules.hpp"
+#include "text/ansi.hpp"
 
 namespace flex {
 namespace {

@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "flex/records.hpp"
-#include "text/hex_format.hpp"
 #include "options/option_rules.hpp"
+#include "text/hex_format.hpp"
 
 namespace flex {
 namespace {
@@ -50,8 +50,8 @@ FlexDiff diffFlexes(const RecordSet& a, const RecordSet& b) {
     const std::size_t before = diff.bytes.size() + diff.records.size();
 
     const std::size_t common = std::min(ra.size(), rb.size());
-    const std::size_t end = common > kHeaderLength + kTrailerLength ? common - kTrailerLength
-                                                                    : kHeaderLength;
+    const std::size_t end =
+        common > kHeaderLength + kTrailerLength ? common - kTrailerLength : kHeaderLength;
     for (std::size_t pos = kHeaderLength; pos < end; pos += 2) {
       const std::size_t n = std::min<std::size_t>(2, end - pos);
       const std::string pa = ra.substr(pos, n);

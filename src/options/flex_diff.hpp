@@ -11,7 +11,6 @@
 
 namespace flex {
 
-
 struct OptionDifference {
   std::size_t row;  // catalogue row
   int a;            // state read back from the first flex

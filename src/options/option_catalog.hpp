@@ -41,7 +41,7 @@ struct OptionDef {
   std::string_view toolTip = {};  // UTF-8
   OptionEffect effect = OptionEffect::Bits;
   RecordKind record = RecordKind::Base;  // the record written and read back
-  std::size_t position = 0;  // character position (from 1) of the byte's first digit
+  std::size_t position = 0;              // character position (from 1) of the byte's first digit
   std::array<int, 3> bits{};  // bit numbers (1 = 0x01 .. 8 = 0x80) in the order written; 0 ends
   int tickedWrites = 1;       // value written to every bit when ticked (Bits)
   int clearedWrites = 0;      // ... when cleared

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "options/option_rules.hpp"
 
-#include "text/bit_edit.hpp"
 #include "flex/builtin_records.hpp"
+#include "text/bit_edit.hpp"
 
 namespace flex {
 namespace {
@@ -26,9 +26,8 @@ void applyOptionAction(const OptionDef& option, bool ticked, std::string& record
   if (option.effect != OptionEffect::Bits) return;
   const int value = ticked ? option.tickedWrites : option.clearedWrites;
   for (int i = 0; i < option.bitCount(); ++i) {
-    const std::string edited =
-        setByteBit(std::string_view(record).substr(at, 2), value,
-                  option.bits[static_cast<std::size_t>(i)]);
+    const std::string edited = setByteBit(std::string_view(record).substr(at, 2), value,
+                                          option.bits[static_cast<std::size_t>(i)]);
     record.replace(at, 2, std::string_view(edited).substr(0, 2));
   }
 }
@@ -45,12 +44,9 @@ int readOptionState(const OptionDef& option, const std::array<std::string, 3>& r
   const std::string& label = recordSlots[2];
   switch (option.readRule) {
     case ReadRule::MaskSet:
-    case ReadRule::MaskClear:
-      return readBitOption(option, recordSlots[slotOf(option.record)]);
-    case ReadRule::IsGprsNull:
-      return label == gprsNull ? 1 : 0;
-    case ReadRule::IsPersonal:
-      return label != gprs && label != gprsNull ? 1 : 0;
+    case ReadRule::MaskClear: return readBitOption(option, recordSlots[slotOf(option.record)]);
+    case ReadRule::IsGprsNull: return label == gprsNull ? 1 : 0;
+    case ReadRule::IsPersonal: return label != gprs && label != gprsNull ? 1 : 0;
   }
   return 0;
 }

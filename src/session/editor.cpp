@@ -21,8 +21,9 @@ const std::size_t kGprsPersonaleRow = *findOption(1, 5);
 // edit was typed in: such edits join one step.
 class Editor::ActionScope {
  public:
-  explicit ActionScope(Editor& editor, int typingRun = 0)
-      : editor_(editor), typingRun_(typingRun) { ++editor_.depth_; }
+  explicit ActionScope(Editor& editor, int typingRun = 0) : editor_(editor), typingRun_(typingRun) {
+    ++editor_.depth_;
+  }
   ~ActionScope() {
     if (--editor_.depth_ > 0) return;
     editor_.endAction(typingRun_);

@@ -11,16 +11,16 @@
 #include <string>
 
 #include "flex/flex_file.hpp"
+#include "options/option_catalog.hpp"
 #include "session/editor_view.hpp"
 #include "session/history.hpp"
 #include "session/option_box.hpp"
-#include "options/option_catalog.hpp"
 
 namespace flex {
 
 struct EditorState {
   std::array<std::string, 3> recordSlots;  // the record slots: Base, Call, GPRS label
-  std::array<std::string, 3> formatted;   // txtFlexBase, txtFlexCall, txtFlexGprs
+  std::array<std::string, 3> formatted;    // txtFlexBase, txtFlexCall, txtFlexGprs
   std::string workingBase;
   std::string workingCall;
   std::string gprsLabel;
@@ -30,12 +30,12 @@ struct EditorState {
   OptionBoxes boxes;
   OptionBox formattingBox{1, true};  // "Formattazione Testo"
   bool formattedViewVisible = true;  // the formatted boxes show, the raw previews are hidden
-  int selectedPage = 1;                             // 1 "Pagina 1", 2 "Pag. 2"
+  int selectedPage = 1;              // 1 "Pagina 1", 2 "Pag. 2"
   bool page1Visible = false;
   bool page2Visible = false;
-  std::string statusText;      // status bar panel 1
+  std::string statusText;  // status bar panel 1
   bool labelDialogOpen = false;
-  std::string labelText;          // the label dialog's text
+  std::string labelText;  // the label dialog's text
   // The file last loaded or saved (UTF-8 path, empty before the first) and the records as they
   // were then: the built-in flex at start-up, the file's lines after a load, what was written
   // after a save.
@@ -63,33 +63,33 @@ class Editor {
   bool modified() const { return s_.recordSlots != s_.baseline; }
 
   // --- main window ---
-  void start();    // start-up: built-in flex, page 1, readback
-  void closeMainWindow();  // the main window closes: the label dialog closes with it
-  void clickOption(std::size_t row);        // a person clicks option `row` of the catalogue
+  void start();                       // start-up: built-in flex, page 1, readback
+  void closeMainWindow();             // the main window closes: the label dialog closes with it
+  void clickOption(std::size_t row);  // a person clicks option `row` of the catalogue
   void setOptionState(std::size_t row, int value);  // code assigns the box's state
-  void toggleFormatting();   // a person clicks "Formattazione Testo"
-  void selectPage(int tabIndex);     // a person selects tab 1 or 2
+  void toggleFormatting();                          // a person clicks "Formattazione Testo"
+  void selectPage(int tabIndex);                    // a person selects tab 1 or 2
   // A hand edit of a raw preview. Typing: one step with the edits of the same preview typed
   // just before it, until endTyping() or any other action.
   enum class RawEdit { OwnStep, Typing };
   void editRaw(std::size_t slot, std::string ansiText, RawEdit kind = RawEdit::OwnStep);
-  void endTyping();  // the preview being typed in lost the focus
-  FileOutcome openWithDialog();            // "Apri Flex"
+  void endTyping();                               // the preview being typed in lost the focus
+  FileOutcome openWithDialog();                   // "Apri Flex"
   FileOutcome openFile(const std::string& name);  // "Apri Flex" with `name` already chosen
-  FileOutcome saveWithDialog();           // "Salva Flex..." / "Genera File FLEX"
+  FileOutcome saveWithDialog();                   // "Salva Flex..." / "Genera File FLEX"
   // Whether a save keeps a file's previous content as NAME~: once per file in this editor's
   // life, before its first replacement, so that NAME~ holds what it held before. Off at start.
   void setKeepBackups(bool keep) { keepBackups_ = keep; }
   bool keepsBackups() const { return keepBackups_; }
-  void loadBuiltinFlex();            // "Carica Flex Interna"
-  void readBackOptions();                 // the option readback
-  void encodePersonalLabel();                  // encodes labelText into the personal label record
+  void loadBuiltinFlex();      // "Carica Flex Interna"
+  void readBackOptions();      // the option readback
+  void encodePersonalLabel();  // encodes labelText into the personal label record
 
   // --- label dialog (frmGPRS) ---
   // The dialog's text becomes `ansiText` (typing, pasting); longer than 12 characters it is
   // refused with a message and cut to its first 12. False when the dialog is not open.
   bool setLabelText(std::string ansiText);
-  bool confirmLabel();  // OK; false when the dialog is not open
+  bool confirmLabel();      // OK; false when the dialog is not open
   bool closeLabelDialog();  // its close box; false when the dialog is not open
 
   // --- undo and redo ---
@@ -108,7 +108,7 @@ class Editor {
 
  private:
   bool stepThroughHistory(bool forward);  // undo (false) or redo (true)
-  class ActionScope;  // the outermost one ends a step and notifies the view
+  class ActionScope;                      // the outermost one ends a step and notifies the view
 
   void showBuiltinRecords();
   void setPreview(std::size_t slot, std::string text);

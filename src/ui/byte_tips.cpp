@@ -5,8 +5,8 @@
 #include <QToolTip>
 
 #include "flex/records.hpp"
-#include "text/hex_format.hpp"
 #include "options/byte_inspector.hpp"
+#include "text/hex_format.hpp"
 #include "ui/hex_view.hpp"
 #include "ui/raw_preview.hpp"
 

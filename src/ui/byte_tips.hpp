@@ -32,7 +32,7 @@ class ByteTips : public QObject {
  private:
   struct Box {
     QObject* viewport;
-    HexView* formatted;      // one of the two is set
+    HexView* formatted;  // one of the two is set
     RawPreview* raw;
     std::size_t slot;
   };

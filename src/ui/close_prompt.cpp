@@ -13,7 +13,8 @@ CloseAnswer askSaveBeforeClosing(QWidget* parent, const QString& fileName) {
   const QString what = fileName.isEmpty()
                            ? QStringLiteral("alla flex interna")
                            : QStringLiteral("a \"%1\"").arg(QFileInfo(fileName).fileName());
-  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kAppTitle.data(), static_cast<qsizetype>(kAppTitle.size())),
+  QMessageBox box(QMessageBox::Warning,
+                  QString::fromUtf8(kAppTitle.data(), static_cast<qsizetype>(kAppTitle.size())),
                   QStringLiteral("Salvare le modifiche %1 prima di uscire?").arg(what),
                   QMessageBox::NoButton, parent);
   box.setObjectName(QStringLiteral("closePrompt"));

@@ -36,7 +36,8 @@ bool FileDrops::eventFilter(QObject*, QEvent* event) {
     drop->acceptProposedAction();
   }
   if (type == QEvent::Drop)
-    QMetaObject::invokeMethod(this, [this, path] { open_(path); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, path] { open_(path); }, Qt::QueuedConnection);
   return true;
 }
 

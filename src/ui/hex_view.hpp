@@ -27,7 +27,7 @@ class HexView : public QAbstractScrollArea {
  public:
   static constexpr int kPairsPerLine = 16;
   static constexpr int kLineColumns = 3 * kPairsPerLine - 1;  // 47: pairs and blanks between
-  static constexpr int kMargin = 2;                            // pixels around the text
+  static constexpr int kMargin = 2;                           // pixels around the text
 
   explicit HexView(QWidget* parent = nullptr);
 

@@ -10,8 +10,8 @@
 #include <QValidator>
 #include <algorithm>
 
-#include "text/ansi.hpp"
 #include "session/editor.hpp"
+#include "text/ansi.hpp"
 #include "ui/fonts.hpp"
 #include "ui/twips.hpp"
 

@@ -74,7 +74,7 @@ std::optional<int> answerInformationOptions(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
   if (const auto status = answerInformationOptions(argc, argv)) return *status;
   std::signal(SIGPIPE, SIG_IGN);  // a save to a pipe whose reader has gone is a write error
-  QApplication app(argc, argv);  // takes Qt's own options out of argv
+  QApplication app(argc, argv);   // takes Qt's own options out of argv
   QApplication::setApplicationName(QStringLiteral("flexedit"));
   QApplication::setOrganizationName(QStringLiteral("flexedit"));  // settings: "File recenti"
   flex::ui::loadQtTranslations(app);

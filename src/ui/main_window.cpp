@@ -55,7 +55,13 @@ class WhenExposed : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
       watched->removeEventFilter(this);
-      QMetaObject::invokeMethod(this, [this] { then_(); deleteLater(); }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          this,
+          [this] {
+            then_();
+            deleteLater();
+          },
+          Qt::QueuedConnection);
     }
     return false;
   }
@@ -81,8 +87,8 @@ MainWindow::MainWindow(Prompts prompts, QWidget* parent)
   setWindowTitle(utf8(kAppTitle));
   setWindowIcon(spannerIcon());
   setFont(captionFont(false));  // menus and status bar too
-  sysInfo_ = std::make_unique<DesktopSysInfoHost>(
-      [this](std::string_view prompt, std::string_view title) {
+  sysInfo_ =
+      std::make_unique<DesktopSysInfoHost>([this](std::string_view prompt, std::string_view title) {
         if (prompts_.messageBox)
           prompts_.messageBox(aboutDialog_ ? static_cast<QWidget*>(aboutDialog_) : this,
                               utf8(prompt), utf8(title));
@@ -138,7 +144,8 @@ void MainWindow::openFileLater(const std::string& name) {
   if (window && !window->isExposed())
     new WhenExposed(window, [this, name] { openFile(name); });
   else
-    QMetaObject::invokeMethod(this, [this, name] { openFile(name); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, name] { openFile(name); }, Qt::QueuedConnection);
 }
 
 // --- building the window ---
@@ -191,9 +198,9 @@ void MainWindow::createPictureButtons(QWidget* client, const Twips& tw) {
     QAction* action;
     int left;
   };
-  for (const Button& b : {Button{"cmdApri", openAction_, 3120},
-                          Button{"cmdSalva", saveAction_, 3600},
-                          Button{"cmdFlexInterna", builtinAction_, 4080}}) {
+  for (const Button& b :
+       {Button{"cmdApri", openAction_, 3120}, Button{"cmdSalva", saveAction_, 3600},
+        Button{"cmdFlexInterna", builtinAction_, 4080}}) {
     auto* button = new QToolButton(client);
     button->setObjectName(QLatin1String(b.name));
     button->setDefaultAction(b.action);
@@ -253,8 +260,7 @@ void MainWindow::createRecentFilesMenu() {
 }
 
 void MainWindow::rememberFile(FileOutcome outcome) {
-  if (outcome == FileOutcome::Done)
-    recentFiles_->add(lastFile());
+  if (outcome == FileOutcome::Done) recentFiles_->add(lastFile());
 }
 
 FileOutcome MainWindow::saveFile() {
@@ -370,12 +376,9 @@ void MainWindow::showAboutDialog() {
 bool MainWindow::mayClose() {
   if (!editor_.modified()) return true;
   switch (askSaveBeforeClosing(messageParent(), lastFile())) {
-    case CloseAnswer::Save:
-      return saveFile() == FileOutcome::Done;
-    case CloseAnswer::Discard:
-      return true;
-    case CloseAnswer::Cancel:
-      break;
+    case CloseAnswer::Save: return saveFile() == FileOutcome::Done;
+    case CloseAnswer::Discard: return true;
+    case CloseAnswer::Cancel: break;
   }
   return false;
 }

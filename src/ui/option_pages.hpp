@@ -39,9 +39,9 @@ class OptionPages : public QWidget {
 
   Editor& editor_;
   QTabBar* tabStrip_ = nullptr;
-  std::array<QGroupBox*, 2> pages_{};               // "Pagina 1", "Pag. 2"
-  std::array<QCheckBox*, kOptionCount> boxes_{};    // by table row
-  std::array<QCheckBox*, 2> firstBoxes_{};          // the top box of each page
+  std::array<QGroupBox*, 2> pages_{};             // "Pagina 1", "Pag. 2"
+  std::array<QCheckBox*, kOptionCount> boxes_{};  // by table row
+  std::array<QCheckBox*, 2> firstBoxes_{};        // the top box of each page
 };
 
 }  // namespace flex::ui

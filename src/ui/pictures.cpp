@@ -24,16 +24,16 @@ QPixmap spanner(int size) {
   p.rotate(45);
   p.translate(-16, -16);
   QPainterPath body;
-  body.addEllipse(QRectF(9, 1, 14, 14));               // open-jaw head
-  body.addRoundedRect(QRectF(13, 10, 6, 21), 3, 3);    // handle
+  body.addEllipse(QRectF(9, 1, 14, 14));             // open-jaw head
+  body.addRoundedRect(QRectF(13, 10, 6, 21), 3, 3);  // handle
   QPainterPath jaw;
-  jaw.addRect(QRectF(13.5, 0, 5, 7));                  // the jaw's opening
+  jaw.addRect(QRectF(13.5, 0, 5, 7));  // the jaw's opening
   const QPainterPath shape = body.simplified().subtracted(jaw);
   p.setPen(QPen(QColor(64, 64, 64), 1.2));
   p.setBrush(QColor(160, 160, 160));
   p.drawPath(shape);
   p.setPen(QPen(QColor(230, 230, 230), 1.0));
-  p.drawLine(QPointF(15, 14), QPointF(15, 28));        // a highlight along the handle
+  p.drawLine(QPointF(15, 14), QPointF(15, 28));  // a highlight along the handle
   return pixmap;
 }
 
@@ -46,8 +46,8 @@ QPixmap openFolderPicture() {
   // Back of the folder with its tab.
   p.setPen(outline);
   p.setBrush(QColor(230, 190, 60));
-  p.drawPolygon(QPolygon({QPoint(0, 2), QPoint(5, 2), QPoint(6, 3), QPoint(12, 3),
-                          QPoint(12, 13), QPoint(0, 13)}));
+  p.drawPolygon(QPolygon(
+      {QPoint(0, 2), QPoint(5, 2), QPoint(6, 3), QPoint(12, 3), QPoint(12, 13), QPoint(0, 13)}));
   // The open front, tilted forward.
   p.setBrush(QColor(255, 225, 110));
   p.drawPolygon(QPolygon({QPoint(3, 6), QPoint(15, 6), QPoint(12, 13), QPoint(0, 13)}));
@@ -59,8 +59,8 @@ QPixmap diskettePicture() {
   QPainter p(&pixmap);
   p.setPen(QColor(0, 0, 64));
   p.setBrush(QColor(40, 60, 150));
-  p.drawPolygon(QPolygon({QPoint(0, 0), QPoint(14, 0), QPoint(15, 1), QPoint(15, 15),
-                          QPoint(0, 15)}));
+  p.drawPolygon(
+      QPolygon({QPoint(0, 0), QPoint(14, 0), QPoint(15, 1), QPoint(15, 15), QPoint(0, 15)}));
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(200, 200, 210));  // metal shutter
   p.drawRect(4, 1, 7, 5);
@@ -79,8 +79,8 @@ QPixmap blankPagePicture() {
   QPainter p(&pixmap);
   p.setPen(QColor(64, 64, 64));
   p.setBrush(Qt::white);
-  p.drawPolygon(QPolygon({QPoint(2, 0), QPoint(10, 0), QPoint(14, 4), QPoint(14, 15),
-                          QPoint(2, 15)}));
+  p.drawPolygon(
+      QPolygon({QPoint(2, 0), QPoint(10, 0), QPoint(14, 4), QPoint(14, 15), QPoint(2, 15)}));
   p.setBrush(QColor(210, 210, 210));  // folded corner
   p.drawPolygon(QPolygon({QPoint(10, 0), QPoint(10, 4), QPoint(14, 4)}));
   return pixmap;

@@ -2,8 +2,8 @@
 #include "ui/preview_panel.hpp"
 
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -34,8 +34,8 @@ struct BoxPlace {
   int left, top, width, height;  // twips
 };
 // The formatted boxes inside "Preview"; each raw preview lies over its box.
-constexpr std::array<BoxPlace, 3> kFormattedPlace{{
-    {480, 480, 5085, 1455}, {480, 2000, 5085, 710}, {480, 2760, 5085, 735}}};
+constexpr std::array<BoxPlace, 3> kFormattedPlace{
+    {{480, 480, 5085, 1455}, {480, 2000, 5085, 710}, {480, 2760, 5085, 735}}};
 constexpr std::array<int, 3> kRowsShown{7, 3, 3};
 
 // The nearest place from `x` on that falls on a whole screen pixel when a logical pixel is

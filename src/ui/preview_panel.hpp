@@ -5,7 +5,8 @@
 // to _2) at the same places, and "Formattazione Testo", which chooses between the two. Bytes
 // that differ from the built-in flex sit on a tint; resting the mouse on a byte shows the byte
 // inspector. Typing in a raw preview (one step of the editor's history until the preview loses
-// the focus) and the view switch go to the editor; redraw() shows the editor's state. The window adds its command buttons to the frame.
+// the focus) and the view switch go to the editor; redraw() shows the editor's state. The window
+// adds its command buttons to the frame.
 #include <QFont>
 #include <QGroupBox>
 #include <array>

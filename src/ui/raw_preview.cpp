@@ -36,9 +36,7 @@ RawPreview::RawPreview(QWidget* parent) : QPlainTextEdit(parent) {
   });
 }
 
-QString RawPreview::text() const {
-  return textBetween(0, document()->characterCount() - 1);
-}
+QString RawPreview::text() const { return textBetween(0, document()->characterCount() - 1); }
 
 QString RawPreview::textBetween(int from, int to) const {
   QString text;
@@ -139,8 +137,7 @@ int RawPreview::documentPosition(int recordPosition) const {
     soft += isSoft(block);
     const int end = block.position() + block.length() - 1 - soft;  // record position
     const QTextBlock next = block.next();
-    if (recordPosition < end || (recordPosition == end && !(next.isValid() && isSoft(next))))
-      break;
+    if (recordPosition < end || (recordPosition == end && !(next.isValid() && isSoft(next)))) break;
   }
   return std::min(recordPosition + soft, document()->characterCount() - 1);
 }
@@ -229,9 +226,8 @@ void RawPreview::paintEvent(QPaintEvent* event) {
           int runEnd = run + 1;
           while (runEnd < lineEnd && isMarked(start + runEnd)) ++runEnd;
           const qreal left = line.cursorToX(run), right = line.cursorToX(runEnd);
-          painter.fillRect(QRectF(offset.x() + left, offset.y() + line.y(), right - left,
-                                  line.height()),
-                           tint_);
+          painter.fillRect(
+              QRectF(offset.x() + left, offset.y() + line.y(), right - left, line.height()), tint_);
           run = runEnd;
         }
       }

@@ -51,9 +51,8 @@ void RecentFiles::rebuild() {
   for (int i = 0; i < list.size(); ++i) {
     const QString path = list[i];
     const QString shown = QDir::toNativeSeparators(path);
-    QAction* action = addAction(
-        QStringLiteral("&%1 %2").arg(i + 1).arg(
-            fontMetrics().elidedText(shown, Qt::ElideMiddle, width).replace('&', "&&")));
+    QAction* action = addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+        fontMetrics().elidedText(shown, Qt::ElideMiddle, width).replace('&', "&&")));
     action->setToolTip(shown);
     // Queued: the menu is closed and this entry may go before the file opens.
     connect(

@@ -20,8 +20,8 @@ class RecentFiles : public QMenu {
 
   RecentFiles(Opener open, QWidget* parent);
 
-  QStringList files() const;         // most recent first
-  void add(const QString& path);     // opened or saved just now
+  QStringList files() const;      // most recent first
+  void add(const QString& path);  // opened or saved just now
   void remove(const QString& path);
 
  private:

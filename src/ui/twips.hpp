@@ -12,9 +12,7 @@ class Twips {
  public:
   explicit Twips(double logicalDpi) : dpi_(logicalDpi > 0 ? logicalDpi : 96.0) {}
 
-  int operator()(int twips) const {
-    return static_cast<int>(std::lround(twips * dpi_ / 1440.0));
-  }
+  int operator()(int twips) const { return static_cast<int>(std::lround(twips * dpi_ / 1440.0)); }
   QRect rect(int left, int top, int width, int height) const {
     return {(*this)(left), (*this)(top), (*this)(width), (*this)(height)};
   }

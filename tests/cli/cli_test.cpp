@@ -28,7 +28,10 @@ using Json = nlohmann::ordered_json;
 using Args = std::vector<std::string>;
 constexpr auto npos = std::string::npos;
 
-struct Outcome { int status; std::string out, err; };
+struct Outcome {
+  int status;
+  std::string out, err;
+};
 
 std::string quoted(const std::string& text) {
   std::string q = "'";
@@ -84,24 +87,33 @@ class Cli : public ::testing::Test, protected flextest::ScratchFolder {
 TEST_F(Cli, EachStateFieldShowsWhatTheEditorHolds) {
   const std::string b = std::string(44, '0') + std::string(32, 'F') + "B0",
                     c = std::string(44, '1') + "C1", g = std::string(44, '2') + "2A";
-  const Args args = {"--tick", "Check1(5)", "--label", "Ciao", "--tick", "Check1(3)", "--tick",
-                     "Check1(5)", "--raw", "0", b, "--raw", "1", c, "--raw", "2", g};
+  const Args args = {"--tick", "Check1(5)", "--label", "Ciao", "--tick", "Check1(3)",
+                     "--tick", "Check1(5)", "--raw",   "0",    b,        "--raw",
+                     "1",      c,           "--raw",   "2",    g};
   Json options = json({})["options"];  // as after start-up, but GPRS Null
   options["Check1(3)"] = 1;
   const Json prompt = {{"title", "Errore di Incoerenza"}, {"prompt", flex::kInterlockPrompt}};
-  EXPECT_EQ(json(args), (Json{
-      {"slots", {b, c, g}}, {"formatted", {flex::formattedView(b), "C1", "2A"}},
-      {"FlexBase", builtin::kBase}, {"FlexCall", builtin::kCall}, {"FlexGprs", builtin::kGprs},
-      {"FlexGprsNull", builtin::kGprsNull},
-      {"FlexGprsPersonale", flex::encodeLabel(std::string(builtin::kLabelTemplate), "Ciao")},
-      {"options", options}, {"labelDialog", {{"open", false}, {"text", ""}}},
-      {"messages", Json::array({prompt})}, {"status", ""}, {"undo", 5}, {"redo", 0}}));
+  EXPECT_EQ(
+      json(args),
+      (Json{{"slots", {b, c, g}},
+            {"formatted", {flex::formattedView(b), "C1", "2A"}},
+            {"FlexBase", builtin::kBase},
+            {"FlexCall", builtin::kCall},
+            {"FlexGprs", builtin::kGprs},
+            {"FlexGprsNull", builtin::kGprsNull},
+            {"FlexGprsPersonale", flex::encodeLabel(std::string(builtin::kLabelTemplate), "Ciao")},
+            {"options", options},
+            {"labelDialog", {{"open", false}, {"text", ""}}},
+            {"messages", Json::array({prompt})},
+            {"status", ""},
+            {"undo", 5},
+            {"redo", 0}}));
 
   // The text: ticked options, records 16 pairs a line under their offsets, the messages.
   const std::string text = run(args).out;
-  for (const std::string line : {"Options ticked (6 of 33):\n", "\n  Check1(3)   GPRS Null\n",
-                                 "\n  10  B0\n", "\n  00  C1\n", "\n  00  2A\n",
-                                 "\nMessages:\n  [Errore di Incoerenza] E' possibile"})
+  for (const std::string line :
+       {"Options ticked (6 of 33):\n", "\n  Check1(3)   GPRS Null\n", "\n  10  B0\n",
+        "\n  00  C1\n", "\n  00  2A\n", "\nMessages:\n  [Errore di Incoerenza] E' possibile"})
     EXPECT_NE(text.find(line), npos) << line;
   EXPECT_EQ(text.find("Status:"), npos);
   EXPECT_NE(run({}).out.find("Options ticked (5 of 33)"), npos);
@@ -132,13 +144,23 @@ TEST_F(Cli, EachActionReachesTheEditor) {
 // A malformed command line does nothing at all; a label dialog action while the dialog is closed,
 // or undo and redo while it is open, stop the run there. Both exit 2 and print nothing.
 TEST_F(Cli, UsageErrorsExitTwo) {
-  const std::vector<Args> malformed = {
-      {"--bogus"}, {"plain"}, {"--click"}, {"--click", "Check6(0)"}, {"--tick", "check1(0)"},
-      {"--raw", "3", "AB"}, {"--raw", "0"}, {"--save", "--json"}, {"--open", "--version"},
-      {"--type", "\xff"}, {"--list"}};
-  const std::vector<Args> stopping = {
-      {"--type", "x"}, {"--close"}, {"--label", "x"}, {"--tick", "Check1(5)", "--close", "--ok"},
-      {"--tick", "Check1(5)", "--undo"}, {"--tick", "Check1(5)", "--redo"}};
+  const std::vector<Args> malformed = {{"--bogus"},
+                                       {"plain"},
+                                       {"--click"},
+                                       {"--click", "Check6(0)"},
+                                       {"--tick", "check1(0)"},
+                                       {"--raw", "3", "AB"},
+                                       {"--raw", "0"},
+                                       {"--save", "--json"},
+                                       {"--open", "--version"},
+                                       {"--type", "\xff"},
+                                       {"--list"}};
+  const std::vector<Args> stopping = {{"--type", "x"},
+                                      {"--close"},
+                                      {"--label", "x"},
+                                      {"--tick", "Check1(5)", "--close", "--ok"},
+                                      {"--tick", "Check1(5)", "--undo"},
+                                      {"--tick", "Check1(5)", "--redo"}};
   for (const auto& [cases, stops] : {std::pair{&malformed, false}, {&stopping, true}})
     for (const Args& bad : *cases) {
       SCOPED_TRACE(bad[0] + (stops ? " stops" : ""));
@@ -153,16 +175,16 @@ TEST_F(Cli, UsageErrorsExitTwo) {
     }
   EXPECT_TRUE(run({"--save", "a.hs", "--help"}).out.starts_with("Usage: flexedit-cli"));
   EXPECT_TRUE(run({"--save", "a.hs", "--version"})
-                  .out.starts_with("flexedit-cli (flexedit) " + std::string(flex::version::kString) +
-                                   "\n"));
+                  .out.starts_with("flexedit-cli (flexedit) " +
+                                   std::string(flex::version::kString) + "\n"));
   EXPECT_EQ(entries(), Args{});
 }
 
 TEST_F(Cli, FileErrorsAreRecordedAndTheRunGoesOn) {
   EXPECT_EQ(json({"--open", "missing.hs"}, 1)["messages"][0]["title"], "Errore File");
   write("out.hs", "old\r\n");
-  const Json s = json({"--save", "no/such/dir.hs", "--tick", "Check1(0)", "--backup", "--save",
-                       "out.hs"}, 1);
+  const Json s =
+      json({"--save", "no/such/dir.hs", "--tick", "Check1(0)", "--backup", "--save", "out.hs"}, 1);
   EXPECT_EQ(s["status"], "File: out.hs");
   EXPECT_EQ(read("out.hs"), hs(with(builtin::kBase, 181, "B7")));
   EXPECT_EQ(read("out.hs~"), "old\r\n");
@@ -200,10 +222,12 @@ TEST_F(Cli, TextEncodingAndEscapes) {
 }
 
 TEST_F(Cli, ListOfOptions) {
-  EXPECT_NE(run({"--list"}).out.find(
-      "\nCheck1(1)   Disposizione Schermo        Base   207  103  2      ticked clears          "
-      "0x02 clear  Permette di impostare la visualizzazione delle scritte in modalità centrata\n"),
-      npos);
+  EXPECT_NE(run({"--list"})
+                .out.find("\nCheck1(1)   Disposizione Schermo        Base   207  103  2      "
+                          "ticked clears          "
+                          "0x02 clear  Permette di impostare la visualizzazione delle scritte in "
+                          "modalità centrata\n"),
+            npos);
   EXPECT_EQ(json({"--list"})[1]["readback"]["mask"], 2);
 }
 
@@ -213,7 +237,9 @@ using CliDiff = Cli;
 // word changed to match: the JSON in full, and the text without a raw control character. A file
 // fills the records from the Base record on; the others stay built-in.
 TEST_F(CliDiff, EachFieldShowsTheComparison) {
-  const Json equal = {{"equal", true}, {"options", Json::array()}, {"bytes", Json::array()},
+  const Json equal = {{"equal", true},
+                      {"options", Json::array()},
+                      {"bytes", Json::array()},
                       {"records", Json::array()}};
   EXPECT_EQ(diff(std::string(builtin::kBase), std::nullopt, 0), equal);
   std::string call = std::string(builtin::kCall.substr(0, 54)) + "00" + "0269";
@@ -222,14 +248,15 @@ TEST_F(CliDiff, EachFieldShowsTheComparison) {
   const auto record = [](const char* part, std::string a, std::string b) {
     return Json{{"record", "Call"}, {"part", part}, {"a", a}, {"b", b}};
   };
-  EXPECT_EQ(d, (Json{{"equal", false},
-                     {"options", {{{"id", "Check1(0)"}, {"caption", "Menu Engineering"},
-                                   {"a", 1}, {"b", 0}}}},
-                     {"bytes", {{{"record", "Base"}, {"offset", 24}, {"a", "\x1b["}, {"b", "88"}}}},
-                     {"records", {record("length", "60", "58"),
-                                  record("header", call.substr(0, 44),
-                                         std::string(builtin::kCall.substr(0, 44))),
-                                  record("trailingWord", "0269", "0268")}}}));
+  EXPECT_EQ(d,
+            (Json{{"equal", false},
+                  {"options",
+                   {{{"id", "Check1(0)"}, {"caption", "Menu Engineering"}, {"a", 1}, {"b", 0}}}},
+                  {"bytes", {{{"record", "Base"}, {"offset", 24}, {"a", "\x1b["}, {"b", "88"}}}},
+                  {"records",
+                   {record("length", "60", "58"),
+                    record("header", call.substr(0, 44), std::string(builtin::kCall.substr(0, 44))),
+                    record("trailingWord", "0269", "0268")}}}));
   const Outcome text = run({"diff", "a.hs"});
   EXPECT_EQ(text.status, 1);
   EXPECT_EQ(text.out.find('\x1b'), npos);
@@ -241,8 +268,10 @@ TEST_F(CliDiff, EachFieldShowsTheComparison) {
 
 TEST_F(CliDiff, ErrorsExitTwoAndPrintNothing) {
   write("a.hs", hs());
-  for (const Args& args : std::vector<Args>{{"diff", "--json"}, {"diff", "a.hs", "a.hs", "a.hs"},
-                                            {"diff", "a.hs", "missing.hs"}, {"diff", "--bogus"},
+  for (const Args& args : std::vector<Args>{{"diff", "--json"},
+                                            {"diff", "a.hs", "a.hs", "a.hs"},
+                                            {"diff", "a.hs", "missing.hs"},
+                                            {"diff", "--bogus"},
                                             {"--json", "diff", "a.hs"}}) {
     const Outcome r = run(args);
     EXPECT_EQ(std::to_string(r.status) + r.out + r.err.substr(0, 14), "2flexedit-cli: ") << args[1];

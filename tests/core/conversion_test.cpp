@@ -17,15 +17,28 @@ using flex::setByteBit;
 using flextest::hex2;
 
 TEST(Conversion, ZeroShortcutErrorsAndTheWorkingRange) {
-  struct Case { const char* n1; int b1, b2; const char* expected; };
+  struct Case {
+    const char* n1;
+    int b1, b2;
+    const char* expected;
+  };
   const Case cases[] = {
-      {"0", 99, 99, "0"}, {"00", 1, 63, "0"}, {"000", 16, 2, ""}, {"00000000", 2, 16, ""},
-      {"", 16, 10, ""}, {"", 1, 10, "bad first base"}, {"10", 1, 10, "bad first base"},
-      {"10", 63, 1, "bad first base"}, {"10", 16, 63, "bad second base"},
-      {"10", 16, 1, "bad second base"}, {"1G", 16, 63, "bad format number"},
+      {"0", 99, 99, "0"},
+      {"00", 1, 63, "0"},
+      {"000", 16, 2, ""},
+      {"00000000", 2, 16, ""},
+      {"", 16, 10, ""},
+      {"", 1, 10, "bad first base"},
+      {"10", 1, 10, "bad first base"},
+      {"10", 63, 1, "bad first base"},
+      {"10", 16, 63, "bad second base"},
+      {"10", 16, 1, "bad second base"},
+      {"1G", 16, 63, "bad format number"},
       // Lower case is no hexadecimal; the first base is tested first, the second base last.
-      {"ff", 16, 10, "bad format number"}, {"Z", 35, 10, "bad format number"},
-      {"-1", 10, 16, "bad format number"}, {"7FFFFFFF", 16, 10, "2147483647"},
+      {"ff", 16, 10, "bad format number"},
+      {"Z", 35, 10, "bad format number"},
+      {"-1", 10, 16, "bad format number"},
+      {"7FFFFFFF", 16, 10, "2147483647"},
       {"80000000", 16, 10, "bad format number"},
   };
   for (const auto& c : cases)

@@ -3,8 +3,8 @@
 // written, and what a save does to the file system, are in the robustness tests.
 #include <gtest/gtest.h>
 
-#include "flex/flex_file.hpp"
 #include "flex/builtin_records.hpp"
+#include "flex/flex_file.hpp"
 #include "test_support.hpp"
 
 namespace {
@@ -36,11 +36,14 @@ TEST_F(Files, LinesFillTheSlotsFromSlotZeroByteForByte) {
   const std::string utf8 = "Citt\xC3\xA0 \xE2\x82\xAC 3G";
   const std::string mib = low + std::string(flex::kMaxFileSize - low.size(), '0');
   const std::pair<std::string, flextest::Records> cases[] = {
-      {"", {kBuiltIn[0], call, null}}, {"B1\r\n", {"B1", call, null}},
-      {"B2\rC2", {"B2", "C2", null}},  // the last line needs no line end
+      {"", {kBuiltIn[0], call, null}},
+      {"B1\r\n", {"B1", call, null}},
+      {"B2\rC2", {"B2", "C2", null}},                            // the last line needs no line end
       {"B3\r\nC3\r\nG3\r\nFOURTH\r\n\r\n", {"B3", "C3", "G3"}},  // after the third: ignored
-      {"\r\nc4 d\r\n", {"", "c4 d", null}}, {"B5\nC5\n", {"B5\nC5\n", call, null}},
-      {"B6\n\rC6\r\r\nG6", {"B6\n", "C6", ""}}, {mib, {mib, call, null}},  // 1 MiB: the most
+      {"\r\nc4 d\r\n", {"", "c4 d", null}},
+      {"B5\nC5\n", {"B5\nC5\n", call, null}},
+      {"B6\n\rC6\r\r\nG6", {"B6\n", "C6", ""}},
+      {mib, {mib, call, null}},  // 1 MiB: the most
       {hsFile({nul, std::string(4, '\0')}), {nul, std::string(4, '\0'), null}},
       {hsFile({undefined, call, utf8}), {undefined, call, utf8}},  // "Città € 3G" in UTF-8
       {hsFile({spaced, lower(call), lower(kBuiltIn[2])}),
@@ -67,9 +70,14 @@ TEST_F(Files, LinesFillTheSlotsFromSlotZeroByteForByte) {
 // replaced without a prompt. The built-in flex makes 376 bytes.
 TEST_F(Files, SavingWritesEachNonEmptySlotAsALine) {
   editor.toggleFormatting();
-  struct Step { std::size_t emptied; std::string expected; };
-  const Step steps[] = {{3, kBuiltInFile}, {1, hsFile({kBuiltIn[0], kBuiltIn[2]})},
-                        {2, kBuiltIn[0] + "\r\n"}, {0, ""}};
+  struct Step {
+    std::size_t emptied;
+    std::string expected;
+  };
+  const Step steps[] = {{3, kBuiltInFile},
+                        {1, hsFile({kBuiltIn[0], kBuiltIn[2]})},
+                        {2, kBuiltIn[0] + "\r\n"},
+                        {0, ""}};
   for (const auto& s : steps) {
     editor.editRaw(s.emptied, "");
     EXPECT_EQ(save("out.hs"), FileOutcome::Done);

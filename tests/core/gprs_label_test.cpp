@@ -21,15 +21,21 @@ const std::string kTwelve = flex::encodeLabel(kTemplate, kLetters.substr(0, 12))
 // personal label record (G "GPRS", N empty, T the empty template, P "A", L "ABCDEFGHIJKL",
 // - none), the dialog open (o) or closed, the messages shown.
 const std::pair<const char*, const char*> kSteps[] = {
-    {"P", "01GTo0"}, {"PtO", "01PPx0"}, {"PO", "00GTx0"}, {"Pc", "00GTx0"}, {"Pw", "00GTx0"},
-    {"Ptc", "01GTx0"}, {"Ptw", "01GTx0"}, {"PtPO", "00PPx0"}, {"PtOP", "00GPx0"},
-    {"PtOPP", "01GTo0"}, {"PLO", "01LLx0"}, {"PMO", "01LLx1"}, {"PN", "10NTo0"}, {"PNc", "10NTx0"},
-    {"PNcP", "10NTx1"}, {"PNcPN", "00GTx1"}, {"N", "10N-x0"}, {"NN", "00G-x0"}, {"tOcw", "00G-x0"}};
+    {"P", "01GTo0"},    {"PtO", "01PPx0"},   {"PO", "00GTx0"},   {"Pc", "00GTx0"},
+    {"Pw", "00GTx0"},   {"Ptc", "01GTx0"},   {"Ptw", "01GTx0"},  {"PtPO", "00PPx0"},
+    {"PtOP", "00GPx0"}, {"PtOPP", "01GTo0"}, {"PLO", "01LLx0"},  {"PMO", "01LLx1"},
+    {"PN", "10NTo0"},   {"PNc", "10NTx0"},   {"PNcP", "10NTx1"}, {"PNcPN", "00GTx1"},
+    {"N", "10N-x0"},    {"NN", "00G-x0"},    {"tOcw", "00G-x0"}};
 
 TEST(GprsLabel, TheTwoLabelOptionsAndTheLabelDialog) {
   const auto name = [](const std::string& r) {
-    return r == kBuiltIn[2] ? 'G' : r == kNull ? 'N' : r == kTemplate ? 'T' : r == kPersonal ? 'P'
-           : r == kTwelve   ? 'L' : r.empty() ? '-' : '?';
+    return r == kBuiltIn[2] ? 'G'
+           : r == kNull     ? 'N'
+           : r == kTemplate ? 'T'
+           : r == kPersonal ? 'P'
+           : r == kTwelve   ? 'L'
+           : r.empty()      ? '-'
+                            : '?';
   };
   for (const auto& [steps, expected] : kSteps) {
     flextest::FakeView view;
@@ -46,8 +52,10 @@ TEST(GprsLabel, TheTwoLabelOptionsAndTheLabelDialog) {
     }
     const flex::EditorState& st = editor.state();
     const std::string got = {char('0' + st.boxes[row("Check1(3)")].state),
-                             char('0' + st.boxes[row("Check1(5)")].state), name(st.recordSlots[2]),
-                             name(st.personalLabel), st.labelDialogOpen ? 'o' : 'x',
+                             char('0' + st.boxes[row("Check1(5)")].state),
+                             name(st.recordSlots[2]),
+                             name(st.personalLabel),
+                             st.labelDialogOpen ? 'o' : 'x',
                              char('0' + view.messages.size())};
     EXPECT_EQ(got, expected) << steps;
   }
@@ -58,9 +66,15 @@ using LabelOptions = flextest::EditorTest;
 // The readback compares slot 2 exactly; it never switches slot 2 nor opens the dialog. The
 // dialog's actions fail while it is closed.
 TEST_F(LabelOptions, ReadbackFollowsSlotTwoAndNeverSwitchesIt) {
-  struct Case { std::string slot2; int gprsNull, personale; };
-  for (const Case& c : {Case{kNull, 1, 0}, {kBuiltIn[2], 0, 0}, {"", 0, 1},
-                        {kBuiltIn[2].substr(0, 67) + "b", 0, 1}, {kNull, 1, 0}}) {
+  struct Case {
+    std::string slot2;
+    int gprsNull, personale;
+  };
+  for (const Case& c : {Case{kNull, 1, 0},
+                        {kBuiltIn[2], 0, 0},
+                        {"", 0, 1},
+                        {kBuiltIn[2].substr(0, 67) + "b", 0, 1},
+                        {kNull, 1, 0}}) {
     editor.editRaw(2, c.slot2);
     editor.readBackOptions();
     EXPECT_EQ(std::tuple(value("Check1(3)"), value("Check1(5)"), st().recordSlots[2]),

@@ -18,19 +18,28 @@ using Options = flextest::EditorTest;
 // Every bit or whole-byte option: the record it writes (0 Base, 1 Call), the character position
 // of its byte, that byte after one click from start-up (a clear box becomes ticked, a ticked one
 // clear), and whether it writes nothing during a readback.
-struct OptionCase { const char* id; std::size_t slot, position; const char* afterClick;
-                    bool gated = false; };
+struct OptionCase {
+  const char* id;
+  std::size_t slot, position;
+  const char* afterClick;
+  bool gated = false;
+};
 constexpr OptionCase kOptionCases[] = {
-    {"Check1(0)", 0, 181, "B7"}, {"Check1(1)", 0, 207, "ED"}, {"Check1(2)", 0, 187, "00"},
-    {"Check1(4)", 0, 111, "03"}, {"Check2(0)", 0, 173, "3A", true}, {"Check2(1)", 0, 179, "F5"},
-    {"Check2(2)", 0, 191, "9F"}, {"Check2(3)", 0, 85, "67", true}, {"Check2(4)", 0, 85, "6E", true},
-    {"Check3(0)", 0, 169, "80"}, {"Check3(1)", 1, 51, "3F"}, {"Check3(4)", 1, 51, "5F"},
-    {"Check3(2)", 0, 45, "D3"}, {"Check3(3)", 0, 107, "77", true}, {"Check4(0)", 0, 87, "B4"},
-    {"Check4(1)", 0, 183, "89"}, {"Check4(2)", 0, 219, "DF"}, {"Check5(0)", 0, 103, "71"},
-    {"Check5(1)", 0, 141, "E3"}, {"Check5(2)", 0, 147, "70"}, {"Check5(3)", 0, 173, "6A", true},
-    {"Check5(4)", 0, 89, "E0"}, {"Check5(5)", 0, 143, "AC"}, {"Check5(6)", 0, 209, "4D"},
-    {"Check5(7)", 0, 105, "0F"}, {"Check5(8)", 0, 63, "FF"}, {"Check5(9)", 0, 47, "EF"},
-    {"Check5(10)", 0, 155, "0C"}, {"Check5(11)", 0, 167, "8F"}, {"Check5(12)", 0, 107, "6F", true},
+    {"Check1(0)", 0, 181, "B7"},       {"Check1(1)", 0, 207, "ED"},
+    {"Check1(2)", 0, 187, "00"},       {"Check1(4)", 0, 111, "03"},
+    {"Check2(0)", 0, 173, "3A", true}, {"Check2(1)", 0, 179, "F5"},
+    {"Check2(2)", 0, 191, "9F"},       {"Check2(3)", 0, 85, "67", true},
+    {"Check2(4)", 0, 85, "6E", true},  {"Check3(0)", 0, 169, "80"},
+    {"Check3(1)", 1, 51, "3F"},        {"Check3(4)", 1, 51, "5F"},
+    {"Check3(2)", 0, 45, "D3"},        {"Check3(3)", 0, 107, "77", true},
+    {"Check4(0)", 0, 87, "B4"},        {"Check4(1)", 0, 183, "89"},
+    {"Check4(2)", 0, 219, "DF"},       {"Check5(0)", 0, 103, "71"},
+    {"Check5(1)", 0, 141, "E3"},       {"Check5(2)", 0, 147, "70"},
+    {"Check5(3)", 0, 173, "6A", true}, {"Check5(4)", 0, 89, "E0"},
+    {"Check5(5)", 0, 143, "AC"},       {"Check5(6)", 0, 209, "4D"},
+    {"Check5(7)", 0, 105, "0F"},       {"Check5(8)", 0, 63, "FF"},
+    {"Check5(9)", 0, 47, "EF"},        {"Check5(10)", 0, 155, "0C"},
+    {"Check5(11)", 0, 167, "8F"},      {"Check5(12)", 0, 107, "6F", true},
     {"Check5(13)", 0, 197, "01"}};
 
 // A click writes the option's byte of its working copy and nothing else, then copies the working
@@ -101,10 +110,12 @@ TEST(ByteInspector, NamesTheOptionsOnAByte) {
   const auto tip = [&](const std::string& record, std::size_t at) {
     return flex::byteToolTip(flex::inspectByte(0, record, at, states));
   };
-  EXPECT_EQ(tip(kBuiltIn[0], 42), "Record Base, byte 0x2A (42)\nValore: 6F = 111 = 0110 1111\n"
+  EXPECT_EQ(tip(kBuiltIn[0], 42),
+            "Record Base, byte 0x2A (42)\nValore: 6F = 111 = 0110 1111\n"
             "Check2(3) Selezione Rapida: bit 4 (non attiva)\n"
             "Check2(4) Menu \"Tutte le Chiamate\": bit 1 (attiva)");
-  EXPECT_EQ(tip(withByte(kBuiltIn[0], 183, "x9"), 91), "Record Base, byte 0x5B (91)\nValore non "
+  EXPECT_EQ(tip(withByte(kBuiltIn[0], 183, "x9"), 91),
+            "Record Base, byte 0x5B (91)\nValore non "
             "valido: \"x9\"\nCheck4(1) Menu Rete -> Area: byte intero (non attiva)");
   // Base byte 25, where the Call record has two options.
   EXPECT_EQ(tip(kBuiltIn[0], 25), "Record Base, byte 0x19 (25)\nValore: BE = 190 = 1011 1110");
@@ -113,11 +124,16 @@ TEST(ByteInspector, NamesTheOptionsOnAByte) {
 // A flex compared with the built-in one: "id a b" for each option whose state differs, then
 // "record offset ab" for each data byte those options do not explain.
 TEST(FlexDiff, OptionsAndTheBytesNoOptionExplains) {
-  struct Case { std::size_t slot, position; std::string text, expected; };
-  for (const Case& c : {Case{0, 181, "B7", "Check1(0) 1 0;"}, {0, 49, "89", "Base 24 8988;"},
+  struct Case {
+    std::size_t slot, position;
+    std::string text, expected;
+  };
+  for (const Case& c : {Case{0, 181, "B7", "Check1(0) 1 0;"},
+                        {0, 49, "89", "Base 24 8988;"},
                         {0, 181, "B6", "Check1(0) 1 0;Base 90 B607;"},
                         {0, 181, "87", "Base 90 8707;"},  // a bit Check1(0) writes, not reads
-                        {0, 181, "b7", "Base 90 b707;"}, {1, 53, "0F", "Call 26 0F0E;"},
+                        {0, 181, "b7", "Base 90 b707;"},
+                        {1, 53, "0F", "Call 26 0F0E;"},
                         {2, 45, std::string(16, '0'), "Check1(3) 1 0;"}}) {  // the whole label
     flextest::Records a = kBuiltIn;
     a[c.slot].replace(c.position - 1, c.text.size(), c.text);

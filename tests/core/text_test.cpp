@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "text/ansi.hpp"
 #include "flex/builtin_records.hpp"
-#include "flex/records.hpp"
-#include "text/hex_format.hpp"
 #include "flex/label_encoding.hpp"
+#include "flex/records.hpp"
+#include "text/ansi.hpp"
+#include "text/hex_format.hpp"
 
 namespace {
 
@@ -28,10 +28,15 @@ TEST(Formatting, PairsFromTheFirstDataByteAndDifferingBytes) {
   EXPECT_EQ(flex::formattedView(header + "0102F"), "01 02 F");
 
   // Per byte of the record: differs from the reference; exact text, a byte past its end differs.
-  struct Case { const char* record; const char* reference; std::vector<bool> differs; };
-  const Case cases[] = {
-      {"AAb7CC", "AAB7CC", {false, true, false}}, {"AABBCCDD", "AABB", {false, false, true, true}},
-      {"AABBC", "AABBCC", {false, false, true}}, {"AABBC", "AABBC", {false, false, false}}};
+  struct Case {
+    const char* record;
+    const char* reference;
+    std::vector<bool> differs;
+  };
+  const Case cases[] = {{"AAb7CC", "AAB7CC", {false, true, false}},
+                        {"AABBCCDD", "AABB", {false, false, true, true}},
+                        {"AABBC", "AABBCC", {false, false, true}},
+                        {"AABBC", "AABBC", {false, false, false}}};
   for (const auto& c : cases)
     EXPECT_EQ(flex::differingBytes(c.record, c.reference), c.differs) << c.record;
 }
@@ -40,7 +45,9 @@ TEST(Formatting, PairsFromTheFirstDataByteAndDifferingBytes) {
 // characters only; a cell past the record's end is not written.
 TEST(LabelEncoding, UpperCasedCodesInTheLowBytesOfTwelveCells) {
   const std::string tpl(flex::builtin::kLabelTemplate);
-  EXPECT_EQ(flex::encodeLabel(tpl, "a\x01\xFF" "bcdefghijklm"),
+  EXPECT_EQ(flex::encodeLabel(tpl,
+                              "a\x01\xFF"
+                              "bcdefghijklm"),
             tpl.substr(0, 44) + "00410001009F00420043004400450046004700480049004A00000000");
   EXPECT_EQ(flex::encodeLabel(tpl.substr(0, 48), "ABCD"), tpl.substr(0, 44) + "0041");
 }
@@ -60,12 +67,13 @@ TEST(Ansi, Windows1252WithC1ForItsUndefinedBytesAndTheSimpleUpperCase) {
     if (::iconv(cd, &ip, &inLeft, &op, &outLeft) != static_cast<std::size_t>(-1))
       EXPECT_EQ(text, std::string(out, sizeof out - outLeft)) << b;
     else
-      EXPECT_EQ(text, b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D
-                          ? "\xC2" + in : "(defined)") << b;
+      EXPECT_EQ(text, b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D ? "\xC2" + in
+                                                                                    : "(defined)")
+          << b;
     EXPECT_EQ(ansi::fromUtf8(text), in) << b;
     // The upper case of a letter stays the letter when the set has no code for it.
-    const auto upper = static_cast<char32_t>(::towupper_l(
-        static_cast<wint_t>(ansi::toUnicode(static_cast<unsigned char>(b))), utf8));
+    const auto upper = static_cast<char32_t>(
+        ::towupper_l(static_cast<wint_t>(ansi::toUnicode(static_cast<unsigned char>(b))), utf8));
     const unsigned char code = ansi::fromUnicode(upper);
     EXPECT_EQ(ansi::toUpper(static_cast<unsigned char>(b)), code != '?' || upper == U'?' ? code : b)
         << b;
@@ -73,7 +81,10 @@ TEST(Ansi, Windows1252WithC1ForItsUndefinedBytesAndTheSimpleUpperCase) {
   ::iconv_close(cd);
   ::freelocale(utf8);
   // No code in the set, a cut or overlong sequence: "?" for each character or stray byte.
-  EXPECT_EQ(ansi::fromUtf8("A\xE4\xB8\xAD" "B\xF0\x9F\x98\x80\xC3" "\xC0\x80"), "A?B????");
+  EXPECT_EQ(ansi::fromUtf8("A\xE4\xB8\xAD"
+                           "B\xF0\x9F\x98\x80\xC3"
+                           "\xC0\x80"),
+            "A?B????");
   EXPECT_EQ(ansi::utf8Length("Citt\xC3\xA0 \xE2\x82\xAC"), 7u);
 }
 

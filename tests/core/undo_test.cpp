@@ -26,24 +26,42 @@ class Undo : public flextest::EditorTest {
     const auto typing = flex::Editor::RawEdit::Typing;
     const auto slot = static_cast<std::size_t>(a.back() - '0');  // of "rawN", "keyN", "bsN"
     const std::string& text = st().recordSlots[slot % 3];
-    if (a.starts_with("Check")) click(a);
-    else if (a.starts_with("type:")) editor.setLabelText(a.substr(5));
-    else if (a == "ok") editor.confirmLabel();
-    else if (a == "close") editor.closeLabelDialog();
-    else if (a.starts_with("raw")) editor.editRaw(slot, base(181, "17"));
-    else if (a.starts_with("key")) editor.editRaw(slot, text + "A", typing);
-    else if (a.starts_with("bs")) editor.editRaw(slot, text.substr(0, text.size() - 1), typing);
-    else if (a == "blur") editor.endTyping();
-    else if (a == "open") loaded = load(flextest::hsFile({base(45, "D3")}));
-    else if (a == "open!") editor.openFile(path("missing.hs"));
-    else if (a == "cancel") editor.openFile("");
-    else if (a == "save") loaded = save("out.hs");
-    else if (a == "reset") editor.loadBuiltinFlex();
-    else if (a == "page2") editor.selectPage(2);
-    else if (a == "undo") editor.undo();
-    else if (a == "redo") editor.redo();
-    else if (a == "noundo") EXPECT_FALSE(editor.canUndo() || editor.undo() || editor.redo());
-    else FAIL() << a;
+    if (a.starts_with("Check"))
+      click(a);
+    else if (a.starts_with("type:"))
+      editor.setLabelText(a.substr(5));
+    else if (a == "ok")
+      editor.confirmLabel();
+    else if (a == "close")
+      editor.closeLabelDialog();
+    else if (a.starts_with("raw"))
+      editor.editRaw(slot, base(181, "17"));
+    else if (a.starts_with("key"))
+      editor.editRaw(slot, text + "A", typing);
+    else if (a.starts_with("bs"))
+      editor.editRaw(slot, text.substr(0, text.size() - 1), typing);
+    else if (a == "blur")
+      editor.endTyping();
+    else if (a == "open")
+      loaded = load(flextest::hsFile({base(45, "D3")}));
+    else if (a == "open!")
+      editor.openFile(path("missing.hs"));
+    else if (a == "cancel")
+      editor.openFile("");
+    else if (a == "save")
+      loaded = save("out.hs");
+    else if (a == "reset")
+      editor.loadBuiltinFlex();
+    else if (a == "page2")
+      editor.selectPage(2);
+    else if (a == "undo")
+      editor.undo();
+    else if (a == "redo")
+      editor.redo();
+    else if (a == "noundo")
+      EXPECT_FALSE(editor.canUndo() || editor.undo() || editor.redo());
+    else
+      FAIL() << a;
     if (loaded == flex::FileOutcome::Done) saved = st().recordSlots;
   }
   Records saved = kBuiltIn;  // the records last loaded or saved
@@ -52,13 +70,16 @@ class Undo : public flextest::EditorTest {
 // Each script runs from start-up; state k is the state after its k-th action (0: start-up).
 // `undoTo` lists the states that undo after undo brings back, in order; redo retraces them.
 TEST_F(Undo, StepsOfActionSequences) {
-  struct Case { const char* script; std::vector<std::size_t> undoTo; };
+  struct Case {
+    const char* script;
+    std::vector<std::size_t> undoTo;
+  };
   const Case cases[] = {
       {"Check1(0) Check1(0) Check2(1)", {2, 1, 0}},  // every click, even one taken back by hand
       {"Check1(5) type:Ciao ok Check1(3)", {3, 0}},  // the dialog in its click's step; nested
       {"Check1(0) Check1(5) noundo raw0 Check1(3) type:X noundo ok", {1, 0}},
-      {"Check1(5) close", {0}},           // the personal label record is set back too
-      {"Check1(3) Check1(5)", {0}},       // refused with a message: nothing changed
+      {"Check1(5) close", {0}},               // the personal label record is set back too
+      {"Check1(3) Check1(5)", {0}},           // refused with a message: nothing changed
       {"cancel open! save page2 reset", {}},  // nothing changed, no step
       {"Check1(0) open Check1(4) reset", {3, 2, 1, 0}},
       {"Check1(0) save Check1(2)", {2, 0}},

@@ -156,8 +156,10 @@ TEST_F(Saves, ReachTheFileTheLinksName) {
   fs::create_directory(path("sticky"));
   fs::permissions(path("sticky"), fs::perms(01777));
   fs::create_symlink("../target.hs", path("sticky/mine.hs"));  // the user's or (root) the folder's
-  ASSERT_EQ(::geteuid() ? 0 : ::lchown(path("sticky/mine.hs").c_str(), kNobody, kNobody) |
-                                  ::chown(path("sticky").c_str(), kNobody, kNobody), 0);
+  ASSERT_EQ(::geteuid() ? 0
+                        : ::lchown(path("sticky/mine.hs").c_str(), kNobody, kNobody) |
+                              ::chown(path("sticky").c_str(), kNobody, kNobody),
+            0);
   // /proc/self/fd/N of a file whose path is longer than the 64 bytes such a link reports and
   // than a first guess; its first 64 bytes name another file. Then a path of 4095 bytes.
   const std::string decoy(std::max<std::ptrdiff_t>(1, 63 - std::ssize(dir)), 'd');
@@ -167,14 +169,17 @@ TEST_F(Saves, ReachTheFileTheLinksName) {
   while (4094 - deep.size() > 255)
     fs::create_directory(deep += "/" + std::string(std::min(200ul, 3993 - deep.size()), 'f'));
   std::ofstream(deep += "/" + std::string(4094 - deep.size(), 'n')) << "old\r\n";
-  const struct { std::string file, written; } cases[] = {
-      {path("link.hs"), "target.hs"}, {path("chain.hs"), "target.hs"},
-      {path("dangling.hs"), "new.hs"}, {path("sticky/mine.hs"), "target.hs"},
-      {flex::descriptorPath(fd), decoy + std::string(200, 'e')},
-      {deep, deep.substr(dir.size() + 1)}};
+  const struct {
+    std::string file, written;
+  } cases[] = {{path("link.hs"), "target.hs"},
+               {path("chain.hs"), "target.hs"},
+               {path("dangling.hs"), "new.hs"},
+               {path("sticky/mine.hs"), "target.hs"},
+               {flex::descriptorPath(fd), decoy + std::string(200, 'e')},
+               {deep, deep.substr(dir.size() + 1)}};
   for (const auto& c : cases) expect(true, c.file, "", {c.written});
   EXPECT_EQ(readWhole(flex::descriptorPath(fd)), "old\r\n");  // replaced, not written in place
-  for (const char* name : {"target.hs", "fresh.hs"}) {  // a named temporary file, gone again
+  for (const char* name : {"target.hs", "fresh.hs"}) {        // a named temporary file, gone again
     withoutUnnamedFiles(flex::systemCalls());
     expect(true, path(name), "", {name});
   }
@@ -208,10 +213,13 @@ TEST_F(Saves, AReplacedFileKeepsItsMetadataOrIsWrittenInPlace) {
   const std::string file = write("old.hs", "old\r\n"), longest(255, 'n');
   write(longest, "");
   // user::rw- user:nobody:r-- group::r-- mask::r-- other::---
-  const std::string acl("\2\0\0\0\1\0\6\0\xff\xff\xff\xff\2\0\4\0\xfe\xff\0\0\4\0\4\0\xff\xff\xff"
-                        "\xff\x10\0\4\0\xff\xff\xff\xff\x20\0\0\0\xff\xff\xff\xff", 44);
+  const std::string acl(
+      "\2\0\0\0\1\0\6\0\xff\xff\xff\xff\2\0\4\0\xfe\xff\0\0\4\0\4\0\xff\xff\xff"
+      "\xff\x10\0\4\0\xff\xff\xff\xff\x20\0\0\0\xff\xff\xff\xff",
+      44);
   const std::tuple<std::string, const char*, std::string> attributes[] = {
-      {file, "system.posix_acl_access", acl}, {file, "user.flexedit", "tag"},
+      {file, "system.posix_acl_access", acl},
+      {file, "user.flexedit", "tag"},
       {dir, "system.posix_acl_default", acl}};
   for (const auto& [at, name, value] : attributes)
     if (::setxattr(at.c_str(), name, value.data(), value.size(), 0) != 0)
@@ -219,7 +227,8 @@ TEST_F(Saves, AReplacedFileKeepsItsMetadataOrIsWrittenInPlace) {
   ASSERT_TRUE(::geteuid() != 0 || ::chown(file.c_str(), kNobody, kNobody) == 0);
   expect(true, file, "", {"old.hs"});
   expect(true, path(longest), "", {longest});
-  std::vector<Fault> faults = {  // the first call fails, the replacing file's
+  std::vector<Fault> faults = {
+      // the first call fails, the replacing file's
       [](auto& c) { failCall(c.fsetxattr, EPERM, 1); },  // an attribute that cannot be set
       [](auto& c) { failCall(c.renameat, EBUSY, 1); },   // a mount point
       [](auto& c) { failCall(c.renameat, EXDEV, 1); }};  // another file system
@@ -302,16 +311,19 @@ TEST_F(Saves, RefusedLoadsAndSavesChangeNothing) {
   expect(true, path("pipe.hs"), "nessun processo legge dal dispositivo");
   failCall(flex::systemCalls().read, EIO);  // a failed read is no end of file
   expect(false, old, kIo);
-  const struct { Fault fault; std::string reason; bool backup = false; } faults[] = {
-      {[](auto& c) { failCall(c.write, ENOSPC); }, "spazio esaurito sul disco"},
-      {[](auto& c) { failCall(c.fsync, EIO); }, kIo},
-      {[](auto& c) { failCall(c.linkat, EDQUOT); }, "quota del disco esaurita"},
-      {[](auto& c) { failCall(c.renameat, EACCES); }, "permesso negato"},
-      {[](auto& c) { withoutUnnamedFiles(c), failCall(c.renameat, EROFS); },
-       "il disco è in sola lettura"},
-      {[](auto& c) { failCall(c.openat, 200); }, "errore di sistema 200"},
-      {[](auto& c) { failCall(c.read, EIO); },
-       "la copia di sicurezza \"old.hs~\" non si può scrivere: " + kIo, true}};
+  const struct {
+    Fault fault;
+    std::string reason;
+    bool backup = false;
+  } faults[] = {{[](auto& c) { failCall(c.write, ENOSPC); }, "spazio esaurito sul disco"},
+                {[](auto& c) { failCall(c.fsync, EIO); }, kIo},
+                {[](auto& c) { failCall(c.linkat, EDQUOT); }, "quota del disco esaurita"},
+                {[](auto& c) { failCall(c.renameat, EACCES); }, "permesso negato"},
+                {[](auto& c) { withoutUnnamedFiles(c), failCall(c.renameat, EROFS); },
+                 "il disco è in sola lettura"},
+                {[](auto& c) { failCall(c.openat, 200); }, "errore di sistema 200"},
+                {[](auto& c) { failCall(c.read, EIO); },
+                 "la copia di sicurezza \"old.hs~\" non si può scrivere: " + kIo, true}};
   for (const auto& f : faults) {
     editor.setKeepBackups(f.backup);
     f.fault(flex::systemCalls());

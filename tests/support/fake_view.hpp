@@ -61,7 +61,8 @@ inline std::string readWhole(const std::string& path) {
 // A new folder of its own under `parent`, removed with all it holds.
 class ScratchFolder {
  public:
-  explicit ScratchFolder(const std::filesystem::path& parent = std::filesystem::temp_directory_path())
+  explicit ScratchFolder(
+      const std::filesystem::path& parent = std::filesystem::temp_directory_path())
       : folder((parent / "flexedit-test-XXXXXX").string()) {
     if (::mkdtemp(folder.data()) == nullptr) throw std::runtime_error("mkdtemp failed: " + folder);
   }

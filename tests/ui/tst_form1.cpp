@@ -14,8 +14,8 @@
 #include "ui/main_window.hpp"
 #include "ui/option_pages.hpp"
 #include "ui/preview_panel.hpp"
-#include "ui/recent_files.hpp"
 #include "ui/raw_preview.hpp"
+#include "ui/recent_files.hpp"
 
 using namespace flex::ui;
 namespace builtin = flex::builtin;
@@ -56,7 +56,7 @@ class Form1Test : public QObject {
   QStringList messages_;  // "title: prompt"
   QStringList folders_;   // where the file dialogs started
   QString openName_, saveName_;
-  QString asked_;  // the text of the last box answered by answerNextBox
+  QString asked_;           // the text of the last box answered by answerNextBox
   QTemporaryDir settings_;  // the user's settings, here only
   std::unique_ptr<MainWindow> form_;
 
@@ -190,13 +190,18 @@ class Form1Test : public QObject {
     form_->editor().editRaw(0, record);
     QCOMPARE(box->document()->blockCount(), 4);
     const QTextBlock block = box->document()->findBlockByNumber(1);
-    QCoreApplication::processEvents();                             // the scroll bar shows
+    QCoreApplication::processEvents();                            // the scroll bar shows
     box->document()->documentLayout()->blockBoundingRect(block);  // laid out
     QCOMPARE(block.layout()->lineCount(), RawPreview::kLinesPerBlock);
     QCOMPARE(block.layout()->lineAt(0).textLength(), length / RawPreview::kLinesPerBlock);
-    const struct { int at; Qt::Key key; int erased; } keys[] = {  // document position, key
-        {length + 1, Qt::Key_Backspace, length - 1}, {length, Qt::Key_Delete, length},
-        {length + 1, Qt::Key_Left, -1}};
+    const struct {
+      int at;
+      Qt::Key key;
+      int erased;
+    } keys[] = {// document position, key
+                {length + 1, Qt::Key_Backspace, length - 1},
+                {length, Qt::Key_Delete, length},
+                {length + 1, Qt::Key_Left, -1}};
     for (const auto& k : keys) {
       QTextCursor cursor = box->textCursor();
       cursor.setPosition(k.at);
@@ -221,9 +226,12 @@ class Form1Test : public QObject {
     QTest::newRow("OK") << 0 << QString::fromUtf8("cià") << "0043004900C0";
     QTest::newRow("Enter, 13 typed") << int(Qt::Key_Return) << "abcdefghijklm"
                                      << "004100420043004400450046004700480049004A004B004C";
-    QTest::newRow("Enter, none") << int(Qt::Key_Enter) << "" << "";
-    QTest::newRow("Esc") << int(Qt::Key_Escape) << "ci" << "";
-    QTest::newRow("Esc, none") << int(Qt::Key_Escape) << "" << "";
+    QTest::newRow("Enter, none") << int(Qt::Key_Enter) << ""
+                                 << "";
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << "ci"
+                         << "";
+    QTest::newRow("Esc, none") << int(Qt::Key_Escape) << ""
+                               << "";
   }
   void labelDialogWiring() {
     QFETCH(int, key);
@@ -244,9 +252,11 @@ class Form1Test : public QObject {
       QTest::keyClick(field, Qt::Key(key));
     QTRY_VERIFY(dialog.isNull());
     QCOMPARE(ticked("Check1_5"), !typed.isEmpty());  // cleared when left without a text
-    QCOMPARE(slot(2), cells.isEmpty() ? std::string(builtin::kGprs)
-                                      : std::string(builtin::kLabelTemplate)
-                                            .replace(44, cells.size(), cells.toStdString()));
+    QCOMPARE(
+        slot(2),
+        cells.isEmpty()
+            ? std::string(builtin::kGprs)
+            : std::string(builtin::kLabelTemplate).replace(44, cells.size(), cells.toStdString()));
   }
 
   // About chosen twice is one window; closing the main window closes it and the label dialog.
@@ -348,7 +358,7 @@ class Form1Test : public QObject {
     const std::string before = slot(0);
     QTest::keyClicks(raw(0), "y");
     const std::string typed = slot(0);
-    QCOMPARE(form_->editor().undoCount(), 3u);  // the click, "x9", "y"
+    QCOMPARE(form_->editor().undoCount(), 3u);        // the click, "x9", "y"
     QVERIFY(!raw(0)->document()->isUndoAvailable());  // the box keeps no undo of its own
     for (QKeyCombination redo : {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}) {
       QTest::keyClick(raw(0), Qt::Key_Z, Qt::ControlModifier);

@@ -20,9 +20,9 @@ struct FakeHost : SysInfoHost {
   bool readRegistryString(RegistryRoot, std::string_view key, std::string_view name,
                           std::string& text) override {
     const QString at = QString::fromStdString(std::string(key) + "|" + std::string(name));
-    text = (at == "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH"        ? path
+    text = (at == "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH"      ? path
             : at == "SOFTWARE\\Microsoft\\Shared Tools Location|MSINFO" ? folder
-                                                                         : QString())
+                                                                        : QString())
                .toStdString();
     return !text.empty();
   }
