@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   nlohmann-json3-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format
   xvfb xauth
   dpkg-dev desktop-file-utils appstream lintian help2man
   qt6-translations-l10n

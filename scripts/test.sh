@@ -11,6 +11,11 @@ export QT_QPA_PLATFORM=offscreen
 stage_start=$SECONDS
 stage_end() { echo "-- $1: $((SECONDS - stage_start)) s"; stage_start=$SECONDS; }
 
+echo "== format =="
+# Every C++ source as .clang-format has it.
+git ls-files -z '*.cpp' '*.hpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+stage_end "format"
+
 echo "== build and test =="
 cmake --workflow --preset dev
 stage_end "build and test"
