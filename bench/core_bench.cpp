@@ -22,25 +22,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Answers the open and save dialogs with fixed paths.
-class PathView : public flex::NullEditorView {
- public:
-  PathView(std::string openPath, std::string savePath)
-      : open_(std::move(openPath)), save_(std::move(savePath)) {}
-  std::string openFileName() override { return open_; }
-  std::string saveFileName() override { return save_; }
-
- private:
-  std::string open_;
-  std::string save_;
-};
-
 void BM_StartUp(benchmark::State& state) {
   flex::NullEditorView view;
   for (auto _ : state) {
     flex::Editor editor(view);
     editor.start();
-    benchmark::DoNotOptimize(editor.state().boxes);
+    benchmark::DoNotOptimize(editor.document().boxes);
   }
 }
 BENCHMARK(BM_StartUp);
@@ -51,7 +38,7 @@ void BM_Readback(benchmark::State& state) {
   editor.start();
   for (auto _ : state) {
     editor.readBackOptions();
-    benchmark::DoNotOptimize(editor.state().boxes);
+    benchmark::DoNotOptimize(editor.document().boxes);
   }
 }
 BENCHMARK(BM_Readback);
@@ -64,7 +51,7 @@ void BM_OptionClick(benchmark::State& state) {
   const std::size_t row = *flex::findOption("Check1(0)");
   for (auto _ : state) {
     editor.clickOption(row);
-    benchmark::DoNotOptimize(editor.state().recordSlots[0]);
+    benchmark::DoNotOptimize(editor.document().records[0]);
   }
 }
 BENCHMARK(BM_OptionClick);
@@ -80,12 +67,12 @@ void BM_LoadReadbackSave(benchmark::State& state) {
   std::ofstream(in, std::ios::binary) << flex::builtin::kBase << "\r\n"
                                       << flex::builtin::kCall << "\r\n"
                                       << flex::builtin::kGprs << "\r\n";
-  PathView view(in.string(), out.string());
+  flex::NullEditorView view;
   flex::Editor editor(view);
   editor.start();
   for (auto _ : state) {
-    if (editor.openWithDialog() != flex::FileOutcome::Done ||
-        editor.saveWithDialog() != flex::FileOutcome::Done) {
+    if (editor.openFile(in.string()) != flex::FileOutcome::Done ||
+        editor.saveFile(out.string()) != flex::FileOutcome::Done) {
       state.SkipWithError("load or save failed");
       break;
     }

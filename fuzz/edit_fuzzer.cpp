@@ -30,18 +30,20 @@ std::string makeFile(FuzzedDataProvider& in) {
 }
 
 void step(FuzzedDataProvider& in, Session& s, std::string& saved) {
-  const EditorState before = s.state();
-  const bool open = before.labelDialogOpen;
+  const Snapshot before = snapshot(s.editor);
+  const bool open = before.form.labelDialogOpen;
   const std::size_t messages = s.shown();
   const auto op = static_cast<Op>(in.ConsumeIntegralInRange(0, static_cast<int>(Op::UndoRedo)));
-  auto unchanged = [&](const char* what) { FUZZ_CHECK(sameState(before, s.state()), what); };
+  auto unchanged = [&](const char* what) {
+    FUZZ_CHECK(sameState(before, snapshot(s.editor)), what);
+  };
   switch (op) {
     case Op::Click: {
       const auto row = in.ConsumeIntegralInRange<std::size_t>(0, kOptionCount - 1);
       const int value = in.ConsumeIntegralInRange(0, 2);  // 2: a person's click, else code assigns
       value == 2 ? s.editor.clickOption(row) : s.editor.setOptionState(row, value);
-      value == before.boxes[row].state ? unchanged("assigning a box its state")
-                                       : checkClick(row, before, s.state());
+      value == before.document.boxes[row].state ? unchanged("assigning a box its state")
+                                                : checkClick(row, before.document, s.doc());
       FUZZ_CHECK(s.shown() <= messages + 1, "more than the interlock or the dialog");
       break;
     }
@@ -49,9 +51,9 @@ void step(FuzzedDataProvider& in, Session& s, std::string& saved) {
       static const Session fresh;
       s.editor.loadBuiltinFlex();
       for (std::size_t row = 0; row < kOptionCount; ++row)
-        FUZZ_CHECK(s.state().boxes[row].state == fresh.state().boxes[row].state, "reset box");
-      FUZZ_CHECK(s.state().recordSlots == fresh.state().recordSlots && s.shown() == messages &&
-                     s.state().personalLabel == before.personalLabel,
+        FUZZ_CHECK(s.doc().boxes[row].state == fresh.doc().boxes[row].state, "reset box");
+      FUZZ_CHECK(s.doc().records == fresh.doc().records && s.shown() == messages &&
+                     s.doc().personalLabel == before.document.personalLabel,
                  "reset");
       break;
     }
@@ -61,36 +63,37 @@ void step(FuzzedDataProvider& in, Session& s, std::string& saved) {
       break;
     case Op::HandEdit: {  // replaces any stretch of a preview by any text
       const auto slot = in.ConsumeIntegralInRange<std::size_t>(0, 2);
-      std::string text = before.recordSlots[slot];
+      std::string text = before.document.records[slot];
       const auto at = in.ConsumeIntegralInRange<std::size_t>(0, text.size());
       text.replace(at, in.ConsumeIntegralInRange<std::size_t>(0, text.size() - at),
                    in.ConsumeRandomLengthString(400));
       s.editor.editRaw(slot, text);
-      EditorState expected = before;
-      expected.recordSlots[slot] = text;
-      expected.formatted = s.state().formatted;
-      FUZZ_CHECK(sameState(expected, s.state()), "a hand edit changed more than its preview");
+      Snapshot expected = before;
+      expected.document.records[slot] = text;
+      expected.form.formatted = s.form().formatted;
+      FUZZ_CHECK(sameState(expected, snapshot(s.editor)),
+                 "a hand edit changed more than its preview");
       break;
     }
     case Op::Type: {  // cut to 12 characters, with one message
       const std::string text = in.ConsumeRandomLengthString(20);
       FUZZ_CHECK(s.editor.setLabelText(text) == open, "typing");
-      FUZZ_CHECK(!open || (s.state().labelText == text.substr(0, kLabelMaxLength) &&
+      FUZZ_CHECK(!open || (s.form().labelText == text.substr(0, kLabelMaxLength) &&
                            s.shown() == messages + (text.size() > kLabelMaxLength)),
                  text);
       break;
     }
     case Op::Ok: {
-      FUZZ_CHECK(s.editor.confirmLabel() == open && !s.state().labelDialogOpen, "OK");
-      const std::string label = expectedLabel(before.personalLabel, before.labelText);
-      FUZZ_CHECK(!open || before.labelText.empty() ||
-                     (s.state().personalLabel == label && s.state().recordSlots[2] == label),
+      FUZZ_CHECK(s.editor.confirmLabel() == open && !s.form().labelDialogOpen, "OK");
+      const std::string label = expectedLabel(before.document.personalLabel, before.form.labelText);
+      FUZZ_CHECK(!open || before.form.labelText.empty() ||
+                     (s.doc().personalLabel == label && s.doc().records[2] == label),
                  label);
       break;
     }
     case Op::Close:
       in.ConsumeBool() ? s.editor.closeMainWindow() : void(s.editor.closeLabelDialog());
-      FUZZ_CHECK(!s.state().labelDialogOpen && s.shown() == messages, "closing the dialog");
+      FUZZ_CHECK(!s.form().labelDialogOpen && s.shown() == messages, "closing the dialog");
       break;
     case Op::Load: s.loadChecked(in.ConsumeBool() ? makeFile(in) : saved); break;
     case Op::Save: saved = s.saveChecked(); break;
@@ -98,13 +101,13 @@ void step(FuzzedDataProvider& in, Session& s, std::string& saved) {
       const std::size_t steps = s.editor.undoCount();
       FUZZ_CHECK(s.editor.undo() == (steps > 0) && (steps == 0 || !open), "undo");
       FUZZ_CHECK(steps == 0 || (s.editor.redo() && s.editor.undoCount() == steps), "redo");
-      FUZZ_CHECK(sameState(before, s.state()) && s.shown() == messages, "undo and redo");
+      FUZZ_CHECK(sameState(before, snapshot(s.editor)) && s.shown() == messages, "undo and redo");
       break;
     }
   }
   if (!open && (op == Op::Type || op == Op::Ok || op == Op::Close))
     unchanged("the dialog's actions while it is closed");
-  checkBetweenActions(s.state());
+  checkBetweenActions(s.editor);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <tuple>
 
 #include "fake_view.hpp"
 #include "flex/builtin_records.hpp"
@@ -43,35 +42,36 @@ inline const flextest::ScratchFolder& scratch() {
   return folder;
 }
 
-// Everything the editor keeps and shows but the status bar.
-inline bool sameState(const EditorState& a, const EditorState& b) {
-  auto tie = [](const EditorState& s) {
-    return std::tie(s.recordSlots, s.formatted, s.workingBase, s.workingCall, s.gprsLabel,
-                    s.gprsNullLabel, s.personalLabel, s.optionEditsEnabled, s.formattingBox.state,
-                    s.formattingBox.toggle, s.formattedViewVisible, s.selectedPage, s.page1Visible,
-                    s.page2Visible, s.labelDialogOpen, s.labelText, s.fileName, s.baseline);
-  };
-  for (std::size_t row = 0; row < kOptionCount; ++row)
-    if (a.boxes[row].state != b.boxes[row].state || a.boxes[row].toggle != b.boxes[row].toggle)
-      return false;
-  return tie(a) == tie(b);
+// Everything an editor keeps and shows at one moment.
+struct Snapshot {
+  Document document;
+  FormState form;
+};
+inline Snapshot snapshot(const Editor& editor) { return {editor.document(), editor.form()}; }
+
+// Everything but the status bar.
+inline bool sameState(const Snapshot& a, const Snapshot& b) {
+  FormState form = a.form;
+  form.statusText = b.form.statusText;
+  return a.document == b.document && form == b.form;
 }
 
 // True between any two actions.
-inline void checkBetweenActions(const EditorState& s) {
-  FUZZ_CHECK(s.optionEditsEnabled, "optionEditsEnabled is False after an action");
+inline void checkBetweenActions(const Editor& editor) {
+  const Document& d = editor.document();
   for (std::size_t row = 0; row < kOptionCount; ++row)
-    FUZZ_CHECK(s.boxes[row].toggle == (s.boxes[row].state == 1) && s.boxes[row].state <= 1,
+    FUZZ_CHECK(d.boxes[row].toggle == (d.boxes[row].state == 1) && d.boxes[row].state <= 1,
                std::string(optionCatalog()[row].id));
   for (std::size_t slot = 0; slot < 3; ++slot)
-    FUZZ_CHECK(s.formatted[slot] == formattedView(s.recordSlots[slot]), "formatted box lags");
+    FUZZ_CHECK(editor.form().formatted[slot] == formattedView(d.records[slot]),
+               "formatted box lags");
 }
 
 // After a click on `row` the Base and Call working copies are what they were but for the option's
 // own byte, when readable, which holds what the masks make of it. One comparison of the whole
 // copies: length, header, trailing word and "only 0-9 A-F written" follow from it. (Which
 // previews a click refreshes is the core tests' concern.)
-inline void checkClick(std::size_t row, const EditorState& before, const EditorState& after) {
+inline void checkClick(std::size_t row, const Document& before, const Document& after) {
   const OptionDef& o = optionCatalog()[row];
   const bool ticked = after.boxes[row].toggle;
   FUZZ_CHECK(ticked != before.boxes[row].toggle || o.isLabelOption(), std::string(o.id));
@@ -106,48 +106,51 @@ struct Session {
   FakeView view;
   Editor editor{view};
   Session() { editor.start(); }
-  const EditorState& state() const { return editor.state(); }
+  const Document& doc() const { return editor.document(); }
+  const FormState& form() const { return editor.form(); }
   std::size_t shown() const { return view.messages.size() + std::size_t(view.dialogShown); }
 
   // The readback that followed `was`: only option bytes change; slot 2, the personal label and
   // the dialog are left alone (the GPRS blocks are gated) and nothing shows.
-  void checkReadback(const EditorState& was, std::size_t messages) const {
-    const EditorState& s = state();
-    FUZZ_CHECK(shown() == messages && s.labelDialogOpen == was.labelDialogOpen &&
-                   s.recordSlots[2] == was.recordSlots[2] && s.personalLabel == was.personalLabel,
+  void checkReadback(const Snapshot& was, std::size_t messages) const {
+    const Document& d = doc();
+    FUZZ_CHECK(shown() == messages && form().labelDialogOpen == was.form.labelDialogOpen &&
+                   d.records[2] == was.document.records[2] &&
+                   d.personalLabel == was.document.personalLabel,
                "a GPRS block ran in the readback");
-    checkOptionBytesOnly(RecordKind::Base, was.workingBase, s.workingBase);
-    checkOptionBytesOnly(RecordKind::Call, was.workingCall, s.workingCall);
+    checkOptionBytesOnly(RecordKind::Base, was.document.workingBase, d.workingBase);
+    checkOptionBytesOnly(RecordKind::Call, was.document.workingCall, d.workingCall);
   }
 
   // A file holding `content`: its lines fill the slots they reach and are remembered, then the
   // readback (the line rules are the core tests').
   void loadChecked(std::string_view content) {
     const std::string path = scratch().write("input.hs", content);
-    EditorState loaded = state();
-    const std::size_t lines = placeFileLines(loaded.recordSlots, splitFlexLines(content));
-    if (lines > 0) loaded.workingBase = loaded.recordSlots[0];
-    if (lines > 1) loaded.workingCall = loaded.recordSlots[1];
+    Snapshot loaded = snapshot(editor);
+    Document& d = loaded.document;
+    const std::size_t lines = placeFileLines(d.records, splitFlexLines(content));
+    if (lines > 0) d.workingBase = d.records[0];
+    if (lines > 1) d.workingCall = d.records[1];
     const std::size_t messages = shown();
-    view.fileAnswer = path;
-    FUZZ_CHECK(editor.openWithDialog() == FileOutcome::Done, "a readable file was refused");
-    FUZZ_CHECK(state().baseline == loaded.recordSlots && state().fileName == path,
+    FUZZ_CHECK(editor.openFile(path) == FileOutcome::Done, "a readable file was refused");
+    FUZZ_CHECK(doc().baseline == d.records && doc().fileName == path,
                "the file's lines are not remembered");
     checkReadback(loaded, messages);
-    checkBetweenActions(state());
+    checkBetweenActions(editor);
   }
 
   // A save: the slots as lines (the line rules are the core tests'); nothing else changes but the
   // file remembered. Returns what was written.
   std::string saveChecked() {
-    EditorState expected = state();
-    view.fileAnswer = expected.fileName = scratch().path("saved.hs");
-    expected.baseline = expected.recordSlots;
+    Snapshot expected = snapshot(editor);
+    Document& d = expected.document;
+    d.fileName = scratch().path("saved.hs");
+    d.baseline = d.records;
     const std::size_t messages = shown();
-    FUZZ_CHECK(editor.saveWithDialog() == FileOutcome::Done && shown() == messages, "save");
-    FUZZ_CHECK(sameState(expected, state()), "a save changed the editor");
+    FUZZ_CHECK(editor.saveFile(d.fileName) == FileOutcome::Done && shown() == messages, "save");
+    FUZZ_CHECK(sameState(expected, snapshot(editor)), "a save changed the editor");
     const std::string written = scratch().read("saved.hs");
-    FUZZ_CHECK(written == joinFlexLines({expected.recordSlots.begin(), expected.recordSlots.end()}),
+    FUZZ_CHECK(written == joinFlexLines({d.records.begin(), d.records.end()}),
                "the saved file does not hold the slots");
     return written;
   }

@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_text.hpp"
+#include "flex/builtin_records.hpp"
 #include "options/option_catalog.hpp"
 #include "text/ansi.hpp"
 #include "text/hex_format.hpp"
@@ -104,12 +105,14 @@ std::string readback(const OptionDef& o) {
 
 }  // namespace
 
-std::string summaryText(const EditorState& state, std::span<const Message> messages) {
+std::string summaryText(const Editor& editor, std::span<const Message> messages) {
+  const Document& document = editor.document();
+  const FormState& form = editor.form();
   const auto catalog = optionCatalog();
   std::size_t ticked = 0;
   std::string list;
   for (const std::size_t row : optionsById()) {
-    if (state.boxes[row].state == 0) continue;
+    if (document.boxes[row].state == 0) continue;
     ++ticked;
     append(list, {"  ", padded(catalog[row].id, 12), catalog[row].caption, "\n"});
   }
@@ -117,13 +120,13 @@ std::string summaryText(const EditorState& state, std::span<const Message> messa
   append(out, {"Options ticked (", std::to_string(ticked), " of ", std::to_string(kOptionCount),
                "):\n", list});
   for (std::size_t slot = 0; slot < 3; ++slot) {
-    append(out, {"\n", kRecordTitles[slot], " (", std::to_string(state.recordSlots[slot].size()),
+    append(out, {"\n", kRecordTitles[slot], " (", std::to_string(document.records[slot].size()),
                  " characters):\n"});
-    appendFormattedBox(out, state.formatted[slot]);
+    appendFormattedBox(out, form.formatted[slot]);
   }
-  if (state.labelDialogOpen)
-    append(out, {"\nLabel dialog: open, text \"", shown(state.labelText), "\"\n"});
-  if (!state.statusText.empty()) append(out, {"\nStatus: ", printable(state.statusText), "\n"});
+  if (form.labelDialogOpen)
+    append(out, {"\nLabel dialog: open, text \"", shown(form.labelText), "\"\n"});
+  if (!form.statusText.empty()) append(out, {"\nStatus: ", printable(form.statusText), "\n"});
   if (!messages.empty()) {
     out += "\nMessages:\n";
     for (const Message& m : messages)
@@ -133,16 +136,17 @@ std::string summaryText(const EditorState& state, std::span<const Message> messa
 }
 
 std::string stateJson(const Editor& editor, std::span<const Message> messages) {
-  const EditorState& state = editor.state();
+  const Document& document = editor.document();
+  const FormState& form = editor.form();
   Json slots = Json::array();
   Json formatted = Json::array();
   for (std::size_t slot = 0; slot < 3; ++slot) {
-    slots.push_back(ansi::toUtf8(state.recordSlots[slot]));
-    formatted.push_back(ansi::toUtf8(state.formatted[slot]));
+    slots.push_back(ansi::toUtf8(document.records[slot]));
+    formatted.push_back(ansi::toUtf8(form.formatted[slot]));
   }
   Json options = Json::object();
   for (const std::size_t row : optionsById())
-    options[std::string(optionCatalog()[row].id)] = state.boxes[row].state;
+    options[std::string(optionCatalog()[row].id)] = document.boxes[row].state;
   Json shownMessages = Json::array();
   for (const Message& m : messages)
     shownMessages.push_back(Json{{"title", m.title}, {"prompt", m.prompt}});
@@ -150,15 +154,15 @@ std::string stateJson(const Editor& editor, std::span<const Message> messages) {
   Json j = Json::object();
   j["slots"] = std::move(slots);
   j["formatted"] = std::move(formatted);
-  j["FlexBase"] = ansi::toUtf8(state.workingBase);
-  j["FlexCall"] = ansi::toUtf8(state.workingCall);
-  j["FlexGprs"] = ansi::toUtf8(state.gprsLabel);
-  j["FlexGprsNull"] = ansi::toUtf8(state.gprsNullLabel);
-  j["FlexGprsPersonale"] = ansi::toUtf8(state.personalLabel);
+  j["FlexBase"] = ansi::toUtf8(document.workingBase);
+  j["FlexCall"] = ansi::toUtf8(document.workingCall);
+  j["FlexGprs"] = ansi::toUtf8(builtin::kGprs);
+  j["FlexGprsNull"] = ansi::toUtf8(builtin::kGprsNull);
+  j["FlexGprsPersonale"] = ansi::toUtf8(document.personalLabel);
   j["options"] = std::move(options);
-  j["labelDialog"] = {{"open", state.labelDialogOpen}, {"text", ansi::toUtf8(state.labelText)}};
+  j["labelDialog"] = {{"open", form.labelDialogOpen}, {"text", ansi::toUtf8(form.labelText)}};
   j["messages"] = std::move(shownMessages);
-  j["status"] = state.statusText;
+  j["status"] = form.statusText;
   j["undo"] = editor.undoCount();
   j["redo"] = editor.redoCount();
   // File names are bytes: what is not UTF-8 in them is shown as U+FFFD.

@@ -10,7 +10,7 @@
 
 namespace flex::cli {
 
-std::string summaryText(const EditorState& state, std::span<const Message> messages);
+std::string summaryText(const Editor& editor, std::span<const Message> messages);
 std::string stateJson(const Editor& editor, std::span<const Message> messages);
 
 std::string catalogueText();

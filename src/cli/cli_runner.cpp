@@ -4,19 +4,17 @@
 #include "text/ansi.hpp"
 
 namespace flex::cli {
-RunResult runActions(Editor& editor, CliView& view, std::span<const Action> actions) {
+RunResult runActions(Editor& editor, std::span<const Action> actions) {
   RunResult result;
   for (const Action& action : actions) {
     bool dialogOpen = true;
     bool dialogInTheWay = false;
     switch (action.step) {
       case Step::Open:
-        view.answerFileDialog(action.text);
-        if (editor.openWithDialog() == FileOutcome::Failed) result.fileFailed = true;
+        if (editor.openFile(action.text) == FileOutcome::Failed) result.fileFailed = true;
         break;
       case Step::Save:
-        view.answerFileDialog(action.text);
-        if (editor.saveWithDialog() == FileOutcome::Failed) result.fileFailed = true;
+        if (editor.saveFile(action.text) == FileOutcome::Failed) result.fileFailed = true;
         break;
       case Step::Reset: editor.loadBuiltinFlex(); break;
       case Step::Click: editor.clickOption(action.target); break;
@@ -29,11 +27,11 @@ RunResult runActions(Editor& editor, CliView& view, std::span<const Action> acti
       case Step::Ok: dialogOpen = editor.confirmLabel(); break;
       case Step::Close: dialogOpen = editor.closeLabelDialog(); break;
       case Step::Undo:  // with nothing to undo or redo, nothing happens
-        dialogInTheWay = editor.state().labelDialogOpen;
+        dialogInTheWay = editor.form().labelDialogOpen;
         if (!dialogInTheWay) editor.undo();
         break;
       case Step::Redo:
-        dialogInTheWay = editor.state().labelDialogOpen;
+        dialogInTheWay = editor.form().labelDialogOpen;
         if (!dialogInTheWay) editor.redo();
         break;
     }

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "cli/cli_options.hpp"
-#include "cli/cli_view.hpp"
 #include "session/editor.hpp"
 
 namespace flex::cli {
@@ -15,6 +14,7 @@ struct RunResult {
   std::string stopped;      // why the run stopped early (a label dialog action with no dialog)
 };
 
-RunResult runActions(Editor& editor, CliView& view, std::span<const Action> actions);
+// Open and Save take their paths as given (the file system's bytes; "" is a dialog cancelled).
+RunResult runActions(Editor& editor, std::span<const Action> actions);
 
 }  // namespace flex::cli

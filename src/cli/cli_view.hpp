@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window the editor talks to when it runs from the command line: message boxes are
-// acknowledged at once and recorded, the open and save dialogs answer with the path the next
-// action queued.
+// acknowledged at once and recorded. The file actions take their paths from the command line
+// (Editor::openFile, Editor::saveFile), so no file dialog is ever asked for: one would be
+// cancelled.
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "session/editor_view.hpp"
@@ -17,26 +17,15 @@ struct Message {
   std::string title;   // UTF-8
 };
 
-class CliView : public EditorView {
+class CliView : public NullEditorView {
  public:
-  // The answer of the next open or save dialog; "" cancels it. One answer serves one dialog.
-  void answerFileDialog(std::string path) { answer_ = std::move(path); }
-
   const std::vector<Message>& messages() const { return messages_; }
 
   void messageBox(std::string_view prompt, std::string_view title) override {
     messages_.push_back({std::string(prompt), std::string(title)});
   }
-  std::string openFileName() override { return takeAnswer(); }
-  std::string saveFileName() override { return takeAnswer(); }
-  void labelDialogShown() override {}
-  void labelDialogClosed() override {}
-  void stateChanged() override {}
 
  private:
-  std::string takeAnswer() { return std::exchange(answer_, std::string()); }
-
-  std::string answer_;
   std::vector<Message> messages_;
 };
 

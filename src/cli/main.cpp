@@ -93,11 +93,11 @@ int main(int argc, char** argv) {
   flex::Editor editor(view);
   editor.setKeepBackups(command.backup);
   editor.start();
-  const flex::cli::RunResult run = flex::cli::runActions(editor, view, command.actions);
+  const flex::cli::RunResult run = flex::cli::runActions(editor, command.actions);
   if (!run.stopped.empty()) return usageError(run.stopped);
 
   const std::string out = command.json ? flex::cli::stateJson(editor, view.messages())
-                                       : flex::cli::summaryText(editor.state(), view.messages());
+                                       : flex::cli::summaryText(editor, view.messages());
   if (!emit(out)) return kExitFileError;
   return run.fileFailed ? kExitFileError : kExitDone;
 }

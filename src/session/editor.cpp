@@ -37,57 +37,50 @@ class Editor::ActionScope {
   int typingRun_;
 };
 
-Editor::Editor(EditorView& view)
-    : view_(view),
-      history_({&s_.recordSlots[0], &s_.recordSlots[1], &s_.recordSlots[2], &s_.workingBase,
-                &s_.workingCall, &s_.personalLabel},
-               s_.boxes) {}
+Editor::Editor(EditorView& view) : view_(view) {}
 
 // While the label dialog is open, everything done joins the step of the click that opened it:
 // the step is made when the dialog has closed.
 void Editor::endAction(int typingRun) {
-  if (s_.labelDialogOpen)
+  if (form_.labelDialogOpen)
     history_.endRun();
   else
-    history_.commit(typingRun);
+    history_.commit(doc_, typingRun);
 }
 
 std::size_t Editor::undoCount() const { return historyAvailable() ? history_.undoCount() : 0; }
 std::size_t Editor::redoCount() const { return historyAvailable() ? history_.redoCount() : 0; }
 
-// The formatted boxes follow the slots; gprsLabel and gprsNullLabel never change after start-up.
 bool Editor::undo() { return stepThroughHistory(false); }
 bool Editor::redo() { return stepThroughHistory(true); }
 
 bool Editor::stepThroughHistory(bool forward) {
   if (!(forward ? canRedo() : canUndo())) return false;
   ActionScope scope(*this);
-  forward ? history_.redo() : history_.undo();
-  rebuildFormattedViews();
+  forward ? history_.redo(doc_) : history_.undo(doc_);
+  rebuildFormattedViews();  // the formatted boxes follow the slots
   return true;
 }
 
 void Editor::start() {
   ActionScope scope(*this);
-  s_.optionEditsEnabled = true;
-  s_.gprsNullLabel = builtin::kGprsNull;
+  optionEditsEnabled_ = true;
   showBuiltinRecords();
-  s_.baseline = s_.recordSlots;
-  s_.page1Visible = true;
-  s_.page2Visible = false;
+  doc_.baseline = doc_.records;
+  form_.selectedPage = 1;
   readBackOptions();
-  history_.reset();  // the history starts here
+  history_.reset(doc_);  // the history starts here
 }
 
 void Editor::closeMainWindow() {
   ActionScope scope(*this);
-  if (s_.labelDialogOpen) unloadLabelDialog();
+  if (form_.labelDialogOpen) unloadLabelDialog();
 }
 
 void Editor::clickOption(std::size_t row) {
   if (row >= kOptionCount) return;
   ActionScope scope(*this);
-  auto& box = s_.boxes[row];
+  auto& box = doc_.boxes[row];
   box.state = box.state ? 0 : 1;
   runClickHandling(row);
 }
@@ -96,8 +89,8 @@ void Editor::setOptionState(std::size_t row, int value) {
   if (row >= kOptionCount) return;
   ActionScope scope(*this);
   value = value ? 1 : 0;
-  if (s_.boxes[row].state == value) return;  // no change, no click
-  s_.boxes[row].state = value;
+  if (doc_.boxes[row].state == value) return;  // no change, no click
+  doc_.boxes[row].state = value;
   runClickHandling(row);
 }
 
@@ -106,73 +99,69 @@ void Editor::setOptionState(std::size_t row, int value) {
 // previews.
 void Editor::runClickHandling(std::size_t row) {
   const OptionDef& option = optionCatalog()[row];
-  auto& box = s_.boxes[row];
+  auto& box = doc_.boxes[row];
   box.toggle = !box.toggle;
   const bool ticked = box.toggle;
 
   switch (option.effect) {
     case OptionEffect::Bits:
     case OptionEffect::WholeByte:
-      if (!option.gated || s_.optionEditsEnabled)
+      if (!option.gated || optionEditsEnabled_)
         applyOptionAction(option, ticked, workingCopy(option.record));
       break;
     // The label options switch slot 2 only when a person acts: a readback must not replace a
     // loaded label record nor open the dialog.
     case OptionEffect::GprsNull:
-      if (s_.optionEditsEnabled) applyGprsNull(ticked);
+      if (optionEditsEnabled_) applyGprsNull(ticked);
       break;
     case OptionEffect::GprsPersonale:
-      if (s_.optionEditsEnabled) applyGprsPersonale(ticked);
+      if (optionEditsEnabled_) applyGprsPersonale(ticked);
       break;
   }
 
   const GroupDef& group = groupDef(option.group());
-  if (group.refreshBase) setPreview(0, s_.workingBase);
-  if (group.refreshCall) setPreview(1, s_.workingCall);
+  if (group.refreshBase) setPreview(0, doc_.workingBase);
+  if (group.refreshCall) setPreview(1, doc_.workingCall);
 }
 
 void Editor::applyGprsNull(bool ticked) {
   if (ticked) {
     setOptionState(kGprsPersonaleRow, 0);
-    setPreview(2, s_.gprsNullLabel);
+    setPreview(2, std::string(builtin::kGprsNull));
   } else {
-    setPreview(2, s_.gprsLabel);
+    setPreview(2, std::string(builtin::kGprs));
   }
 }
 
 void Editor::applyGprsPersonale(bool ticked) {
-  const bool gprsNull = s_.boxes[kGprsNullRow].toggle;
+  const bool gprsNull = doc_.boxes[kGprsNullRow].toggle;
   if (ticked) {
     if (!gprsNull) {
-      s_.personalLabel = builtin::kLabelTemplate;
+      doc_.personalLabel = builtin::kLabelTemplate;
       showLabelDialog();
     } else {
       message(kInterlockPrompt, kInterlockTitle);
       setOptionState(kGprsPersonaleRow, 0);
     }
   } else {
-    setPreview(2, gprsNull ? s_.gprsNullLabel : s_.gprsLabel);
+    setPreview(2, std::string(gprsNull ? builtin::kGprsNull : builtin::kGprs));
   }
 }
 
 void Editor::toggleFormatting() {
   ActionScope scope(*this);
-  auto& box = s_.formattingBox;
+  auto& box = form_.formattingBox;
   box.state = box.state ? 0 : 1;
-  box.toggle = !box.toggle;
-  s_.formattedViewVisible = box.toggle;
-  rebuildFormattedViews();
+  box.toggle = !box.toggle;  // the view switches with it
 }
 
 void Editor::selectPage(int tabIndex) {
   ActionScope scope(*this);
-  s_.selectedPage = tabIndex;
-  s_.page1Visible = tabIndex == 1;
-  s_.page2Visible = tabIndex != 1;
+  form_.selectedPage = tabIndex;
 }
 
 void Editor::editRaw(std::size_t slot, std::string ansiText, RawEdit kind) {
-  if (slot >= s_.recordSlots.size()) return;
+  if (slot >= doc_.records.size()) return;
   ActionScope scope(*this, kind == RawEdit::Typing ? static_cast<int>(slot) + 1 : 0);
   setPreview(slot, std::move(ansiText));
 }
@@ -181,13 +170,13 @@ void Editor::endTyping() { history_.endRun(); }
 
 void Editor::readBackOptions() {
   ActionScope scope(*this);
-  s_.optionEditsEnabled = false;
+  optionEditsEnabled_ = false;
   const auto catalog = optionCatalog();
   // Each row reads the slots afresh: the click handling of earlier rows may have changed them.
   for (std::size_t row = 0; row < kOptionCount; ++row)
     setOptionState(row,
-                   readOptionState(catalog[row], s_.recordSlots, s_.gprsLabel, s_.gprsNullLabel));
-  s_.optionEditsEnabled = true;
+                   readOptionState(catalog[row], doc_.records, builtin::kGprs, builtin::kGprsNull));
+  optionEditsEnabled_ = true;
 }
 
 void Editor::loadBuiltinFlex() {
@@ -204,7 +193,7 @@ FileOutcome Editor::openWithDialog() {
 
 FileOutcome Editor::openFile(const std::string& name) {
   ActionScope scope(*this);
-  s_.statusText = "File: " + name;
+  form_.statusText = "File: " + name;
   if (name.empty()) {
     readBackOptions();
     return FileOutcome::Cancelled;
@@ -214,55 +203,59 @@ FileOutcome Editor::openFile(const std::string& name) {
     message("Impossibile aprire il file \"" + name + "\": " + file.reason, kFileErrorTitle);
     return FileOutcome::Failed;
   }
-  RecordSet loaded = s_.recordSlots;
+  RecordSet loaded = doc_.records;
   const std::size_t reached = placeFileLines(loaded, splitFlexLines(file.content));
   for (std::size_t slot = 0; slot < reached; ++slot) setPreview(slot, loaded[slot]);
-  if (reached > 0) s_.workingBase = loaded[0];
-  if (reached > 1) s_.workingCall = loaded[1];
-  s_.fileName = name;
-  s_.baseline = s_.recordSlots;
+  if (reached > 0) doc_.workingBase = loaded[0];
+  if (reached > 1) doc_.workingCall = loaded[1];
+  doc_.fileName = name;
+  doc_.baseline = doc_.records;
   readBackOptions();
   return FileOutcome::Done;
 }
 
 FileOutcome Editor::saveWithDialog() {
   ActionScope scope(*this);
-  const std::string name = view_.saveFileName();
-  s_.statusText = "File: " + name;
+  return saveFile(view_.saveFileName());
+}
+
+FileOutcome Editor::saveFile(const std::string& name) {
+  ActionScope scope(*this);
+  form_.statusText = "File: " + name;
   if (name.empty()) return FileOutcome::Cancelled;
-  const std::vector<std::string> records(s_.recordSlots.begin(), s_.recordSlots.end());
+  const std::vector<std::string> records(doc_.records.begin(), doc_.records.end());
   const FileResult file =
       writeFlexFile(name, joinFlexLines(records), {keepBackups_ ? &backups_ : nullptr});
   if (!file.ok) {
     message("Impossibile salvare il file \"" + name + "\": " + file.reason, kFileErrorTitle);
     return FileOutcome::Failed;
   }
-  s_.fileName = name;
-  s_.baseline = s_.recordSlots;
+  doc_.fileName = name;
+  doc_.baseline = doc_.records;
   return FileOutcome::Done;
 }
 
 void Editor::encodePersonalLabel() {
   ActionScope scope(*this);
-  s_.personalLabel = encodeLabel(s_.personalLabel, s_.labelText);
-  setPreview(2, s_.personalLabel);
+  doc_.personalLabel = encodeLabel(doc_.personalLabel, form_.labelText);
+  setPreview(2, doc_.personalLabel);
 }
 
 bool Editor::setLabelText(std::string ansiText) {
-  if (!s_.labelDialogOpen) return false;
+  if (!form_.labelDialogOpen) return false;
   ActionScope scope(*this);
-  s_.labelText = std::move(ansiText);
-  if (s_.labelText.size() > kLabelMaxLength) {
+  form_.labelText = std::move(ansiText);
+  if (form_.labelText.size() > kLabelMaxLength) {
     message(kLabelLengthPrompt, kLabelLengthTitle);
-    s_.labelText.resize(kLabelMaxLength);  // the change this raises finds 12 characters
+    form_.labelText.resize(kLabelMaxLength);  // the change this raises finds 12 characters
   }
   return true;
 }
 
 bool Editor::confirmLabel() {
-  if (!s_.labelDialogOpen) return false;
+  if (!form_.labelDialogOpen) return false;
   ActionScope scope(*this);
-  if (!s_.labelText.empty())
+  if (!form_.labelText.empty())
     encodePersonalLabel();
   else
     setOptionState(kGprsPersonaleRow, 0);
@@ -271,16 +264,16 @@ bool Editor::confirmLabel() {
 }
 
 bool Editor::closeLabelDialog() {
-  if (!s_.labelDialogOpen) return false;
+  if (!form_.labelDialogOpen) return false;
   ActionScope scope(*this);
   unloadLabelDialog();
   return true;
 }
 
 void Editor::showLabelDialog() {
-  if (!s_.labelDialogOpen) {
-    s_.labelDialogOpen = true;
-    s_.labelText.clear();
+  if (!form_.labelDialogOpen) {
+    form_.labelDialogOpen = true;
+    form_.labelText.clear();
   }
   view_.stateChanged();
   view_.labelDialogShown();
@@ -288,10 +281,10 @@ void Editor::showLabelDialog() {
 
 // The dialog's unload: a ticked "GPRS Personale" with no text typed is cleared on the way.
 void Editor::unloadLabelDialog() {
-  if (s_.boxes[kGprsPersonaleRow].toggle && s_.labelText.empty())
+  if (doc_.boxes[kGprsPersonaleRow].toggle && form_.labelText.empty())
     setOptionState(kGprsPersonaleRow, 0);
-  s_.labelDialogOpen = false;
-  s_.labelText.clear();
+  form_.labelDialogOpen = false;
+  form_.labelText.clear();
   view_.labelDialogClosed();
 }
 
@@ -302,26 +295,25 @@ void Editor::message(std::string_view prompt, std::string_view title) {
 
 // The built-in Base, Call and "GPRS" records into the working copies and the previews.
 void Editor::showBuiltinRecords() {
-  s_.workingBase = builtin::kBase;
-  s_.workingCall = builtin::kCall;
-  s_.gprsLabel = builtin::kGprs;
-  setPreview(0, s_.workingBase);
-  setPreview(1, s_.workingCall);
-  setPreview(2, s_.gprsLabel);
+  doc_.workingBase = builtin::kBase;
+  doc_.workingCall = builtin::kCall;
+  setPreview(0, doc_.workingBase);
+  setPreview(1, doc_.workingCall);
+  setPreview(2, std::string(builtin::kGprs));
 }
 
 void Editor::setPreview(std::size_t slot, std::string text) {
-  s_.recordSlots[slot] = std::move(text);
-  rebuildFormattedViews();
+  doc_.records[slot] = std::move(text);
+  form_.formatted[slot] = formattedView(doc_.records[slot]);
 }
 
 void Editor::rebuildFormattedViews() {
   for (std::size_t slot = 0; slot < 3; ++slot)
-    s_.formatted[slot] = formattedView(s_.recordSlots[slot]);
+    form_.formatted[slot] = formattedView(doc_.records[slot]);
 }
 
 std::string& Editor::workingCopy(RecordKind kind) {
-  return kind == RecordKind::Call ? s_.workingCall : s_.workingBase;
+  return kind == RecordKind::Call ? doc_.workingCall : doc_.workingBase;
 }
 
 }  // namespace flex

@@ -1,47 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The state of the main window and its label dialog, and every action a person can take on
-// them. Event rules: assigning a check box's state runs its click handling at once, nested, to
-// its end, and only when the state changes; every assignment of a preview's text runs its
-// change handling (the formatted boxes are rebuilt).
+// The editor: a document (what a save writes and undo puts back), the form around it (page,
+// view, label dialog, status bar), and every action a person can take on them. Event rules:
+// assigning a check box's state runs its click handling at once, nested, to its end, and only
+// when the state changes; every assignment of a preview's text runs its change handling (the
+// formatted box of that slot is rebuilt).
 //
-// Record and label texts are ANSI (see ansi.hpp); status and message texts are UTF-8.
-#include <array>
+// Record and label texts are ANSI (see ansi.hpp); status and message texts are UTF-8 but for the
+// file names in them, which are the file system's bytes (see Document::fileName).
 #include <cstddef>
 #include <string>
 
 #include "flex/flex_file.hpp"
 #include "options/option_catalog.hpp"
+#include "session/document.hpp"
 #include "session/editor_view.hpp"
+#include "session/form_state.hpp"
 #include "session/history.hpp"
-#include "session/option_box.hpp"
 
 namespace flex {
-
-struct EditorState {
-  std::array<std::string, 3> recordSlots;  // the record slots: Base, Call, GPRS label
-  std::array<std::string, 3> formatted;    // txtFlexBase, txtFlexCall, txtFlexGprs
-  std::string workingBase;
-  std::string workingCall;
-  std::string gprsLabel;
-  std::string gprsNullLabel;
-  std::string personalLabel;
-  bool optionEditsEnabled = false;
-  OptionBoxes boxes;
-  OptionBox formattingBox{1, true};  // "Formattazione Testo"
-  bool formattedViewVisible = true;  // the formatted boxes show, the raw previews are hidden
-  int selectedPage = 1;              // 1 "Pagina 1", 2 "Pag. 2"
-  bool page1Visible = false;
-  bool page2Visible = false;
-  std::string statusText;  // status bar panel 1
-  bool labelDialogOpen = false;
-  std::string labelText;  // the label dialog's text
-  // The file last loaded or saved (UTF-8 path, empty before the first) and the records as they
-  // were then: the built-in flex at start-up, the file's lines after a load, what was written
-  // after a save.
-  std::string fileName;
-  std::array<std::string, 3> baseline;
-};
 
 enum class FileOutcome { Done, Cancelled, Failed };
 
@@ -58,9 +35,10 @@ class Editor {
   Editor(const Editor&) = delete;
   Editor& operator=(const Editor&) = delete;
 
-  const EditorState& state() const { return s_; }
+  const Document& document() const { return doc_; }
+  const FormState& form() const { return form_; }
   // True while the records differ from what was last loaded or saved (undo and redo included).
-  bool modified() const { return s_.recordSlots != s_.baseline; }
+  bool modified() const { return doc_.modified(); }
 
   // --- main window ---
   void start();                       // start-up: built-in flex, page 1, readback
@@ -73,10 +51,14 @@ class Editor {
   // just before it, until endTyping() or any other action.
   enum class RawEdit { OwnStep, Typing };
   void editRaw(std::size_t slot, std::string ansiText, RawEdit kind = RawEdit::OwnStep);
-  void endTyping();                               // the preview being typed in lost the focus
-  FileOutcome openWithDialog();                   // "Apri Flex"
-  FileOutcome openFile(const std::string& name);  // "Apri Flex" with `name` already chosen
-  FileOutcome saveWithDialog();                   // "Salva Flex..." / "Genera File FLEX"
+  void endTyping();  // the preview being typed in lost the focus
+  // "Apri Flex" and "Salva Flex..." ("Genera File FLEX"): the file name (the file system's bytes)
+  // as chosen; "" is a dialog cancelled, which reads and writes nothing. The dialog actions ask
+  // the view for the name, the others take it.
+  FileOutcome openWithDialog();
+  FileOutcome openFile(const std::string& name);
+  FileOutcome saveWithDialog();
+  FileOutcome saveFile(const std::string& name);
   // Whether a save keeps a file's previous content as NAME~: once per file in this editor's
   // life, before its first replacement, so that NAME~ holds what it held before. Off at start.
   void setKeepBackups(bool keep) { keepBackups_ = keep; }
@@ -121,11 +103,14 @@ class Editor {
   void message(std::string_view prompt, std::string_view title);
   std::string& workingCopy(RecordKind kind);
 
-  bool historyAvailable() const { return depth_ == 0 && !s_.labelDialogOpen; }
+  bool historyAvailable() const { return depth_ == 0 && !form_.labelDialogOpen; }
   void endAction(int typingRun);
 
   EditorView& view_;
-  EditorState s_;
+  Document doc_;
+  FormState form_;
+  // False while the readback runs: the gated option blocks and the label options write nothing.
+  bool optionEditsEnabled_ = false;
   History history_;
   int depth_ = 0;
   bool keepBackups_ = false;

@@ -15,7 +15,8 @@ class EditorView {
   virtual void messageBox(std::string_view prompt, std::string_view title) = 0;
 
   // The open / save dialog (filter kFileFilterName / kFileFilterPattern, no default suffix,
-  // no prompt before replacing). Returns the chosen path, or "" when cancelled.
+  // no prompt before replacing). Returns the chosen path in the file system's bytes (see
+  // Document::fileName), or "" when cancelled.
   virtual std::string openFileName() = 0;
   virtual std::string saveFileName() = 0;
 

@@ -41,22 +41,20 @@ std::size_t commonTail(std::string_view a, std::string_view b, std::size_t limit
 
 }  // namespace
 
-History::History(Texts texts, OptionBoxes& boxes, HistoryLimits limits)
-    : texts_(texts), boxes_(boxes), limits_(limits) {
-  reset();
-}
+History::History(const Document& start, HistoryLimits limits) : limits_(limits) { reset(start); }
 
-void History::reset() {
+void History::reset(const Document& now) {
   steps_.clear();
   done_ = 0;
   bytes_ = 0;
   run_ = 0;
   runStepOnTop_ = false;
-  for (std::size_t i = 0; i < kTextCount; ++i) mirror_[i] = *texts_[i];
-  mirrorBoxes_ = boxes_;
+  const auto texts = now.texts();
+  for (std::size_t i = 0; i < kTextCount; ++i) mirror_[i] = *texts[i];
+  mirrorBoxes_ = now.boxes;
 }
 
-bool History::commit(int run) {
+bool History::commit(const Document& now, int run) {
   const bool joins = run != 0 && run == run_ && runStepOnTop_;
   run_ = run;
   runStepOnTop_ = false;
@@ -68,19 +66,20 @@ bool History::commit(int run) {
     for (const TextChange& change : top.changes) replaceIn(mirror_[change.text], change, false);
     mirrorBoxes_ = top.boxesBefore;
   }
-  Step step = changesSinceCommit();
+  Step step = changesSinceCommit(now);
   if (step.changes.empty() && step.boxesBefore == step.boxesAfter) return false;
   push(std::move(step));
   runStepOnTop_ = run != 0;
   return true;
 }
 
-// Per watched text that differs from the mirror: the stretch between the common head and tail.
-History::Step History::changesSinceCommit() const {
+// Per text that differs from the mirror: the stretch between the common head and tail.
+History::Step History::changesSinceCommit(const Document& now) const {
   Step step;
+  const auto texts = now.texts();
   for (std::size_t i = 0; i < kTextCount; ++i) {
     const std::string_view a = mirror_[i];
-    const std::string_view b = *texts_[i];
+    const std::string_view b = *texts[i];
     const std::size_t head = commonHead(a, b);
     if (head == a.size() && head == b.size()) continue;  // unchanged
     const std::size_t tail = commonTail(a, b, std::min(a.size(), b.size()) - head);
@@ -102,7 +101,7 @@ History::Step History::changesSinceCommit() const {
     step.changes.push_back(std::move(change));
   }
   step.boxesBefore = mirrorBoxes_;
-  step.boxesAfter = boxes_;
+  step.boxesAfter = now.boxes;
   step.bytes += sizeof(Step) + step.changes.size() * sizeof(TextChange);
   return step;
 }
@@ -125,27 +124,28 @@ void History::push(Step step) {
   }
 }
 
-bool History::undo() {
+bool History::undo(Document& document) {
   if (done_ == 0) return false;
   endRun();
-  apply(steps_[--done_], false);
+  apply(steps_[--done_], false, document);
   return true;
 }
 
-bool History::redo() {
+bool History::redo(Document& document) {
   if (done_ == steps_.size()) return false;
   endRun();
-  apply(steps_[done_++], true);
+  apply(steps_[done_++], true, document);
   return true;
 }
 
-// The watched state and the mirror (equal between steps) both move across one step.
-void History::apply(const Step& step, bool forward) {
+// The document and the mirror (equal between steps) both move across one step.
+void History::apply(const Step& step, bool forward, Document& document) {
+  const auto texts = document.texts();
   for (const TextChange& change : step.changes) {
-    replaceIn(*texts_[change.text], change, forward);
+    replaceIn(*texts[change.text], change, forward);
     replaceIn(mirror_[change.text], change, forward);
   }
-  boxes_ = mirrorBoxes_ = forward ? step.boxesAfter : step.boxesBefore;
+  document.boxes = mirrorBoxes_ = forward ? step.boxesAfter : step.boxesBefore;
 }
 
 }  // namespace flex

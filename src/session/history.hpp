@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The editor's undo history. It watches a fixed set of texts and the option boxes (the editor's
-// own state, bound at construction) and keeps, for every step, only what the step changed: per
-// text the one stretch between the unchanged head and tail, before and after, and the boxes
-// before and after. A click on a 1 MiB record so costs a few bytes; a whole new record costs its
-// old and new text once (two texts that changed alike share one copy).
+// The editor's undo history of a document. It takes the document at the end of each action and
+// keeps, for every step, only what the step changed in the document's texts() and boxes: per text
+// the one stretch between the unchanged head and tail, before and after, and the boxes before and
+// after. A click on a 1 MiB record so costs a few bytes; a whole new record costs its old and new
+// text once (two texts that changed alike share one copy).
 //
-// Between steps the history holds a copy of the watched state as the last step left it; a commit
-// compares the state with that copy, so everything done since the last commit becomes one step.
+// Between steps the history holds a copy of those parts as the last step left them; a commit
+// compares the document with that copy, so everything done since the last commit becomes one
+// step. Undo and redo put the parts of the document back as they were before and after a step.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -16,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "session/document.hpp"
 #include "session/option_box.hpp"
 
 namespace flex {
@@ -29,29 +31,25 @@ struct HistoryLimits {
 
 class History {
  public:
-  static constexpr std::size_t kTextCount = 6;
-  using Texts = std::array<std::string*, kTextCount>;
+  static constexpr std::size_t kTextCount = Document::kTextCount;
 
-  // `texts` and `boxes` must outlive the history; it reads them on commit, writes them on undo
-  // and redo.
-  History(Texts texts, OptionBoxes& boxes, HistoryLimits limits = {});
-  History(const History&) = delete;
-  History& operator=(const History&) = delete;
+  // Starts with `start` and no step.
+  explicit History(const Document& start = {}, HistoryLimits limits = {});
 
-  // Forgets every step; the watched state as it is now is where history starts.
-  void reset();
+  // Forgets every step; `now` is where history starts.
+  void reset(const Document& now);
 
-  // Makes whatever changed since the last commit one step (nothing changed: no step, and the
-  // steps to redo stay). A nonzero `run` names a run of edits that make one step together (typing
-  // in one preview): a commit with the same run as the commit before joins the step that one
-  // recorded. Undo, redo and endRun() end a run. True when a step was recorded or grew.
-  bool commit(int run = 0);
+  // Makes whatever changed in `now` since the last commit one step (nothing changed: no step,
+  // and the steps to redo stay). A nonzero `run` names a run of edits that make one step together
+  // (typing in one preview): a commit with the same run as the commit before joins the step that
+  // one recorded. Undo, redo and endRun() end a run. True when a step was recorded or grew.
+  bool commit(const Document& now, int run = 0);
   void endRun() { run_ = 0; }
 
-  // Put the watched state back as it was before the last step / after the step last undone.
-  // False when there is none. Both end a run.
-  bool undo();
-  bool redo();
+  // Put `document`, as the last commit left it, back as it was before the last step / after the
+  // step last undone. False when there is none. Both end a run.
+  bool undo(Document& document);
+  bool redo(Document& document);
 
   std::size_t undoCount() const { return done_; }
   std::size_t redoCount() const { return steps_.size() - done_; }
@@ -59,7 +57,7 @@ class History {
 
  private:
   struct TextChange {
-    std::uint8_t text;  // index into texts_
+    std::uint8_t text;  // index into Document::texts()
     std::size_t offset;
     std::shared_ptr<const std::string> before, after;
   };
@@ -69,14 +67,12 @@ class History {
     std::size_t bytes = 0;
   };
 
-  Step changesSinceCommit() const;
-  void apply(const Step& step, bool forward);
+  Step changesSinceCommit(const Document& now) const;
+  void apply(const Step& step, bool forward, Document& document);
   void push(Step step);
 
-  Texts texts_;
-  OptionBoxes& boxes_;
   HistoryLimits limits_;
-  std::array<std::string, kTextCount> mirror_;  // the watched texts as the last commit saw them
+  std::array<std::string, kTextCount> mirror_;  // the texts as the last commit saw them
   OptionBoxes mirrorBoxes_;
   std::deque<Step> steps_;
   std::size_t done_ = 0;  // steps_[0, done_) can be undone, the rest redone

@@ -12,11 +12,11 @@
 
 namespace flex::ui {
 
-QString byteTipText(const EditorState& state, std::size_t slot, std::size_t offset) {
+QString byteTipText(const Document& document, std::size_t slot, std::size_t offset) {
   std::array<int, kOptionCount> states{};
-  for (std::size_t row = 0; row < kOptionCount; ++row) states[row] = state.boxes[row].state;
+  for (std::size_t row = 0; row < kOptionCount; ++row) states[row] = document.boxes[row].state;
   return QString::fromStdString(
-      byteToolTip(inspectByte(slot, state.recordSlots[slot], offset, states)));
+      byteToolTip(inspectByte(slot, document.records[slot], offset, states)));
 }
 
 ByteTips::ByteTips(const Editor& editor, QObject* parent) : QObject(parent), editor_(editor) {}
@@ -45,7 +45,7 @@ bool ByteTips::eventFilter(QObject* watched, QEvent* event) {
       spot = box.raw->byteAt(help->pos());
     }
     if (spot)
-      QToolTip::showText(help->globalPos(), byteTipText(editor_.state(), box.slot, spot->index),
+      QToolTip::showText(help->globalPos(), byteTipText(editor_.document(), box.slot, spot->index),
                          static_cast<QWidget*>(watched), spot->rect);
     else
       QToolTip::hideText();

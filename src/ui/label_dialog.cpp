@@ -76,7 +76,7 @@ LabelDialog::LabelDialog(Editor& editor, QWidget* parent)
 }
 
 void LabelDialog::redraw() {
-  const QString text = QString::fromStdString(ansi::toUtf8(editor_.state().labelText));
+  const QString text = QString::fromStdString(ansi::toUtf8(editor_.form().labelText));
   if (textField_->text() == text) return;
   const QSignalBlocker blocker(textField_);
   const int cursor = textField_->cursorPosition();

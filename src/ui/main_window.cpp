@@ -302,7 +302,7 @@ void MainWindow::messageBox(std::string_view prompt, std::string_view title) {
 
 // The file last loaded or saved, as Qt names it ("" before the first).
 QString MainWindow::lastFile() const {
-  return QFile::decodeName(QByteArray::fromStdString(state().fileName));
+  return QFile::decodeName(QByteArray::fromStdString(editor_.document().fileName));
 }
 
 // The folder of the file last opened or saved, in this run or (through "File recenti") before.
@@ -340,10 +340,11 @@ void MainWindow::labelDialogClosed() {
 }
 
 void MainWindow::stateChanged() {
-  const EditorState& s = editor_.state();
-  pages_->redraw(s);
-  preview_->redraw(s);
-  statusPanel_->setFullText(QString::fromStdString(s.statusText));
+  const FormState& form = editor_.form();
+  pages_->redraw(editor_.document(), form);
+  preview_->redraw(form);
+  // "File: " and a file name: the file system's bytes.
+  statusPanel_->setFullText(QFile::decodeName(QByteArray::fromStdString(form.statusText)));
   editMenu_->updateEnabled();
   updateTitle();
   if (labelDialog_) labelDialog_->redraw();

@@ -36,7 +36,6 @@ class MainWindow : public QMainWindow, private EditorView {
   ~MainWindow() override;
 
   Editor& editor() { return editor_; }
-  const EditorState& state() const { return editor_.state(); }
 
   OptionPages* optionPages() const { return pages_; }
   PreviewPanel* preview() const { return preview_; }

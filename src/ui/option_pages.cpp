@@ -86,10 +86,10 @@ void OptionPages::createBoxes(const Twips& tw) {
   }
 }
 
-void OptionPages::redraw(const EditorState& state) {
+void OptionPages::redraw(const Document& document, const FormState& form) {
   for (std::size_t row = 0; row < kOptionCount; ++row) {
     QCheckBox* box = boxes_[row];
-    const bool ticked = state.boxes[row].state != 0;
+    const bool ticked = document.boxes[row].state != 0;
     if (box->isChecked() != ticked) {
       const QSignalBlocker blocker(box);
       box->setChecked(ticked);
@@ -97,11 +97,11 @@ void OptionPages::redraw(const EditorState& state) {
   }
   {
     const QSignalBlocker blocker(tabStrip_);
-    tabStrip_->setCurrentIndex(state.selectedPage == 1 ? 0 : 1);
+    tabStrip_->setCurrentIndex(form.selectedPage == 1 ? 0 : 1);
   }
   // A page that hides with the focus on it hands the focus to the first box of the page that
   // shows, not to whatever follows in the tab chain.
-  const std::array<bool, 2> visible{state.page1Visible, state.page2Visible};
+  const std::array<bool, 2> visible{form.pageVisible(1), form.pageVisible(2)};
   const QWidget* focus = window()->focusWidget();
   bool focusLeaves = false;
   for (std::size_t page = 0; page < 2; ++page)

@@ -15,7 +15,8 @@ class QTabBar;
 
 namespace flex {
 class Editor;
-struct EditorState;
+struct Document;
+struct FormState;
 }  // namespace flex
 
 namespace flex::ui {
@@ -29,7 +30,7 @@ class OptionPages : public QWidget {
   // Lies on `parent` over the tab strip's rectangle; the pages' places are the parent's.
   OptionPages(Editor& editor, const Twips& tw, QWidget* parent);
 
-  void redraw(const EditorState& state);
+  void redraw(const Document& document, const FormState& form);
 
   QCheckBox* box(std::size_t row) const { return boxes_[row]; }
   QTabBar* tabStrip() const { return tabStrip_; }

@@ -147,23 +147,23 @@ RawPreview* PreviewPanel::rawPreview(std::size_t slot) {
 
 // A raw preview's text, its tinted bytes and whether it shows, from the editor's state.
 void PreviewPanel::showRawPreview(std::size_t slot) {
-  const EditorState& s = editor_.state();
+  const std::string& record = editor_.document().records[slot];
   RawPreview* box = raw_[slot];
-  box->setText(QString::fromStdString(ansi::toUtf8(s.recordSlots[slot])));
-  box->setMarkedBytes(builtin::changedBytes(slot, s.recordSlots[slot]),
+  box->setText(QString::fromStdString(ansi::toUtf8(record)));
+  box->setMarkedBytes(builtin::changedBytes(slot, record),
                       HexView::markColor(formatted_[slot]->palette()));
-  box->setVisible(!s.formattedViewVisible);
+  box->setVisible(!editor_.form().formattedViewVisible());
 }
 
-void PreviewPanel::redraw(const EditorState& s) {
+void PreviewPanel::redraw(const FormState& form) {
   {
     const QSignalBlocker blocker(formatting_);
-    formatting_->setChecked(s.formattingBox.state != 0);
+    formatting_->setChecked(form.formattingBox.state != 0);
   }
-  if (!s.formattedViewVisible) createRawPreviews();
+  if (!form.formattedViewVisible()) createRawPreviews();
   for (std::size_t slot = 0; slot < 3; ++slot) {
-    formatted_[slot]->setFormattedText(s.formatted[slot]);
-    formatted_[slot]->setVisible(s.formattedViewVisible);
+    formatted_[slot]->setFormattedText(form.formatted[slot]);
+    formatted_[slot]->setVisible(form.formattedViewVisible());
     if (raw_[slot]) showRawPreview(slot);
   }
   showChangedBytes();
@@ -172,9 +172,9 @@ void PreviewPanel::redraw(const EditorState& s) {
 // The bytes of each formatted box that are not those of the built-in flex, on a tint (the raw
 // previews tint theirs in showRawPreview).
 void PreviewPanel::showChangedBytes() {
-  const EditorState& s = editor_.state();
+  const Document& document = editor_.document();
   for (std::size_t slot = 0; slot < 3; ++slot) {
-    const std::vector<bool> changed = builtin::changedBytes(slot, s.recordSlots[slot]);
+    const std::vector<bool> changed = builtin::changedBytes(slot, document.records[slot]);
     std::vector<bool> pairs;
     for (std::size_t byte = byteOfFormattedPair(0); byte < changed.size(); ++byte)
       pairs.push_back(changed[byte]);

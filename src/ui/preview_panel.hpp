@@ -17,7 +17,7 @@ class QLabel;
 
 namespace flex {
 class Editor;
-struct EditorState;
+struct FormState;
 }  // namespace flex
 
 namespace flex::ui {
@@ -33,7 +33,7 @@ class PreviewPanel : public QGroupBox {
  public:
   PreviewPanel(Editor& editor, const Twips& tw, QWidget* parent);
 
-  void redraw(const EditorState& state);
+  void redraw(const FormState& form);
   // What looks at drops onto the raw previews before they take them as text.
   void setDropFilter(QObject* filter) { dropFilter_ = filter; }
 

@@ -3,6 +3,8 @@
 // written, and what a save does to the file system, are in the robustness tests.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "flex/builtin_records.hpp"
 #include "flex/flex_file.hpp"
 #include "test_support.hpp"
@@ -53,16 +55,16 @@ TEST_F(Files, LinesFillTheSlotsFromSlotZeroByteForByte) {
     editor.loadBuiltinFlex();
     editor.editRaw(2, null);
     EXPECT_EQ(load(content), FileOutcome::Done);
-    EXPECT_EQ(st().baseline, slots) << "as loaded";
-    EXPECT_EQ(st().recordSlots, slots) << "after the readback";
-    EXPECT_EQ(st().workingBase + st().workingCall, slots[0] + slots[1]);
+    EXPECT_EQ(doc().baseline, slots) << "as loaded";
+    EXPECT_EQ(doc().records, slots) << "after the readback";
+    EXPECT_EQ(doc().workingBase + doc().workingCall, slots[0] + slots[1]);
     EXPECT_EQ(value("Check1(3)"), slots[2] == null);
   }
-  EXPECT_EQ(st().statusText, "File: " + path("in.hs"));
+  EXPECT_EQ(form().statusText, "File: " + path("in.hs"));
   editor.editRaw(2, null);
   EXPECT_EQ(editor.openWithDialog(), FileOutcome::Cancelled);  // the readback runs all the same
   EXPECT_EQ(value("Check1(3)"), 1);
-  EXPECT_EQ(st().statusText, "File: ");
+  EXPECT_EQ(form().statusText, "File: ");
   EXPECT_TRUE(view.messages.empty());
 }
 
@@ -87,14 +89,21 @@ TEST_F(Files, SavingWritesEachNonEmptySlotAsALine) {
     view.fileAnswer = path("out.hs");
     EXPECT_EQ(editor.openWithDialog(), FileOutcome::Done);
     EXPECT_EQ(ticked(), flextest::kBuiltInTicks);
-    EXPECT_EQ(st().recordSlots, kBuiltIn);
+    EXPECT_EQ(doc().records, kBuiltIn);
   }
   EXPECT_EQ(kBuiltInFile.size(), 376u);
   EXPECT_EQ(entries(), Lines{"out.hs"});
   EXPECT_TRUE(view.messages.empty());
-  EXPECT_EQ(st().statusText, "File: " + path("out.hs"));
+  EXPECT_EQ(form().statusText, "File: " + path("out.hs"));
   EXPECT_EQ(editor.saveWithDialog(), FileOutcome::Cancelled);  // nothing chosen
-  EXPECT_EQ(st().statusText, "File: ");
+  EXPECT_EQ(form().statusText, "File: ");
+  // A name is the file system's bytes, UTF-8 or not: taken and remembered exactly.
+  const std::string latin1 = path("caf\xE9.hs");
+  editor.loadBuiltinFlex();
+  EXPECT_EQ(editor.saveFile(latin1), FileOutcome::Done);
+  EXPECT_EQ(editor.openFile(latin1), FileOutcome::Done);
+  EXPECT_EQ(std::tuple(doc().fileName, form().statusText, read("caf\xE9.hs")),
+            std::tuple(latin1, "File: " + latin1, kBuiltInFile));
 }
 
 }  // namespace

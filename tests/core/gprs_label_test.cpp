@@ -50,12 +50,12 @@ TEST(GprsLabel, TheTwoLabelOptionsAndTheLabelDialog) {
       if (*step == 'c') editor.closeLabelDialog();
       if (*step == 'w') editor.closeMainWindow();
     }
-    const flex::EditorState& st = editor.state();
-    const std::string got = {char('0' + st.boxes[row("Check1(3)")].state),
-                             char('0' + st.boxes[row("Check1(5)")].state),
-                             name(st.recordSlots[2]),
-                             name(st.personalLabel),
-                             st.labelDialogOpen ? 'o' : 'x',
+    const flex::Document& doc = editor.document();
+    const std::string got = {char('0' + doc.boxes[row("Check1(3)")].state),
+                             char('0' + doc.boxes[row("Check1(5)")].state),
+                             name(doc.records[2]),
+                             name(doc.personalLabel),
+                             editor.form().labelDialogOpen ? 'o' : 'x',
                              char('0' + view.messages.size())};
     EXPECT_EQ(got, expected) << steps;
   }
@@ -77,14 +77,14 @@ TEST_F(LabelOptions, ReadbackFollowsSlotTwoAndNeverSwitchesIt) {
                         {kNull, 1, 0}}) {
     editor.editRaw(2, c.slot2);
     editor.readBackOptions();
-    EXPECT_EQ(std::tuple(value("Check1(3)"), value("Check1(5)"), st().recordSlots[2]),
+    EXPECT_EQ(std::tuple(value("Check1(3)"), value("Check1(5)"), doc().records[2]),
               std::tuple(c.gprsNull, c.personale, c.slot2));
   }
   EXPECT_FALSE(editor.confirmLabel() || editor.closeLabelDialog() || editor.setLabelText("x"));
   // A loaded personal label, with GPRS Null ticked before: no dialog, no message, no template.
   load(flextest::hsFile({kBuiltIn[0], kBuiltIn[1], kPersonal}));
   EXPECT_EQ(std::pair(value("Check1(3)"), value("Check1(5)")), std::pair(0, 1));
-  EXPECT_EQ(st().recordSlots[2] + "|" + st().personalLabel, kPersonal + "|");
+  EXPECT_EQ(doc().records[2] + "|" + doc().personalLabel, kPersonal + "|");
   EXPECT_EQ(view.dialogShown + view.messages.size(), 0u);
 }
 

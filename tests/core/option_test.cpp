@@ -57,19 +57,19 @@ TEST_F(Options, ClickReadbackAndGatingOfEachOption) {
     editor.editRaw(0, "hand edit");
     editor.editRaw(1, "hand edit");
     click(c.id);
-    EXPECT_EQ(st().workingBase + "|" + st().workingCall, working[0] + "|" + working[1]);
-    EXPECT_EQ(st().recordSlots[0] + "|" + st().recordSlots[1],
+    EXPECT_EQ(doc().workingBase + "|" + doc().workingCall, working[0] + "|" + working[1]);
+    EXPECT_EQ(doc().records[0] + "|" + doc().records[1],
               working[0] + "|" + (c.id[5] == '3' ? working[1] : "hand edit"));
     click(c.id);
-    EXPECT_EQ(st().workingBase + "|" + st().workingCall, kBuiltIn[0] + "|" + kBuiltIn[1]);
+    EXPECT_EQ(doc().workingBase + "|" + doc().workingCall, kBuiltIn[0] + "|" + kBuiltIn[1]);
 
     editor.loadBuiltinFlex();
     editor.editRaw(c.slot, edited);
     editor.readBackOptions();
     EXPECT_NE(value(c.id), before);
-    const std::string& copy = c.slot == 0 ? st().workingBase : st().workingCall;
+    const std::string& copy = c.slot == 0 ? doc().workingBase : doc().workingCall;
     const std::string& expected = c.gated ? kBuiltIn[c.slot] : edited;
-    EXPECT_EQ(copy + "|" + st().recordSlots[c.slot], expected + "|" + expected);
+    EXPECT_EQ(copy + "|" + doc().records[c.slot], expected + "|" + expected);
     editor.loadBuiltinFlex();
     for (unsigned v = 0; v < 256; ++v) {
       std::string record = withByte(kBuiltIn[c.slot], c.position, flextest::hex2(v));
@@ -99,8 +99,8 @@ TEST_F(Options, ReadbackOfAByteAndUnreadableBytes) {
     EXPECT_EQ(value(id), 0) << id;
     click(id);
   }
-  EXPECT_EQ(st().recordSlots, (Records{damaged, call, kBuiltIn[2]}));
-  EXPECT_EQ(st().workingBase + "|" + st().workingCall, damaged + "|" + call);
+  EXPECT_EQ(doc().records, (Records{damaged, call, kBuiltIn[2]}));
+  EXPECT_EQ(doc().workingBase + "|" + doc().workingCall, damaged + "|" + call);
 }
 
 // The byte inspector: place and value of the byte, then each option on it in that record with

@@ -12,33 +12,33 @@ using flextest::kBuiltIn;
 using StartupReset = flextest::EditorTest;
 
 TEST_F(StartupReset, StartsWithTheBuiltInFlexOnPageOne) {
-  EXPECT_EQ(st().recordSlots, kBuiltIn);
+  EXPECT_EQ(doc().records, kBuiltIn);
   // The empty label record is the "GPRS" one with its four label cells zeroed.
-  EXPECT_EQ(st().gprsNullLabel, std::string(kBuiltIn[2]).replace(44, 16, 16, '0'));
-  EXPECT_TRUE(st().page1Visible && !st().page2Visible && st().statusText.empty());
+  EXPECT_EQ(flex::builtin::kGprsNull, std::string(kBuiltIn[2]).replace(44, 16, 16, '0'));
+  EXPECT_TRUE(form().pageVisible(1) && !form().pageVisible(2) && form().statusText.empty());
   EXPECT_FALSE(editor.modified());
   EXPECT_EQ(ticked(), flextest::kBuiltInTicks);
   editor.toggleFormatting();  // "Formattazione Testo" only switches the view
-  EXPECT_FALSE(st().formattedViewVisible || st().formattingBox.state);
+  EXPECT_FALSE(form().formattedViewVisible() || form().formattingBox.state);
   editor.toggleFormatting();
-  EXPECT_TRUE(st().formattedViewVisible && st().formattingBox.state);
-  EXPECT_EQ(st().recordSlots, kBuiltIn);
+  EXPECT_TRUE(form().formattedViewVisible() && form().formattingBox.state);
+  EXPECT_EQ(doc().records, kBuiltIn);
 }
 
 TEST_F(StartupReset, ResetBringsBackTheBuiltInFlexAndLeavesPagesAndPersonalLabel) {
   // GPRS Personale opens the label dialog with the empty template as the personal label record.
   for (const char* id : {"Check1(5)", "Check1(3)", "Check1(0)", "Check3(1)", "Check5(11)"})
     click(id);
-  const std::string personal = st().personalLabel;
+  const std::string personal = doc().personalLabel;
   editor.editRaw(0, "hand edit");
   editor.selectPage(2);
   editor.loadBuiltinFlex();
-  EXPECT_EQ(st().recordSlots, kBuiltIn);
-  EXPECT_EQ(st().workingBase + st().workingCall + st().formatted[0],
+  EXPECT_EQ(doc().records, kBuiltIn);
+  EXPECT_EQ(doc().workingBase + doc().workingCall + form().formatted[0],
             kBuiltIn[0] + kBuiltIn[1] + flex::formattedView(kBuiltIn[0]));
-  EXPECT_EQ(st().personalLabel, personal);
+  EXPECT_EQ(doc().personalLabel, personal);
   EXPECT_EQ(ticked(), flextest::kBuiltInTicks);  // GPRS Null and GPRS Personale clear
-  EXPECT_TRUE(st().page2Visible && !st().page1Visible);
+  EXPECT_TRUE(form().pageVisible(2) && !form().pageVisible(1));
 }
 
 }  // namespace

@@ -28,14 +28,15 @@ class EditorTest : public ::testing::Test, protected ScratchFolder {
  protected:
   EditorTest() { editor.start(); }
 
-  const flex::EditorState& st() const { return editor.state(); }
-  int value(std::string_view id) const { return st().boxes[row(id)].state; }
-  bool flag(std::string_view id) const { return st().boxes[row(id)].toggle; }
+  const flex::Document& doc() const { return editor.document(); }
+  const flex::FormState& form() const { return editor.form(); }
+  int value(std::string_view id) const { return doc().boxes[row(id)].state; }
+  bool flag(std::string_view id) const { return doc().boxes[row(id)].toggle; }
   void click(std::string_view id) { editor.clickOption(row(id)); }
   std::vector<std::string> ticked() const {  // Check1(0) ... Check5(13)
     std::vector<std::string> ids;
     for (std::size_t r : flex::optionsById())
-      if (st().boxes[r].state) ids.emplace_back(flex::optionCatalog()[r].id);
+      if (doc().boxes[r].state) ids.emplace_back(flex::optionCatalog()[r].id);
     return ids;
   }
   // The built-in Base record with the byte at `position` (from 1) replaced.
@@ -45,13 +46,9 @@ class EditorTest : public ::testing::Test, protected ScratchFolder {
 
   // "Apri Flex" on a file holding `content`; "Salva Flex..." into `name` in the scratch folder.
   flex::FileOutcome load(std::string_view content) {
-    view.fileAnswer = write("in.hs", content);
-    return editor.openWithDialog();
+    return editor.openFile(write("in.hs", content));
   }
-  flex::FileOutcome save(std::string_view name) {
-    view.fileAnswer = path(name);
-    return editor.saveWithDialog();
-  }
+  flex::FileOutcome save(std::string_view name) { return editor.saveFile(path(name)); }
 
   FakeView view;
   flex::Editor editor{view};

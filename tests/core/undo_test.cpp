@@ -14,10 +14,10 @@ using flextest::Records;
 
 class Undo : public flextest::EditorTest {
  protected:
-  // What undo restores: records, formatted boxes, working copies, label records and boxes.
+  // What undo restores: records, formatted boxes, working copies, personal label and boxes.
   auto tracked() const {
-    return std::tuple(st().recordSlots, st().formatted, st().workingBase, st().workingCall,
-                      st().gprsLabel, st().gprsNullLabel, st().personalLabel, st().boxes);
+    return std::tuple(doc().records, form().formatted, doc().workingBase, doc().workingCall,
+                      doc().personalLabel, doc().boxes);
   }
   // One action of a script: an option ID clicks it; "rawN" replaces preview N, "keyN" and "bsN"
   // type a character into it or delete its last one; "noundo" checks that nothing can be undone.
@@ -25,7 +25,7 @@ class Undo : public flextest::EditorTest {
     auto loaded = flex::FileOutcome::Cancelled;
     const auto typing = flex::Editor::RawEdit::Typing;
     const auto slot = static_cast<std::size_t>(a.back() - '0');  // of "rawN", "keyN", "bsN"
-    const std::string& text = st().recordSlots[slot % 3];
+    const std::string& text = doc().records[slot % 3];
     if (a.starts_with("Check"))
       click(a);
     else if (a.starts_with("type:"))
@@ -62,7 +62,7 @@ class Undo : public flextest::EditorTest {
       EXPECT_FALSE(editor.canUndo() || editor.undo() || editor.redo());
     else
       FAIL() << a;
-    if (loaded == flex::FileOutcome::Done) saved = st().recordSlots;
+    if (loaded == flex::FileOutcome::Done) saved = doc().records;
   }
   Records saved = kBuiltIn;  // the records last loaded or saved
 };
@@ -100,12 +100,12 @@ TEST_F(Undo, StepsOfActionSequences) {
     for (std::string a; words >> a; states.push_back(tracked())) act(a);
     std::vector<std::size_t> at{states.size() - 1};  // the states undo walks through
     at.insert(at.end(), c.undoTo.begin(), c.undoTo.end());
-    const auto outside = std::tuple(st().statusText, view.messages, view.dialogShown);
+    const auto outside = std::tuple(form().statusText, view.messages, view.dialogShown);
     const std::size_t n = c.undoTo.size();
     const auto check = [&](std::size_t undone) {  // `undone` steps undone (99: undo/redo failed)
       ASSERT_LE(undone, n);
       EXPECT_EQ(tracked(), states[at[undone]]) << undone;
-      EXPECT_EQ(editor.modified(), st().recordSlots != saved) << undone;
+      EXPECT_EQ(editor.modified(), doc().records != saved) << undone;
       EXPECT_EQ(std::pair(editor.undoCount(), editor.redoCount()), std::pair(n - undone, undone));
     };
     check(0);
@@ -114,7 +114,7 @@ TEST_F(Undo, StepsOfActionSequences) {
     for (std::size_t u = n; u-- > 0;) check(editor.redo() ? u : 99);
     EXPECT_FALSE(editor.redo());
     // No message, no dialog, the status bar as it was.
-    EXPECT_EQ(std::tuple(st().statusText, view.messages, view.dialogShown), outside);
+    EXPECT_EQ(std::tuple(form().statusText, view.messages, view.dialogShown), outside);
   }
 }
 
@@ -122,15 +122,14 @@ TEST_F(Undo, StepsOfActionSequences) {
 TEST_F(Undo, KeepsTheNewestStepsWithinTheLimits) {
   for (int n = 0; n < 101; ++n) click("Check1(0)");
   EXPECT_EQ(editor.undoCount(), 100u);
-  std::array<std::string, flex::History::kTextCount> t;
-  flex::OptionBoxes boxes{};
-  flex::History history({&t[0], &t[1], &t[2], &t[3], &t[4], &t[5]}, boxes, {100, 4000});
+  flex::Document document;
+  flex::History history(document, {100, 4000});
   for (const char fill : {'1', '2', '3'}) {
-    t[5] = std::string(1000, fill);
-    history.commit();
+    document.personalLabel = std::string(1000, fill);
+    history.commit(document);
   }
   EXPECT_EQ(history.undoCount(), 1u);
-  EXPECT_TRUE(history.undo() && t[5] == std::string(1000, '2'));
+  EXPECT_TRUE(history.undo(document) && document.personalLabel == std::string(1000, '2'));
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ class ScratchEditor : public ::testing::Test, protected flextest::ScratchFolder 
   }
 
   std::string saved() const {  // what a save writes
-    const auto& slots = editor.state().recordSlots;
+    const auto& slots = editor.document().records;
     return hsFile({slots[0], slots[1], slots[2]});
   }
   std::map<std::string, Entry> files() const {  // every entry of the folder
@@ -89,7 +89,7 @@ class ScratchEditor : public ::testing::Test, protected flextest::ScratchFolder 
               const Names& written = {}, const Names& backedUp = {}) {
     SCOPED_TRACE(file);
     view.messages.clear();
-    const flex::EditorState before = editor.state();
+    const auto before = flex::fuzz::snapshot(editor);
     auto expected = files();
     for (const auto& name : backedUp) expected[path(name) + "~"] = expected[path(name)];
     view.fileAnswer = file;
@@ -101,13 +101,13 @@ class ScratchEditor : public ::testing::Test, protected flextest::ScratchFolder 
       entry = {entry.first.empty() ? after[path(name)].first : entry.first, saved()};
     }
     EXPECT_EQ(after, expected);
-    EXPECT_EQ(editor.state().statusText, "File: " + file);
+    EXPECT_EQ(editor.form().statusText, "File: " + file);
     EXPECT_EQ(outcome, reason.empty() ? FileOutcome::Done : FileOutcome::Failed);
     const std::string prompt = std::string(saving ? "Impossibile salvare" : "Impossibile aprire") +
                                " il file \"" + file + "\": " + reason;
     EXPECT_EQ(view.messages, (reason.empty() ? std::vector<Message>{}
                                              : std::vector<Message>{{prompt, "Errore File"}}));
-    EXPECT_TRUE(reason.empty() || flex::fuzz::sameState(before, editor.state()));
+    EXPECT_TRUE(reason.empty() || flex::fuzz::sameState(before, flex::fuzz::snapshot(editor)));
   }
 
   const std::string& dir = folder;

@@ -65,7 +65,7 @@ class Form1Test : public QObject {
   static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, {6, w->height() / 2}); }
   void click(const char* name) { click(child(name)); }
   bool ticked(const char* name) { return child(name)->property("checked").toBool(); }
-  const std::string& slot(std::size_t i) const { return form_->state().recordSlots[i]; }
+  const std::string& slot(std::size_t i) const { return form_->editor().document().records[i]; }
   QString status() { return child("StatusBarPanel1")->property("text").toString(); }
   HexView* formatted(std::size_t i) const { return form_->preview()->formattedBox(i); }
   RawPreview* raw(std::size_t i) const { return form_->preview()->rawPreview(i); }
@@ -123,14 +123,15 @@ class Form1Test : public QObject {
     for (std::size_t r = 0; r < flex::kOptionCount; ++r) {
       QCheckBox* box = form_->optionPages()->box(r);
       const bool was = box->isChecked();
-      QCOMPARE(was, form_->state().boxes[r].state != 0);
+      QCOMPARE(was, form_->editor().document().boxes[r].state != 0);
       const int page = flex::optionCatalog()[r].layout.page;
       QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page - 1).center());
       QVERIFY(child("frmPagina1")->isVisible() == (page == 1) && box->isVisible());
       if (r > 0 && page != shown) QCOMPARE(focus(), page == 1 ? "Check1_0" : "Check5_0");
       shown = page;
       click(box);
-      QVERIFY2((form_->state().boxes[r].state != 0) != was, qPrintable(box->objectName()));
+      QVERIFY2((form_->editor().document().boxes[r].state != 0) != was,
+               qPrintable(box->objectName()));
       form_->editor().setOptionState(r, was);  // and what the editor holds, the box shows
       QVERIFY2(box->isChecked() == was, qPrintable(box->objectName()));
     }
@@ -269,7 +270,7 @@ class Form1Test : public QObject {
     const QPointer<LabelDialog> label = form_->labelDialog();
     QVERIFY(dialog && form_->aboutDialog() == dialog && label);
     click("cmdEsci");
-    QTRY_VERIFY(label.isNull() && dialog.isNull() && !form_->state().labelDialogOpen);
+    QTRY_VERIFY(label.isNull() && dialog.isNull() && !form_->editor().form().labelDialogOpen);
   }
 
   // "Apri Flex", `flexedit PATH` and a drop open alike, errors too; of dropped files the first,
@@ -295,7 +296,7 @@ class Form1Test : public QObject {
         openName_ = path;
         click("cmdApri");
       } else if (way == "command line") {
-        form_->openFileLater(path.toStdString());
+        form_->openFileLater(QFile::encodeName(path).toStdString());
         QVERIFY(status() != "File: " + path);  // not before the event loop runs
       } else {
         const QString other = path == good ? missing : good;

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the main window and its label dialog show around the document: the formatted boxes, the
+// view switch, the page, the status bar and the label dialog. None of it is saved or undone. What
+// follows from something else is derived, not stored beside it.
+//
+// Record and label texts are ANSI (see ansi.hpp).
+#include <array>
+#include <string>
+
+#include "session/option_box.hpp"
+
+namespace flex {
+
+struct FormState {
+  // txtFlexBase, txtFlexCall, txtFlexGprs: each slot's record as formattedView() makes it. The
+  // formatted text of a slot follows that slot only.
+  std::array<std::string, 3> formatted;
+  OptionBox formattingBox{1, true};  // "Formattazione Testo"
+  int selectedPage = 1;              // 1 "Pagina 1", 2 "Pag. 2"
+  // Status bar panel 1: "File: " and the name of the file last opened or saved, or tried (the
+  // file system's bytes, as Document::fileName), or nothing before the first.
+  std::string statusText;
+  bool labelDialogOpen = false;
+  std::string labelText;  // the label dialog's text
+
+  // The formatted boxes show while "Formattazione Testo" is ticked, else the raw previews.
+  bool formattedViewVisible() const { return formattingBox.toggle; }
+  // Page 1 or 2 shows when it is the selected one.
+  bool pageVisible(int page) const { return (page == 1) == (selectedPage == 1); }
+
+  bool operator==(const FormState&) const = default;
+};
+
+}  // namespace flex
