@@ -53,8 +53,8 @@ class Editor {
   void editRaw(std::size_t slot, std::string ansiText, RawEdit kind = RawEdit::OwnStep);
   void endTyping();  // the preview being typed in lost the focus
   // "Apri Flex" and "Salva Flex..." ("Genera File FLEX"): the file name (the file system's bytes)
-  // as chosen; "" is a dialog cancelled, which reads and writes nothing. The dialog actions ask
-  // the view for the name, the others take it.
+  // as chosen; "" is a dialog cancelled, which reads and writes nothing (an open runs the readback
+  // all the same). The dialog actions ask the view for the name, the others take it.
   FileOutcome openWithDialog();
   FileOutcome openFile(const std::string& name);
   FileOutcome saveWithDialog();
