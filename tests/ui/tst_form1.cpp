@@ -8,14 +8,14 @@
 
 #include "flex/builtin_records.hpp"
 #include "options/option_catalog.hpp"
-#include "ui/about_dialog.hpp"
-#include "ui/command_line.hpp"
-#include "ui/label_dialog.hpp"
-#include "ui/main_window.hpp"
-#include "ui/option_pages.hpp"
-#include "ui/preview_panel.hpp"
-#include "ui/raw_preview.hpp"
-#include "ui/recent_files.hpp"
+#include "ui/app/command_line.hpp"
+#include "ui/dialogs/about_dialog.hpp"
+#include "ui/dialogs/label_dialog.hpp"
+#include "ui/previews/preview_panel.hpp"
+#include "ui/previews/raw_preview.hpp"
+#include "ui/window/main_window.hpp"
+#include "ui/window/option_pages.hpp"
+#include "ui/window/recent_files.hpp"
 
 using namespace flex::ui;
 namespace builtin = flex::builtin;

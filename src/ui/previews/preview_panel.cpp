@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/preview_panel.hpp"
+#include "ui/previews/preview_panel.hpp"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -13,12 +13,12 @@
 #include "flex/builtin_records.hpp"
 #include "session/editor.hpp"
 #include "text/ansi.hpp"
-#include "ui/byte_tips.hpp"
-#include "ui/edit_menu.hpp"
-#include "ui/fonts.hpp"
-#include "ui/hex_view.hpp"
-#include "ui/raw_preview.hpp"
-#include "ui/twips.hpp"
+#include "ui/previews/byte_tips.hpp"
+#include "ui/previews/hex_view.hpp"
+#include "ui/previews/raw_preview.hpp"
+#include "ui/support/fonts.hpp"
+#include "ui/support/twips.hpp"
+#include "ui/support/undo_keys.hpp"
 
 namespace flex::ui {
 namespace {

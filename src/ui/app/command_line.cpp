@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/command_line.hpp"
+#include "ui/app/command_line.hpp"
 
 #include <filesystem>
 #include <system_error>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/label_dialog.hpp"
+#include "ui/dialogs/label_dialog.hpp"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -12,8 +12,8 @@
 
 #include "session/editor.hpp"
 #include "text/ansi.hpp"
-#include "ui/fonts.hpp"
-#include "ui/twips.hpp"
+#include "ui/support/fonts.hpp"
+#include "ui/support/twips.hpp"
 
 namespace flex::ui {
 namespace {

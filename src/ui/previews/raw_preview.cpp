@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/raw_preview.hpp"
+#include "ui/previews/raw_preview.hpp"
 
 #include <QFontMetrics>
 #include <QKeyEvent>

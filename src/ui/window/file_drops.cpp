@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/file_drops.hpp"
+#include "ui/window/file_drops.hpp"
 
 #include <QDropEvent>
 #include <QMetaObject>

@@ -5,7 +5,7 @@
 // found on PATH, and every other value is missing.
 #include <functional>
 
-#include "ui/sys_info.hpp"
+#include "ui/dialogs/sys_info.hpp"
 
 namespace flex::ui {
 

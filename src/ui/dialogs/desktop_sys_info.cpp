@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/desktop_sys_info.hpp"
+#include "ui/dialogs/desktop_sys_info.hpp"
 
 #include <QFileInfo>
 #include <QProcess>

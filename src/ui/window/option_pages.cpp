@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/option_pages.hpp"
+#include "ui/window/option_pages.hpp"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "session/editor.hpp"
-#include "ui/fonts.hpp"
-#include "ui/twips.hpp"
+#include "ui/support/fonts.hpp"
+#include "ui/support/twips.hpp"
 
 namespace flex::ui {
 

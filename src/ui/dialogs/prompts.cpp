@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/prompts.hpp"
+#include "ui/dialogs/prompts.hpp"
 
 #include <QCoreApplication>
 #include <QDir>

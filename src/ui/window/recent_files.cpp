@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/recent_files.hpp"
+#include "ui/window/recent_files.hpp"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/close_prompt.hpp"
+#include "ui/dialogs/close_prompt.hpp"
 
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "ui/app_info.hpp"
+#include "ui/support/app_info.hpp"
 
 namespace flex::ui {
 

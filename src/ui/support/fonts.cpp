@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/fonts.hpp"
+#include "ui/support/fonts.hpp"
 
 #include <QApplication>
 #include <QFontDatabase>

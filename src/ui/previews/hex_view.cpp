@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/hex_view.hpp"
+#include "ui/previews/hex_view.hpp"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/about_dialog.hpp"
+#include "ui/dialogs/about_dialog.hpp"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/app_info.hpp"
-#include "ui/fonts.hpp"
-#include "ui/pictures.hpp"
-#include "ui/sys_info.hpp"
-#include "ui/twips.hpp"
+#include "ui/dialogs/sys_info.hpp"
+#include "ui/support/app_info.hpp"
+#include "ui/support/fonts.hpp"
+#include "ui/support/pictures.hpp"
+#include "ui/support/twips.hpp"
 
 namespace flex::ui {
 namespace {

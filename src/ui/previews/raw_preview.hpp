@@ -14,7 +14,7 @@
 #include <optional>
 #include <vector>
 
-#include "ui/hex_view.hpp"
+#include "ui/previews/hex_view.hpp"
 
 namespace flex::ui {
 

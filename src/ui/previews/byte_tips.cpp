@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/byte_tips.hpp"
+#include "ui/previews/byte_tips.hpp"
 
 #include <QHelpEvent>
 #include <QToolTip>
@@ -7,8 +7,8 @@
 #include "flex/records.hpp"
 #include "options/byte_inspector.hpp"
 #include "text/hex_format.hpp"
-#include "ui/hex_view.hpp"
-#include "ui/raw_preview.hpp"
+#include "ui/previews/hex_view.hpp"
+#include "ui/previews/raw_preview.hpp"
 
 namespace flex::ui {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/pictures.hpp"
+#include "ui/support/pictures.hpp"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/main_window.hpp"
+#include "ui/window/main_window.hpp"
 
 #include <QAction>
 #include <QApplication>
@@ -16,20 +16,20 @@
 #include <QWindow>
 #include <functional>
 
-#include "ui/about_dialog.hpp"
-#include "ui/app_info.hpp"
-#include "ui/close_prompt.hpp"
-#include "ui/desktop_sys_info.hpp"
-#include "ui/edit_menu.hpp"
-#include "ui/file_drops.hpp"
-#include "ui/fonts.hpp"
-#include "ui/label_dialog.hpp"
-#include "ui/option_pages.hpp"
-#include "ui/pictures.hpp"
-#include "ui/preview_panel.hpp"
-#include "ui/recent_files.hpp"
-#include "ui/status_panel.hpp"
-#include "ui/twips.hpp"
+#include "ui/dialogs/about_dialog.hpp"
+#include "ui/dialogs/close_prompt.hpp"
+#include "ui/dialogs/desktop_sys_info.hpp"
+#include "ui/dialogs/label_dialog.hpp"
+#include "ui/previews/preview_panel.hpp"
+#include "ui/support/app_info.hpp"
+#include "ui/support/fonts.hpp"
+#include "ui/support/pictures.hpp"
+#include "ui/support/twips.hpp"
+#include "ui/window/edit_menu.hpp"
+#include "ui/window/file_drops.hpp"
+#include "ui/window/option_pages.hpp"
+#include "ui/window/recent_files.hpp"
+#include "ui/window/status_panel.hpp"
 
 namespace flex::ui {
 namespace {

@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "session/editor.hpp"
-#include "ui/prompts.hpp"
+#include "ui/dialogs/prompts.hpp"
 
 class QAction;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/sys_info.hpp"
+#include "ui/dialogs/sys_info.hpp"
 
 namespace flex::ui {
 

@@ -3,11 +3,8 @@
 // The "Modifica" menu: "Annulla" (Ctrl+Z) and "Ripeti" (Ctrl+Y, Ctrl+Shift+Z), the editor's
 // undo and redo, each enabled only while the editor has a step for it. The window calls
 // updateEnabled() whenever the editor's state changed. The keys are the window's also while a
-// text box has the focus: a box that would take them for its own undo passes them on
-// (isUndoRedoKey).
+// text box has the focus (see undo_keys.hpp).
 #include <QMenu>
-
-class QKeyEvent;
 
 namespace flex {
 class Editor;
@@ -30,8 +27,5 @@ class EditMenu : public QMenu {
   QAction* undo_ = nullptr;  // "Annulla"
   QAction* redo_ = nullptr;  // "Ripeti"
 };
-
-// A key of "Annulla" or "Ripeti", or one a text box would take for its own undo or redo.
-bool isUndoRedoKey(const QKeyEvent& event);
 
 }  // namespace flex::ui

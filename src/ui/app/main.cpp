@@ -12,9 +12,9 @@
 #include <string>
 
 #include "flexedit/version.hpp"
-#include "ui/command_line.hpp"
-#include "ui/main_window.hpp"
-#include "ui/prompts.hpp"
+#include "ui/app/command_line.hpp"
+#include "ui/dialogs/prompts.hpp"
+#include "ui/window/main_window.hpp"
 
 namespace {
 
