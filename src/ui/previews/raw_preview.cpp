@@ -13,8 +13,6 @@
 namespace flex::ui {
 namespace {
 
-constexpr int kSoftBreak = 1;  // the user state of a block whose break before it is soft
-
 // Line and paragraph breaks as line feeds: what a record holds where a break was typed.
 QString withLineFeeds(QString text) {
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -31,9 +29,23 @@ RawPreview::RawPreview(QWidget* parent) : QPlainTextEdit(parent) {
   setWordWrapMode(QTextOption::WrapAnywhere);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setTabChangesFocus(true);
+  // Typing and pasting split and join blocks, and Qt keeps each block's mark through that;
+  // the positions are found again from the marks when next asked for.
+  connect(document(), &QTextDocument::contentsChange, this, [this] { breaksStale_ = true; });
   connect(this, &QPlainTextEdit::textChanged, this, [this] {
     if (!settingText_) Q_EMIT edited();
   });
+}
+
+const SoftBreaks& RawPreview::softBreaks() const {
+  if (breaksStale_) {
+    std::vector<int> positions;
+    for (QTextBlock block = document()->begin().next(); block.isValid(); block = block.next())
+      if (isSoft(block)) positions.push_back(block.position() - 1);
+    breaks_ = SoftBreaks(std::move(positions));
+    breaksStale_ = false;
+  }
+  return breaks_;
 }
 
 QString RawPreview::text() const { return textBetween(0, document()->characterCount() - 1); }
@@ -89,28 +101,13 @@ bool RawPreview::laidOutAsItShouldBe() const {
 // behind a soft break; the cursor at the record positions given, the view where it was.
 void RawPreview::layOut(const QString& text, int anchor, int position) {
   const int scroll = verticalScrollBar()->value();
-  QString pieces;
-  pieces.reserve(text.size() + text.size() / blockLength_ + 1);
-  std::vector<bool> soft{false};
-  for (qsizetype start = 0;;) {
-    const qsizetype feed = text.indexOf(QLatin1Char('\n'), start);
-    const qsizetype end = feed < 0 ? text.size() : feed;
-    for (qsizetype piece = start;; piece += blockLength_) {
-      pieces += QStringView(text).mid(piece, std::min<qsizetype>(blockLength_, end - piece));
-      if (piece + blockLength_ >= end) break;
-      pieces += QLatin1Char('\n');
-      soft.push_back(true);
-    }
-    if (feed < 0) break;
-    pieces += QLatin1Char('\n');
-    soft.push_back(false);
-    start = feed + 1;
-  }
+  SoftBreaks breaks = SoftBreaks::cutting(text, blockLength_);
   settingText_ = true;
-  setPlainText(pieces);
-  std::size_t index = 0;
+  setPlainText(breaks.insertedInto(text));
   for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
-    block.setUserState(soft[index++] ? kSoftBreak : -1);
+    block.setUserState(breaks.isBreak(block.position() - 1) ? kSoftBreakMark : -1);
+  breaks_ = std::move(breaks);
+  breaksStale_ = false;
   QTextCursor cursor(document());
   cursor.setPosition(documentPosition(anchor));
   cursor.setPosition(documentPosition(position), QTextCursor::KeepAnchor);
@@ -120,26 +117,12 @@ void RawPreview::layOut(const QString& text, int anchor, int position) {
 }
 
 int RawPreview::recordPosition(int documentPosition) const {
-  const QTextBlock at = document()->findBlock(documentPosition);
-  int soft = 0;
-  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-    soft += isSoft(block);
-    if (block == at) break;
-  }
-  return documentPosition - soft;
+  return softBreaks().recordPosition(documentPosition);
 }
 
 // A record position at a soft break is the start of the block after it.
 int RawPreview::documentPosition(int recordPosition) const {
-  int soft = 0;
-  QTextBlock block = document()->begin();
-  for (; block.isValid(); block = block.next()) {
-    soft += isSoft(block);
-    const int end = block.position() + block.length() - 1 - soft;  // record position
-    const QTextBlock next = block.next();
-    if (recordPosition < end || (recordPosition == end && !(next.isValid() && isSoft(next)))) break;
-  }
-  return std::min(recordPosition + soft, document()->characterCount() - 1);
+  return std::min(softBreaks().documentPosition(recordPosition), document()->characterCount() - 1);
 }
 
 void RawPreview::keyPressEvent(QKeyEvent* event) {

@@ -6,7 +6,9 @@
 // A record far longer than a flex's is held as blocks of whole display lines joined by soft
 // breaks, so that a keystroke lays out one block instead of the whole record (the layout of a
 // long paragraph costs far more than its length). Soft breaks are no part of the text: text()
-// drops them, copying leaves them out, and the cursor steps over them. Breaks the person types
+// drops them, copying leaves them out, and the cursor steps over them. Each block after a soft
+// break carries a mark (its user state) that Qt keeps through edits; SoftBreaks, found from the
+// marks, converts between places in the box and places in the record. Breaks the person types
 // are real ones. Bytes are found and tinted by their offset in the record: byte k is the
 // record's characters 2k and 2k+1; the lines it wraps into are the box's doing.
 #include <QPlainTextEdit>
@@ -15,6 +17,7 @@
 #include <vector>
 
 #include "ui/previews/hex_view.hpp"
+#include "ui/previews/soft_breaks.hpp"
 
 namespace flex::ui {
 
@@ -54,11 +57,12 @@ class RawPreview : public QPlainTextEdit {
   void insertFromMimeData(const QMimeData* source) override;
 
  private:
-  static bool isSoft(const QTextBlock& block) { return block.userState() == 1; }
+  static constexpr int kSoftBreakMark = 1;  // the user state of a block after a soft break
+  static bool isSoft(const QTextBlock& block) { return block.userState() == kSoftBreakMark; }
   void updateBlockLength();
   bool laidOutAsItShouldBe() const;
   void layOut(const QString& text, int anchor, int position);
-  void stepOverSoftBreak();
+  const SoftBreaks& softBreaks() const;  // as the marks stand now
   bool isMarked(int recordPosition) const;
   int recordPosition(int documentPosition) const;
   int documentPosition(int recordPosition) const;
@@ -69,6 +73,8 @@ class RawPreview : public QPlainTextEdit {
   QColor tint_;
   int blockLength_ = 1 << 30;
   int laidOutForWidth_ = -1;
+  mutable SoftBreaks breaks_;
+  mutable bool breaksStale_ = true;
   bool settingText_ = false;
 };
 
