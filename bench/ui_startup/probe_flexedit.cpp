@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "first_paint.hpp"
-#include "ui/dialogs/prompts.hpp"
+#include "ui/support/qt_translations.hpp"
 #include "ui/window/main_window.hpp"
 
 int main(int argc, char* argv[]) {

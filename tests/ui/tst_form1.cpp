@@ -10,6 +10,7 @@
 #include "options/option_catalog.hpp"
 #include "ui/app/command_line.hpp"
 #include "ui/dialogs/about_dialog.hpp"
+#include "ui/dialogs/close_question.hpp"
 #include "ui/dialogs/label_dialog.hpp"
 #include "ui/previews/preview_panel.hpp"
 #include "ui/previews/raw_preview.hpp"
@@ -56,7 +57,7 @@ class Form1Test : public QObject {
   QStringList messages_;  // "title: prompt"
   QStringList folders_;   // where the file dialogs started
   QString openName_, saveName_;
-  QString asked_;           // the text of the last box answered by answerNextBox
+  QString answer_, asked_;  // the answer to the next question, and the question asked
   QTemporaryDir settings_;  // the user's settings, here only
   std::unique_ptr<MainWindow> form_;
 
@@ -70,16 +71,6 @@ class Form1Test : public QObject {
   HexView* formatted(std::size_t i) const { return form_->preview()->formattedBox(i); }
   RawPreview* raw(std::size_t i) const { return form_->preview()->rawPreview(i); }
   QString focus() const { return QApplication::focusWidget()->objectName(); }
-  // The next modal message box, once it shows, is answered with its button `answer`.
-  void answerNextBox(const QString& answer) {
-    asked_.clear();
-    QTimer::singleShot(0, this, [this, answer] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      asked_ = box ? box->text() : QString();
-      for (QAbstractButton* button : box ? box->buttons() : QList<QAbstractButton*>())
-        if (button->text() == answer) button->click();
-    });
-  }
   std::pair<bool, bool> undoRedoEnabled() {  // "Annulla", "Ripeti"
     return {form_->findChild<QAction*>("mnuAnnulla")->isEnabled(),
             form_->findChild<QAction*>("mnuRipeti")->isEnabled()};
@@ -103,6 +94,13 @@ class Form1Test : public QObject {
       messages_ << title + ": " + prompt;
       activate(form_.get());
       form_->optionPages()->box(0)->setFocus();
+    };
+    asked_.clear();
+    prompts.ask = [this](QWidget*, const Question& question) {
+      asked_ = question.text;
+      for (std::size_t i = 0; i < question.answers.size(); ++i)
+        if (question.answers[i].text == answer_) return static_cast<int>(i);
+      return question.escapeAnswer;
     };
     form_ = std::make_unique<MainWindow>(prompts);
     form_->show();
@@ -339,14 +337,16 @@ class Form1Test : public QObject {
     qputenv("HOME", dir.path().toUtf8());
     click("cmdApri");
     QCOMPARE(folders_, QStringList({QDir::currentPath(), folder, dir.path()}));
-    answerNextBox("Annulla");
+    answer_ = "Annulla";
     QVERIFY(!form_->close());
     QCOMPARE(asked_, "Salvare le modifiche a \"mio flex.hs\" prima di uscire?");
   }
 
-  // "Modifica" after "&File", enabled as the editor allows; its keys work in a raw preview too.
+  // The menu bar; "Modifica" enabled as the editor allows; its keys work in a raw preview too.
   void editMenuAndKeys() {
-    QCOMPARE(form_->menuBar()->actions()[1]->text(), "&Modifica");
+    QStringList menus;
+    for (const QAction* menu : form_->menuBar()->actions()) menus << menu->menu()->objectName();
+    QCOMPARE(menus.join(' '), "mnuFile mnuModifica mnuPhone mnuInfo");
     QCOMPARE(undoRedoEnabled(), std::pair(false, false));
     click("Check1_0");
     QCOMPARE(undoRedoEnabled(), std::pair(true, false));
@@ -385,11 +385,25 @@ class Form1Test : public QObject {
     QTemporaryDir dir;
     saveName_ = closes ? dir.filePath("mio.hs") : QString();
     if (!answer.isEmpty()) click("Check1_0");
-    answerNextBox(answer.isEmpty() ? "Annulla" : answer);  // should it ask after all
+    answer_ = answer.isEmpty() ? "Annulla" : answer;  // should it ask after all
     QCOMPARE(form_->close(), closes);
     QCOMPARE(asked_,
              answer.isEmpty() ? "" : "Salvare le modifiche alla flex interna prima di uscire?");
     QCOMPARE(QFileInfo::exists(saveName_), answer == "Salva" && closes);
+  }
+
+  // The desktop's question box gives the place of the button clicked; Esc, the escape answer.
+  void desktopQuestionBox() {
+    for (const auto& press : {std::pair<QString, int>{"Non salvare", 1}, {"", 2}}) {
+      QTimer::singleShot(0, this, [press] {
+        QWidget* box = QApplication::activeModalWidget();
+        QVERIFY(box && box->objectName() == "closePrompt");
+        for (QAbstractButton* button : box->findChildren<QAbstractButton*>())
+          if (button->text() == press.first) button->click();
+        if (press.first.isEmpty()) QTest::keyClick(box, Qt::Key_Escape);
+      });
+      QCOMPARE(desktopPrompts().ask(form_.get(), closeQuestion({})), press.second);
+    }
   }
 
   // "File recenti": newest first, each once, at most 8; one that no longer opens leaves it.

@@ -13,7 +13,7 @@
 
 #include "flexedit/version.hpp"
 #include "ui/app/command_line.hpp"
-#include "ui/dialogs/prompts.hpp"
+#include "ui/support/qt_translations.hpp"
 #include "ui/window/main_window.hpp"
 
 namespace {

@@ -9,6 +9,7 @@
 #include "ui/support/app_info.hpp"
 #include "ui/support/fonts.hpp"
 #include "ui/support/pictures.hpp"
+#include "ui/support/qt_strings.hpp"
 #include "ui/support/twips.hpp"
 
 namespace flex::ui {
@@ -35,7 +36,7 @@ AboutDialog::AboutDialog(SysInfoHost& sysInfo, std::chrono::milliseconds burstGa
   setModal(false);
   setFont(captionFont(false));
   const Twips tw(logicalDpiX());
-  const QString title = QString::fromUtf8(kAppTitle);
+  const QString title = fromUtf8(kAppTitle);
   setWindowTitle(QStringLiteral("About ") + title);
   setWindowIcon(spannerIcon());
 

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+#include "ui/support/qt_strings.hpp"
+
 namespace flex::ui {
 
 #ifdef Q_OS_WIN
@@ -51,7 +53,7 @@ bool DesktopSysInfoHost::readRegistryString(RegistryRoot, std::string_view key,
   for (const char* program : kPrograms) {
     const QString path = QStandardPaths::findExecutable(QString::fromLatin1(program));
     if (!path.isEmpty()) {
-      text = path.toLocal8Bit().toStdString();
+      text = toFileName(path);
       return true;
     }
   }
@@ -61,11 +63,11 @@ bool DesktopSysInfoHost::readRegistryString(RegistryRoot, std::string_view key,
 #endif
 
 bool DesktopSysInfoHost::fileExists(const std::string& path) {
-  return QFileInfo(QString::fromLocal8Bit(path)).isFile();
+  return QFileInfo(fromFileName(path)).isFile();
 }
 
 bool DesktopSysInfoHost::startProgram(const std::string& path) {
-  return QProcess::startDetached(QString::fromLocal8Bit(path), {});
+  return QProcess::startDetached(fromFileName(path), {});
 }
 
 void DesktopSysInfoHost::messageBox(std::string_view prompt, std::string_view title) {

@@ -11,8 +11,8 @@
 #include <algorithm>
 
 #include "session/editor.hpp"
-#include "text/ansi.hpp"
 #include "ui/support/fonts.hpp"
+#include "ui/support/qt_strings.hpp"
 #include "ui/support/twips.hpp"
 
 namespace flex::ui {
@@ -68,15 +68,14 @@ LabelDialog::LabelDialog(Editor& editor, QWidget* parent)
   setFixedSize(tw.size(3900, 1260));
 
   // textEdited: the person's typing only; the text set from the editor raises nothing.
-  connect(textField_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    editor_.setLabelText(ansi::fromUtf8(text.toStdString()));
-  });
+  connect(textField_, &QLineEdit::textEdited, this,
+          [this](const QString& text) { editor_.setLabelText(toAnsi(text)); });
   connect(ok_, &QPushButton::clicked, this, [this] { editor_.confirmLabel(); });
   redraw();
 }
 
 void LabelDialog::redraw() {
-  const QString text = QString::fromStdString(ansi::toUtf8(editor_.state().labelText));
+  const QString text = fromAnsi(editor_.state().labelText);
   if (textField_->text() == text) return;
   const QSignalBlocker blocker(textField_);
   const int cursor = textField_->cursorPosition();

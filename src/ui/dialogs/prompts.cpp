@@ -1,29 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/prompts.hpp"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTranslator>
+#include <array>
+#include <vector>
 
 #include "flex/flex_file.hpp"
+#include "ui/support/qt_strings.hpp"
 
 namespace flex::ui {
 namespace {
 
-QString fromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+int askWithMessageBox(QWidget* parent, const Question& question) {
+  QMessageBox box(
+      question.icon == Question::Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
+      question.title, question.text, QMessageBox::NoButton, parent);
+  box.setObjectName(question.objectName);
+  box.setInformativeText(question.detail);
+  constexpr std::array kRole{QMessageBox::AcceptRole, QMessageBox::DestructiveRole,
+                             QMessageBox::RejectRole};
+  std::vector<QPushButton*> buttons;
+  for (const Question::Answer& answer : question.answers)
+    buttons.push_back(box.addButton(answer.text, kRole[static_cast<std::size_t>(answer.role)]));
+  box.setDefaultButton(buttons.at(static_cast<std::size_t>(question.defaultAnswer)));
+  box.setEscapeButton(buttons.at(static_cast<std::size_t>(question.escapeAnswer)));
+  box.exec();
+  for (std::size_t i = 0; i < buttons.size(); ++i)
+    if (box.clickedButton() == buttons[i]) return static_cast<int>(i);
+  return question.escapeAnswer;
 }
 
 }  // namespace
 
 QString flexFileFilter() {
-  return QStringLiteral("%1 (%2)").arg(fromView(kFileFilterName), fromView(kFileFilterPattern));
+  return QStringLiteral("%1 (%2)").arg(fromUtf8(kFileFilterName), fromUtf8(kFileFilterPattern));
 }
 
 QString flexStartFolder(const QString& lastFile) {
@@ -31,18 +45,6 @@ QString flexStartFolder(const QString& lastFile) {
   for (const QString& folder : {last, QDir::homePath()})
     if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
   return QDir::currentPath();
-}
-
-void loadQtTranslations(QCoreApplication& app) {
-  const QLocale italian(QLocale::Italian, QLocale::Italy);
-  QLocale::setDefault(italian);
-  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-  auto* translator = new QTranslator(&app);
-  if (translator->load(italian, QStringLiteral("qtbase"), QStringLiteral("_"), folder) ||
-      translator->load(italian, QStringLiteral("qt"), QStringLiteral("_"), folder))
-    QCoreApplication::installTranslator(translator);
-  else
-    delete translator;
 }
 
 Prompts desktopPrompts() {
@@ -62,6 +64,7 @@ Prompts desktopPrompts() {
     box.button(QMessageBox::Ok)->setIcon(QIcon());  // the prompt and a plain OK, nothing more
     box.exec();
   };
+  prompts.ask = askWithMessageBox;
   return prompts;
 }
 

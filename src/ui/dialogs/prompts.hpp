@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the windows ask of the person: a file name to open or save, and acknowledging a
-// message. The program uses the desktop's dialogs; the tests put their own answers here.
+// What the windows ask of the person: a file name to open or save, acknowledging a message,
+// and a question with a few answers. The program uses the desktop's dialogs; the tests put
+// their own answers here.
 #include <QString>
 #include <functional>
 
-class QCoreApplication;
+#include "ui/dialogs/question.hpp"
+
 class QWidget;
 
 namespace flex::ui {
@@ -17,6 +19,8 @@ struct Prompts {
   std::function<QString(QWidget* parent, const QString& folder)> saveFileName;
   // A modal message box with the prompt, the title and an OK button only, no icon.
   std::function<void(QWidget* parent, const QString& prompt, const QString& title)> messageBox;
+  // A modal question: the place of the answer chosen in `question.answers`.
+  std::function<int(QWidget* parent, const Question& question)> ask;
 };
 
 // QFileDialog and QMessageBox.
@@ -28,9 +32,5 @@ QString flexFileFilter();
 // Where the dialogs start: the folder of `lastFile` (the file last loaded or saved), else the
 // home folder, else the current folder; the first of them that exists.
 QString flexStartFolder(const QString& lastFile);
-
-// Qt's own texts (file dialogs, standard buttons, context menus) in Italian, as every other
-// text of the program, from the translations installed with Qt.
-void loadQtTranslations(QCoreApplication& app);
 
 }  // namespace flex::ui

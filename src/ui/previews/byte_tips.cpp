@@ -9,14 +9,14 @@
 #include "text/hex_format.hpp"
 #include "ui/previews/hex_view.hpp"
 #include "ui/previews/raw_preview.hpp"
+#include "ui/support/qt_strings.hpp"
 
 namespace flex::ui {
 
 QString byteTipText(const EditorState& state, std::size_t slot, std::size_t offset) {
   std::array<int, kOptionCount> states{};
   for (std::size_t row = 0; row < kOptionCount; ++row) states[row] = state.boxes[row].state;
-  return QString::fromStdString(
-      byteToolTip(inspectByte(slot, state.recordSlots[slot], offset, states)));
+  return fromUtf8(byteToolTip(inspectByte(slot, state.recordSlots[slot], offset, states)));
 }
 
 ByteTips::ByteTips(const Editor& editor, QObject* parent) : QObject(parent), editor_(editor) {}

@@ -10,14 +10,14 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "text/ansi.hpp"
+#include "ui/support/qt_strings.hpp"
 
 namespace flex::ui {
 namespace {
 
 // A record may hold any byte; a character that has no glyph would shift the columns after it.
 QString displayLine(std::string_view ansi) {
-  QString line = QString::fromStdString(flex::ansi::toUtf8(ansi));
+  QString line = fromAnsi(ansi);
   for (QChar& c : line)
     if (!c.isPrint()) c = QChar(0x00B7);
   return line;

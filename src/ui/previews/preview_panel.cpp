@@ -12,11 +12,11 @@
 
 #include "flex/builtin_records.hpp"
 #include "session/editor.hpp"
-#include "text/ansi.hpp"
 #include "ui/previews/byte_tips.hpp"
 #include "ui/previews/hex_view.hpp"
 #include "ui/previews/raw_preview.hpp"
 #include "ui/support/fonts.hpp"
+#include "ui/support/qt_strings.hpp"
 #include "ui/support/twips.hpp"
 #include "ui/support/undo_keys.hpp"
 
@@ -96,7 +96,7 @@ void PreviewPanel::createFormattedBoxes(const Twips& tw) {
 }
 
 void PreviewPanel::createRulerAndRowLabels() {
-  ruler_ = new QLabel(QString::fromUtf8(kRuler), this);
+  ruler_ = new QLabel(fromUtf8(kRuler), this);
   ruler_->setObjectName(QStringLiteral("lblOrizzontale"));
   ruler_->setFont(hexFont_);
   placeRuler();
@@ -129,7 +129,7 @@ void PreviewPanel::createRawPreviews() {
     box->setGeometry(formatted_[slot]->geometry());
     box->hide();
     connect(box, &RawPreview::edited, this, [this, box, slot] {
-      editor_.editRaw(slot, ansi::fromUtf8(box->text().toStdString()), Editor::RawEdit::Typing);
+      editor_.editRaw(slot, toAnsi(box->text()), Editor::RawEdit::Typing);
     });
     if (dropFilter_) box->viewport()->installEventFilter(dropFilter_);  // a file is opened
     byteTips_->watch(box, slot);
@@ -140,21 +140,25 @@ void PreviewPanel::createRawPreviews() {
 RawPreview* PreviewPanel::rawPreview(std::size_t slot) {
   if (!raw_[slot]) {
     createRawPreviews();
-    for (std::size_t each = 0; each < 3; ++each) showRawPreview(each);
+    const EditorState& s = editor_.state();
+    for (std::size_t each = 0; each < 3; ++each)
+      showRawPreview(each, s, builtin::changedBytes(each, s.recordSlots[each]));
   }
   return raw_[slot];
 }
 
 // A raw preview's text, its tinted bytes and whether it shows, from the editor's state.
-void PreviewPanel::showRawPreview(std::size_t slot) {
-  const EditorState& s = editor_.state();
+void PreviewPanel::showRawPreview(std::size_t slot, const EditorState& s,
+                                  const std::vector<bool>& changed) {
   RawPreview* box = raw_[slot];
-  box->setText(QString::fromStdString(ansi::toUtf8(s.recordSlots[slot])));
-  box->setMarkedBytes(builtin::changedBytes(slot, s.recordSlots[slot]),
-                      HexView::markColor(formatted_[slot]->palette()));
+  box->setText(fromAnsi(s.recordSlots[slot]));
+  box->setMarkedBytes(changed, HexView::markColor(formatted_[slot]->palette()));
   box->setVisible(!s.formattedViewVisible);
 }
 
+// The bytes that are not those of the built-in flex are found once for each record and drawn
+// on a tint in both of its views: a raw preview's bytes by their offset, a formatted box's
+// pairs from the end of the header on.
 void PreviewPanel::redraw(const EditorState& s) {
   {
     const QSignalBlocker blocker(formatting_);
@@ -162,23 +166,14 @@ void PreviewPanel::redraw(const EditorState& s) {
   }
   if (!s.formattedViewVisible) createRawPreviews();
   for (std::size_t slot = 0; slot < 3; ++slot) {
-    formatted_[slot]->setFormattedText(s.formatted[slot]);
-    formatted_[slot]->setVisible(s.formattedViewVisible);
-    if (raw_[slot]) showRawPreview(slot);
-  }
-  showChangedBytes();
-}
-
-// The bytes of each formatted box that are not those of the built-in flex, on a tint (the raw
-// previews tint theirs in showRawPreview).
-void PreviewPanel::showChangedBytes() {
-  const EditorState& s = editor_.state();
-  for (std::size_t slot = 0; slot < 3; ++slot) {
     const std::vector<bool> changed = builtin::changedBytes(slot, s.recordSlots[slot]);
-    std::vector<bool> pairs;
-    for (std::size_t byte = byteOfFormattedPair(0); byte < changed.size(); ++byte)
-      pairs.push_back(changed[byte]);
-    formatted_[slot]->setMarkedPairs(std::move(pairs));
+    HexView* box = formatted_[slot];
+    box->setFormattedText(s.formatted[slot]);
+    const auto header =
+        static_cast<std::ptrdiff_t>(std::min(byteOfFormattedPair(0), changed.size()));
+    box->setMarkedPairs(std::vector<bool>(changed.begin() + header, changed.end()));
+    box->setVisible(s.formattedViewVisible);
+    if (raw_[slot]) showRawPreview(slot, s, changed);
   }
 }
 

@@ -51,8 +51,7 @@ class PreviewPanel : public QGroupBox {
   void createFormattedBoxes(const Twips& tw);
   void createRulerAndRowLabels();
   void createRawPreviews();
-  void showRawPreview(std::size_t slot);
-  void showChangedBytes();
+  void showRawPreview(std::size_t slot, const EditorState& state, const std::vector<bool>& changed);
   void placeRuler();
   void placeRowLabels(std::size_t slot);
 

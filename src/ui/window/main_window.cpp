@@ -4,8 +4,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -14,17 +12,19 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QWindow>
-#include <functional>
 
 #include "ui/dialogs/about_dialog.hpp"
-#include "ui/dialogs/close_prompt.hpp"
+#include "ui/dialogs/close_question.hpp"
 #include "ui/dialogs/desktop_sys_info.hpp"
 #include "ui/dialogs/label_dialog.hpp"
 #include "ui/previews/preview_panel.hpp"
 #include "ui/support/app_info.hpp"
 #include "ui/support/fonts.hpp"
 #include "ui/support/pictures.hpp"
+#include "ui/support/qt_strings.hpp"
+#include "ui/support/show_in_front.hpp"
 #include "ui/support/twips.hpp"
+#include "ui/support/when_exposed.hpp"
 #include "ui/window/edit_menu.hpp"
 #include "ui/window/file_drops.hpp"
 #include "ui/window/option_pages.hpp"
@@ -33,42 +33,6 @@
 
 namespace flex::ui {
 namespace {
-
-QString utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A path as the editor takes it: the file system's bytes.
-std::string nativeName(const QString& path) {
-  return QFile::encodeName(QDir::toNativeSeparators(path)).toStdString();
-}
-
-// Runs `then` from the event loop once `window` is on the screen.
-class WhenExposed : public QObject {
- public:
-  WhenExposed(QWindow* window, std::function<void()> then)
-      : QObject(window), then_(std::move(then)) {
-    window->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
-      watched->removeEventFilter(this);
-      QMetaObject::invokeMethod(
-          this,
-          [this] {
-            then_();
-            deleteLater();
-          },
-          Qt::QueuedConnection);
-    }
-    return false;
-  }
-
- private:
-  std::function<void()> then_;
-};
 
 QAction* makeAction(QObject* parent, const char* name, const QString& text) {
   auto* action = new QAction(text, parent);
@@ -84,14 +48,14 @@ MainWindow::MainWindow(Prompts prompts, QWidget* parent)
                               Qt::MSWindowsFixedSizeDialogHint),
       prompts_(std::move(prompts)) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(utf8(kAppTitle));
+  setWindowTitle(fromUtf8(kAppTitle));
   setWindowIcon(spannerIcon());
   setFont(captionFont(false));  // menus and status bar too
   sysInfo_ =
       std::make_unique<DesktopSysInfoHost>([this](std::string_view prompt, std::string_view title) {
         if (prompts_.messageBox)
           prompts_.messageBox(aboutDialog_ ? static_cast<QWidget*>(aboutDialog_) : this,
-                              utf8(prompt), utf8(title));
+                              fromUtf8(prompt), fromUtf8(title));
       });
 
   const Twips tw(logicalDpiX());
@@ -101,10 +65,9 @@ MainWindow::MainWindow(Prompts prompts, QWidget* parent)
   setCentralWidget(client);
 
   createActions();
-  createMenus();
-  createEditMenu();
-  createBackupItem();
+  createBackupAction();
   createRecentFilesMenu();
+  createMenus();
   pages_ = new OptionPages(editor_, tw, client);
   createPictureButtons(client, tw);
   preview_ = new PreviewPanel(editor_, tw, client);
@@ -112,7 +75,7 @@ MainWindow::MainWindow(Prompts prompts, QWidget* parent)
   createStatusBar(tw);
   setFixedSize(sizeHint());
 
-  auto* drops = new FileDrops([this](const QString& path) { openFile(nativeName(path)); }, this);
+  auto* drops = new FileDrops([this](const QString& path) { openFile(toFileName(path)); }, this);
   installEventFilter(drops);
   preview_->setDropFilter(drops);
   setAcceptDrops(true);
@@ -176,20 +139,23 @@ void MainWindow::createActions() {
     action->setIconVisibleInMenu(false);
 }
 
+// "&File", "&Modifica", "&Phone" (no items), "&Informazioni".
 void MainWindow::createMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  file->setObjectName(QStringLiteral("mnuFile"));
-  file->addAction(openAction_);
-  file->addAction(saveAction_);
-  file->addAction(builtinAction_);
+  fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+  fileMenu_->setObjectName(QStringLiteral("mnuFile"));
+  fileMenu_->addActions({openAction_, saveAction_, builtinAction_, backupAction_});
+  fileMenu_->addSeparator();
+  fileMenu_->addMenu(recentFiles_);
 
-  QMenu* phone = menuBar()->addMenu(QStringLiteral("&Phone"));  // no items
-  phone->setObjectName(QStringLiteral("mnuPhone"));
+  editMenu_ = new EditMenu(editor_, this);
+  menuBar()->addMenu(editMenu_);
 
-  QMenu* info = menuBar()->addMenu(QStringLiteral("&Informazioni"));
-  info->setObjectName(QStringLiteral("mnuInfo"));
-  info->addAction(helpAction_);
-  info->addAction(aboutAction_);
+  phoneMenu_ = menuBar()->addMenu(QStringLiteral("&Phone"));
+  phoneMenu_->setObjectName(QStringLiteral("mnuPhone"));
+
+  infoMenu_ = menuBar()->addMenu(QStringLiteral("&Informazioni"));
+  infoMenu_->setObjectName(QStringLiteral("mnuInfo"));
+  infoMenu_->addActions({helpAction_, aboutAction_});
 }
 
 void MainWindow::createPictureButtons(QWidget* client, const Twips& tw) {
@@ -223,40 +189,29 @@ void MainWindow::createCommandButtons(const Twips& tw) {
   connect(quit, &QPushButton::clicked, this, &QWidget::close);
 }
 
-// "Modifica", between "&File" and "&Phone".
-void MainWindow::createEditMenu() {
-  editMenu_ = new EditMenu(editor_, this);
-  menuBar()->insertMenu(findChild<QMenu*>(QStringLiteral("mnuPhone"))->menuAction(), editMenu_);
-}
-
-// "Copia di sicurezza (~)" in "&File": a save that replaces a file first keeps what it held as
-// NAME~ (once per file while the window is open). On by default, remembered between runs.
-void MainWindow::createBackupItem() {
+// "Copia di sicurezza (~)": a save that replaces a file first keeps what it held as NAME~
+// (once per file while the window is open). On by default, remembered between runs.
+void MainWindow::createBackupAction() {
   const QString key = QStringLiteral("keepBackups");
-  auto* backup = new QAction(QStringLiteral("Copia di sicurezza (~)"), this);
-  backup->setObjectName(QStringLiteral("mnuCopiaSicurezza"));
-  backup->setCheckable(true);
-  backup->setChecked(QSettings().value(key, true).toBool());
-  editor_.setKeepBackups(backup->isChecked());
-  connect(backup, &QAction::toggled, this, [this, key](bool keep) {
+  backupAction_ = makeAction(this, "mnuCopiaSicurezza", QStringLiteral("Copia di sicurezza (~)"));
+  backupAction_->setCheckable(true);
+  backupAction_->setChecked(QSettings().value(key, true).toBool());
+  editor_.setKeepBackups(backupAction_->isChecked());
+  connect(backupAction_, &QAction::toggled, this, [this, key](bool keep) {
     editor_.setKeepBackups(keep);
     QSettings().setValue(key, keep);
   });
-  findChild<QMenu*>(QStringLiteral("mnuFile"))->addAction(backup);
 }
 
-// "File recenti", at the end of "&File". A file that opened or was saved goes to its top.
+// "File recenti": a file that opened or was saved goes to its top.
 void MainWindow::createRecentFilesMenu() {
   recentFiles_ = new RecentFiles(
       [this](const QString& path) {
-        const FileOutcome outcome = editor_.openFile(nativeName(path));
+        const FileOutcome outcome = editor_.openFile(toFileName(path));
         rememberFile(outcome);
         return outcome != FileOutcome::Failed;
       },
       this);
-  QMenu* file = findChild<QMenu*>(QStringLiteral("mnuFile"));
-  file->addSeparator();
-  file->addMenu(recentFiles_);
 }
 
 void MainWindow::rememberFile(FileOutcome outcome) {
@@ -293,7 +248,7 @@ QWidget* MainWindow::messageParent() {
 void MainWindow::messageBox(std::string_view prompt, std::string_view title) {
   if (!prompts_.messageBox) return;
   const QPointer<QWidget> focus = QApplication::focusWidget();
-  prompts_.messageBox(messageParent(), utf8(prompt), utf8(title));
+  prompts_.messageBox(messageParent(), fromUtf8(prompt), fromUtf8(title));
   if (focus && focus->isVisible()) {
     focus->activateWindow();
     focus->setFocus(Qt::OtherFocusReason);
@@ -301,9 +256,7 @@ void MainWindow::messageBox(std::string_view prompt, std::string_view title) {
 }
 
 // The file last loaded or saved, as Qt names it ("" before the first).
-QString MainWindow::lastFile() const {
-  return QFile::decodeName(QByteArray::fromStdString(state().fileName));
-}
+QString MainWindow::lastFile() const { return fromFileName(state().fileName); }
 
 // The folder of the file last opened or saved, in this run or (through "File recenti") before.
 QString MainWindow::startFolder() const {
@@ -314,21 +267,15 @@ QString MainWindow::startFolder() const {
 }
 
 std::string MainWindow::openFileName() {
-  return nativeName(prompts_.openFileName ? prompts_.openFileName(this, startFolder()) : QString());
+  return toFileName(prompts_.openFileName ? prompts_.openFileName(this, startFolder()) : QString());
 }
 
 std::string MainWindow::saveFileName() {
-  return nativeName(prompts_.saveFileName ? prompts_.saveFileName(this, startFolder()) : QString());
+  return toFileName(prompts_.saveFileName ? prompts_.saveFileName(this, startFolder()) : QString());
 }
 
 void MainWindow::labelDialogShown() {
-  if (!labelDialog_) {
-    labelDialog_ = new LabelDialog(editor_, this);
-    labelDialog_->move(frameGeometry().center() - labelDialog_->rect().center());
-  }
-  labelDialog_->show();
-  labelDialog_->raise();
-  labelDialog_->activateWindow();
+  showInFront(labelDialog_, *this, [this] { return new LabelDialog(editor_, this); });
 }
 
 void MainWindow::labelDialogClosed() {
@@ -343,7 +290,7 @@ void MainWindow::stateChanged() {
   const EditorState& s = editor_.state();
   pages_->redraw(s);
   preview_->redraw(s);
-  statusPanel_->setFullText(QString::fromStdString(s.statusText));
+  statusPanel_->setFullText(fromUtf8(s.statusText));
   editMenu_->updateEnabled();
   updateTitle();
   if (labelDialog_) labelDialog_->redraw();
@@ -352,7 +299,7 @@ void MainWindow::stateChanged() {
 // "Tessaron Orvane - mio.hs *": the file last loaded or saved, and a mark while the records
 // differ from it.
 void MainWindow::updateTitle() {
-  QString title = utf8(kAppTitle);
+  QString title = fromUtf8(kAppTitle);
   if (!lastFile().isEmpty()) title += QStringLiteral(" - ") + QFileInfo(lastFile()).fileName();
   if (editor_.modified()) title += QStringLiteral(" *");
   setWindowTitle(title);
@@ -361,13 +308,11 @@ void MainWindow::updateTitle() {
 // --- the window's own events ---
 
 void MainWindow::showAboutDialog() {
-  if (!aboutDialog_) {
-    aboutDialog_ = new AboutDialog(*sysInfo_);
-    aboutDialog_->move(frameGeometry().center() - aboutDialog_->rect().center());
-  }
-  aboutDialog_->show();
-  aboutDialog_->raise();
-  aboutDialog_->activateWindow();
+  showInFront(aboutDialog_, *this, [this] { return new AboutDialog(*sysInfo_); });
+}
+
+int MainWindow::ask(const Question& question) {
+  return prompts_.ask ? prompts_.ask(messageParent(), question) : question.escapeAnswer;
 }
 
 // Changes not saved: the person saves them first ("Salva Flex..."; the window stays open when
@@ -375,7 +320,7 @@ void MainWindow::showAboutDialog() {
 // that staying keeps it as it is.
 bool MainWindow::mayClose() {
   if (!editor_.modified()) return true;
-  switch (askSaveBeforeClosing(messageParent(), lastFile())) {
+  switch (static_cast<CloseAnswer>(ask(closeQuestion(lastFile())))) {
     case CloseAnswer::Save: return saveFile() == FileOutcome::Done;
     case CloseAnswer::Discard: return true;
     case CloseAnswer::Cancel: break;

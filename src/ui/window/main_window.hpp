@@ -15,6 +15,7 @@
 #include "ui/dialogs/prompts.hpp"
 
 class QAction;
+class QMenu;
 
 namespace flex::ui {
 
@@ -66,16 +67,16 @@ class MainWindow : public QMainWindow, private EditorView {
   void stateChanged() override;
 
   void createActions();
+  void createBackupAction();
+  void createRecentFilesMenu();
   void createMenus();
   void createPictureButtons(QWidget* client, const Twips& tw);
   void createCommandButtons(const Twips& tw);
-  void createEditMenu();
-  void createBackupItem();
-  void createRecentFilesMenu();
+  void createStatusBar(const Twips& tw);
   void rememberFile(FileOutcome outcome);
   FileOutcome saveFile();
   bool mayClose();
-  void createStatusBar(const Twips& tw);
+  int ask(const Question& question);  // the answer's place; the escape answer without Prompts
   void showAboutDialog();
   void updateTitle();
   QWidget* messageParent();
@@ -86,12 +87,17 @@ class MainWindow : public QMainWindow, private EditorView {
   QAction* openAction_ = nullptr;     // "Apri Flex"
   QAction* saveAction_ = nullptr;     // "Salva Flex..."
   QAction* builtinAction_ = nullptr;  // "Carica Flex Interna"
+  QAction* backupAction_ = nullptr;   // "Copia di sicurezza (~)"
   QAction* helpAction_ = nullptr;     // "Help"
   QAction* aboutAction_ = nullptr;    // "About"
+  // The menu bar, in its order.
+  QMenu* fileMenu_ = nullptr;           // "&File"
+  RecentFiles* recentFiles_ = nullptr;  // "File recenti", in "&File"
+  EditMenu* editMenu_ = nullptr;        // "&Modifica"
+  QMenu* phoneMenu_ = nullptr;          // "&Phone"
+  QMenu* infoMenu_ = nullptr;           // "&Informazioni"
   OptionPages* pages_ = nullptr;
   PreviewPanel* preview_ = nullptr;
-  EditMenu* editMenu_ = nullptr;        // "Modifica"
-  RecentFiles* recentFiles_ = nullptr;  // "File recenti"
   StatusPanel* statusPanel_ = nullptr;
   QPointer<LabelDialog> labelDialog_;
   QPointer<AboutDialog> aboutDialog_;

@@ -9,6 +9,7 @@
 
 #include "session/editor.hpp"
 #include "ui/support/fonts.hpp"
+#include "ui/support/qt_strings.hpp"
 #include "ui/support/twips.hpp"
 
 namespace flex::ui {
@@ -57,10 +58,10 @@ void OptionPages::createBoxes(const Twips& tw) {
   for (std::size_t row : rows) {
     const OptionDef& option = table[row];
     const auto page = static_cast<std::size_t>(option.layout.page - 1);
-    auto* box = new QCheckBox(QString::fromUtf8(option.caption), pages_[page]);
+    auto* box = new QCheckBox(fromUtf8(option.caption), pages_[page]);
     if (!firstBoxes_[page]) firstBoxes_[page] = box;
     box->setObjectName(QStringLiteral("Check%1_%2").arg(option.group()).arg(option.index()));
-    box->setToolTip(QString::fromUtf8(option.toolTip));
+    box->setToolTip(fromUtf8(option.toolTip));
     connect(box, &QCheckBox::clicked, this, [this, row] { editor_.clickOption(row); });
     boxes_[row] = box;
   }

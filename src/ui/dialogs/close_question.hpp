@@ -4,14 +4,15 @@
 // or saved: save it first, let the changes go, or stay.
 #include <QString>
 
-class QWidget;
+#include "ui/dialogs/question.hpp"
 
 namespace flex::ui {
 
+// The question's answers, by their place in it.
 enum class CloseAnswer { Save, Discard, Cancel };
 
-// A modal QMessageBox with "Salva", "Non salvare" and "Annulla" (Esc). `fileName` is the file
-// last loaded or saved, empty for the built-in flex.
-CloseAnswer askSaveBeforeClosing(QWidget* parent, const QString& fileName);
+// "Salva" (the default), "Non salvare" and "Annulla" (Esc). `fileName` is the file last loaded
+// or saved, empty for the built-in flex.
+Question closeQuestion(const QString& fileName);
 
 }  // namespace flex::ui
