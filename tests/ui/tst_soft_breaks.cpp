@@ -22,50 +22,41 @@ class SoftBreaksTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void cutting_data() {
-    QTest::addColumn<QString>("record");
-    QTest::addColumn<QString>("box");  // pieces of 3
-    QTest::newRow("one piece") << "abc"
-                               << "abc";
-    QTest::newRow("whole pieces") << "abcdef"
-                                  << "abc|def";
-    QTest::newRow("a short last piece") << "abcdefg"
-                                        << "abc|def|g";
-    QTest::newRow("each line on its own") << "abcd\n\nefghij"
-                                          << "abc|d\n\nefg|hij";
-    QTest::newRow("empty") << ""
-                           << "";
-  }
+  // Pieces of 3: the box each record is laid out as.
   void cutting() {
-    QFETCH(QString, record);
-    QFETCH(QString, box);
-    const SoftBreaks breaks = SoftBreaks::cutting(record, 3);
-    QCOMPARE(breaks.positions(), breaksIn(box).positions());
-    QCOMPARE(breaks.insertedInto(record), box.replace('|', '\n'));
+    const struct {
+      const char *record, *box;
+    } rows[] = {{"abc", "abc"},
+                {"abcdef", "abc|def"},
+                {"abcdefg", "abc|def|g"},
+                {"abcd\n\nefghij", "abc|d\n\nefg|hij"},  // each line on its own
+                {"", ""}};
+    for (const auto& row : rows) {
+      const SoftBreaks breaks = SoftBreaks::cutting(QString(row.record), 3);
+      QCOMPARE(breaks.positions(), breaksIn(row.box).positions());
+      QCOMPARE(breaks.insertedInto(QString(row.record)), QString(row.box).replace('|', '\n'));
+    }
   }
 
-  void places_data() {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<int>("document");
-    QTest::addColumn<int>("record");
-    QTest::addColumn<int>("back");  // the document position of `record`
-    QTest::newRow("before a break") << "abc|def|g" << 2 << 2 << 2;
-    QTest::newRow("at a break: the next block") << "abc|def|g" << 3 << 3 << 4;
-    QTest::newRow("after a break") << "abc|def|g" << 4 << 3 << 4;
-    QTest::newRow("the end, after two") << "abc|def|g" << 9 << 7 << 9;
-    QTest::newRow("an emptied block") << "abc||def" << 4 << 3 << 5;
-    QTest::newRow("a typed break counts") << "ab\ncd|ef" << 3 << 3 << 3;
-    QTest::newRow("after a typed one") << "ab\ncd|ef" << 6 << 5 << 6;
-  }
+  // Every place of a box: the record position of each document position, and back.
   void places() {
-    QFETCH(QString, box);
-    QFETCH(int, document);
-    QFETCH(int, record);
-    QFETCH(int, back);
-    const SoftBreaks breaks = breaksIn(box);
-    QCOMPARE(breaks.recordPosition(document), record);
-    QCOMPARE(breaks.documentPosition(record), back);
-    QCOMPARE(breaks.isBreak(document), box.mid(document, 1) == "|");
+    const struct {
+      const char *box, *records, *documents;
+    } rows[] = {{"abc|def|g", "0123345667", "01245689"},
+                {"abc||def", "012333456", "0125678"},     // a block emptied by an edit
+                {"ab\ncd|ef", "012345567", "01234678"}};  // a typed break is the record's
+    for (const auto& row : rows) {
+      const QString box = row.box, documents = row.documents;
+      const SoftBreaks breaks = breaksIn(box);
+      QString found;
+      for (int at = 0; at <= box.size(); ++at) {
+        found += QString::number(breaks.recordPosition(at));
+        QCOMPARE(breaks.isBreak(at), box.mid(at, 1) == "|");
+      }
+      for (int at = 0; at < documents.size(); ++at)
+        found += QString::number(breaks.documentPosition(at));
+      QCOMPARE(found, row.records + documents);
+    }
   }
 };
 
