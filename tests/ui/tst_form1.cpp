@@ -193,13 +193,12 @@ class Form1Test : public QObject {
     QCOMPARE(block.layout()->lineCount(), RawPreview::kLinesPerBlock);
     QCOMPARE(block.layout()->lineAt(0).textLength(), length / RawPreview::kLinesPerBlock);
     const struct {
-      int at;
+      int at;  // the document position of the cursor
       Qt::Key key;
-      int erased;
-    } keys[] = {// document position, key
-                {length + 1, Qt::Key_Backspace, length - 1},
-                {length, Qt::Key_Delete, length},
-                {length + 1, Qt::Key_Left, -1}};
+      int erased, then;  // the record position erased; the cursor's document position then
+    } keys[] = {{length + 1, Qt::Key_Backspace, length - 1, length - 1},
+                {length, Qt::Key_Delete, length, length + 1},
+                {length + 1, Qt::Key_Left, -1, length - 1}};
     for (const auto& k : keys) {
       QTextCursor cursor = box->textCursor();
       cursor.setPosition(k.at);
@@ -207,6 +206,7 @@ class Form1Test : public QObject {
       QTest::keyClick(box, k.key);
       if (k.erased >= 0) record.erase(static_cast<std::size_t>(k.erased), 1);
       QCOMPARE(slot(0), record);
+      QCOMPARE(box->textCursor().position(), k.then);
     }
     QTest::keyClicks(box, "xy");
     QCOMPARE(slot(0), record.insert(static_cast<std::size_t>(length) - 1, "xy"));
@@ -302,10 +302,15 @@ class Form1Test : public QObject {
     }
     QVERIFY(ticked("Check1_0") && raw(0)->text() == QString::fromStdString(base));
     QCOMPARE(messages_.size(), 1);
+    if (way != "command line") return;
     const char* argv[] = {"flexedit", "mio.hs", "altro.hs"};  // the first file, made absolute
     QVERIFY(!commandLineFile(1, argv));
     QCOMPARE(QString::fromStdString(*commandLineFile(3, argv)),
              QDir::current().absoluteFilePath("mio.hs"));
+    MainWindow started(Prompts{});  // as the program starts: shown, then given the file
+    started.show();
+    started.openFileLater(good.toStdString());
+    QTRY_COMPARE(started.state().fileName, good.toStdString());
   }
 
   // "Genera File FLEX"; the title names the file last loaded or saved, marked while changed;
@@ -342,9 +347,12 @@ class Form1Test : public QObject {
 
   // The menu bar; "Modifica" enabled as the editor allows; its keys work in a raw preview too.
   void editMenuAndKeys() {
-    QStringList menus;
+    QStringList menus, file;
     for (const QAction* menu : form_->menuBar()->actions()) menus << menu->menu()->objectName();
+    for (const QAction* item : child("mnuFile")->actions()) file << item->text();
     QCOMPARE(menus.join(' '), "mnuFile mnuModifica mnuPhone mnuInfo");
+    QCOMPARE(file.join('|'),
+             "Apri Flex|Salva Flex...|Carica Flex Interna|Copia di sicurezza (~)||File recenti");
     QCOMPARE(undoRedoEnabled(), std::pair(false, false));
     click("Check1_0");
     QCOMPARE(undoRedoEnabled(), std::pair(true, false));

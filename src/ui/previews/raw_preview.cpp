@@ -146,12 +146,14 @@ void RawPreview::keyPressEvent(QKeyEvent* event) {
   if (deletes) {  // the character beyond the break
     cursor.setPosition(at + 2 * step);
     cursor.setPosition(at + step, QTextCursor::KeepAnchor);
+    // The box's own cursor follows the deletion, also through the new layout the edit brings,
+    // which leaves this one at the end of the text.
     cursor.removeSelectedText();
-  } else {
-    cursor.setPosition(at + 2 * step, event->modifiers() & Qt::ShiftModifier
-                                          ? QTextCursor::KeepAnchor
-                                          : QTextCursor::MoveAnchor);
+    return;
   }
+  cursor.setPosition(at + 2 * step, event->modifiers() & Qt::ShiftModifier
+                                        ? QTextCursor::KeepAnchor
+                                        : QTextCursor::MoveAnchor);
   setTextCursor(cursor);
 }
 
