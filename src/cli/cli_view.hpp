@@ -4,11 +4,11 @@
 // acknowledged at once and recorded, the open and save dialogs answer with the path the next
 // action queued.
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "session/editor_view.hpp"
+#include "session/message_catalog.hpp"
 
 namespace flex::cli {
 
@@ -24,8 +24,9 @@ class CliView : public EditorView {
 
   const std::vector<Message>& messages() const { return messages_; }
 
-  void messageBox(std::string_view prompt, std::string_view title) override {
-    messages_.push_back({std::string(prompt), std::string(title)});
+  void messageBox(const EditorMessage& message) override {
+    MessageText text = messageText(message);
+    messages_.push_back({std::move(text.prompt), std::move(text.title)});
   }
   std::string openFileName() override { return takeAnswer(); }
   std::string saveFileName() override { return takeAnswer(); }

@@ -16,6 +16,7 @@
 #include <QWindow>
 #include <functional>
 
+#include "session/message_catalog.hpp"
 #include "ui/about_dialog.hpp"
 #include "ui/app_info.hpp"
 #include "ui/close_prompt.hpp"
@@ -290,10 +291,11 @@ QWidget* MainWindow::messageParent() {
 
 // The focus goes back where it was before the box (the label field, say), whichever window
 // the desktop activates when the box closes.
-void MainWindow::messageBox(std::string_view prompt, std::string_view title) {
+void MainWindow::messageBox(const EditorMessage& message) {
   if (!prompts_.messageBox) return;
   const QPointer<QWidget> focus = QApplication::focusWidget();
-  prompts_.messageBox(messageParent(), utf8(prompt), utf8(title));
+  const MessageText text = messageText(message);
+  prompts_.messageBox(messageParent(), utf8(text.prompt), utf8(text.title));
   if (focus && focus->isVisible()) {
     focus->activateWindow();
     focus->setFocus(Qt::OtherFocusReason);
