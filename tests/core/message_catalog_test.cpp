@@ -8,54 +8,43 @@
 
 namespace {
 
+using flex::EditorMessage;
+using flex::FileReason;
 using flex::FileStep;
 using flex::MessageId;
 
-flex::FileError failed(FileStep step, int err, std::string copy = {}) {
-  return {step, flex::FileReason::SystemError, err, std::move(copy)};
+EditorMessage saving(FileStep step, int err, std::string copy = {}) {
+  return {MessageId::SaveFailed, "/d/b.hs", {step, FileReason::SystemError, err, std::move(copy)}};
+}
+EditorMessage opening(FileReason reason, int err = 0) {
+  return {MessageId::OpenFailed, "a.hs", {FileStep::Read, reason, err, {}}};
 }
 
 TEST(MessageCatalog, ItalianWording) {
-  const std::string opening = "Impossibile aprire il file \"a.hs\": ",
-                    saving = "Impossibile salvare il file \"/d/b.hs\": ";
+  const std::string open = "Impossibile aprire il file \"a.hs\": ",
+                    save = "Impossibile salvare il file \"/d/b.hs\": ";
   const struct {
-    flex::EditorMessage message;
+    EditorMessage message;
     std::string prompt, title = "Errore File";
   } cases[] = {
       {{MessageId::GprsNullInterlock},
        "E' possibile attivare questa opzione solo disabilitando GPRS Null",
        "Errore di Incoerenza"},
       {{MessageId::LabelTooLong}, "Puoi inserire massimo 12 caratteri!", "Errore di Lunghezza"},
-      {{MessageId::OpenFailed, "a.hs", failed(FileStep::Read, ENOENT)},
-       opening + "il file o la cartella non esiste"},
-      {{MessageId::OpenFailed, "a.hs", {FileStep::Read, flex::FileReason::NotRegular, 0, {}}},
-       opening + "non è un file normale"},
-      {{MessageId::OpenFailed, "a.hs", {FileStep::Read, flex::FileReason::TooLarge, 0, {}}},
-       opening + "il file supera 1 MiB"},
-      {{MessageId::OpenFailed, "a.hs", failed(FileStep::Read, EIO)},
-       opening + "errore di lettura o scrittura sul dispositivo"},
-      {{MessageId::SaveFailed, "/d/b.hs", failed(FileStep::Check, EISDIR)},
-       saving + "è una cartella"},
-      {{MessageId::SaveFailed, "/d/b.hs", failed(FileStep::Check, EPERM)},
-       saving + "permesso negato"},
-      {{MessageId::SaveFailed, "/d/b.hs", failed(FileStep::Replace, EDQUOT)},
-       saving + "quota del disco esaurita"},
-      {{MessageId::SaveFailed, "/d/b.hs", failed(FileStep::Create, EROFS)},
-       saving + "il disco è in sola lettura"},
-      {{MessageId::SaveFailed, "/d/b.hs", failed(FileStep::InPlace, ENXIO)},
-       saving + "nessun processo legge dal dispositivo"},
-      {{MessageId::SaveFailed, "/d/b.hs", failed(FileStep::InPlace, EPIPE)},
-       saving + "chi leggeva ha chiuso il canale"},
-      {{MessageId::SaveFailed, "/d/b.hs", failed(FileStep::Check, 200)},
-       saving + "errore di sistema 200"},
-      {{MessageId::SaveFailed, "/d/b.hs", failed(FileStep::Backup, EACCES, "b.hs~")},
-       saving + "la copia di sicurezza \"b.hs~\" non si può scrivere: permesso negato"},
-      {{MessageId::SaveFailed, "/d/b.hs", failed(FileStep::RollbackCopy, ENOMEM)},
-       saving + "la copia di ripristino non si può scrivere: memoria esaurita"},
-      {{MessageId::SaveFailed, "/d/b.hs", failed(FileStep::Restore, ENOSPC, "b.hs~")},
-       saving + "spazio esaurito sul disco; la copia di sicurezza è in \"b.hs~\""},
-      {{MessageId::SaveFailed, "/d/b.hs", failed(FileStep::Restore, ENOSPC)},
-       saving + "spazio esaurito sul disco"}};
+      {opening(FileReason::SystemError, ENOENT), open + "il file o la cartella non esiste"},
+      {opening(FileReason::NotRegular), open + "non è un file normale"},
+      {opening(FileReason::TooLarge), open + "il file supera 1 MiB"},
+      {saving(FileStep::Check, EPERM), save + "permesso negato"},
+      {saving(FileStep::Replace, EDQUOT), save + "quota del disco esaurita"},
+      {saving(FileStep::InPlace, ENXIO), save + "nessun processo legge dal dispositivo"},
+      {saving(FileStep::Check, 200), save + "errore di sistema 200"},
+      {saving(FileStep::Backup, EACCES, "b.hs~"),
+       save + "la copia di sicurezza \"b.hs~\" non si può scrivere: permesso negato"},
+      {saving(FileStep::RollbackCopy, ENOMEM),
+       save + "la copia di ripristino non si può scrivere: memoria esaurita"},
+      {saving(FileStep::Restore, ENOSPC, "b.hs~"),
+       save + "spazio esaurito sul disco; la copia di sicurezza è in \"b.hs~\""},
+      {saving(FileStep::Restore, ENOSPC), save + "spazio esaurito sul disco"}};
   for (const auto& c : cases) {
     const flex::MessageText text = flex::messageText(c.message);
     EXPECT_EQ(text.prompt, c.prompt);

@@ -30,7 +30,8 @@ using flex::FileOutcome;
 using flex::FileStep;
 using Names = std::vector<std::string>;
 using Entry = std::pair<std::string, std::string>;  // metadata; content or link target
-using Fault = std::function<void(flex::SystemCalls&)>;
+using Calls = flex::SystemCalls;
+using Fault = std::function<void(Calls&)>;
 constexpr uid_t kNobody = 65534;
 
 // A step that failed for a system error; NAME~ the step concerns.
@@ -57,17 +58,14 @@ inline Entry describe(const std::string& p) {
 
 // Makes the `nth` call (from 1; 0: every call) of one system call fail.
 template <typename Signature>
-void failCall(std::function<Signature>& call, int err, int nth = 0) {
-  call = [real = call, err, nth, count = 0](auto... args) mutable {
-    if (nth != 0 && ++count != nth) return real(args...);
-    errno = err;
-    return decltype(real(args...))(-1);
+Fault fails(std::function<Signature> Calls::*call, int err, int nth = 0) {
+  return [=](flex::SystemCalls& calls) {
+    calls.*call = [real = calls.*call, err, nth, count = 0](auto... args) mutable {
+      if (nth != 0 && ++count != nth) return real(args...);
+      errno = err;
+      return decltype(real(args...))(-1);
+    };
   };
-}
-
-template <typename Signature>
-Fault fails(std::function<Signature> flex::SystemCalls::*call, int err, int nth = 0) {
-  return [=](flex::SystemCalls& c) { failCall(c.*call, err, nth); };
 }
 
 void withoutUnnamedFiles(flex::SystemCalls& calls) {  // as on a file system without O_TMPFILE
@@ -136,9 +134,9 @@ class ScratchEditor : public ::testing::Test, protected flextest::ScratchFolder 
     EXPECT_EQ(editor.state().statusText, "File: " + c.file);
     EXPECT_EQ(outcome, c.error ? FileOutcome::Failed : FileOutcome::Done);
     using flex::MessageId;
-    const auto id = c.saving ? MessageId::SaveFailed : MessageId::OpenFailed;
-    EXPECT_EQ(view.messages, (c.error ? std::vector<flex::EditorMessage>{{id, c.file, *c.error}}
-                                      : std::vector<flex::EditorMessage>{}));
+    const flex::EditorMessage shown{c.saving ? MessageId::SaveFailed : MessageId::OpenFailed,
+                                    c.file, c.error.value_or(FileError{})};
+    EXPECT_EQ(view.messages, std::vector(c.error ? 1 : 0, shown));
     EXPECT_TRUE(!c.error || flex::fuzz::sameState(before, editor.state()));
   }
 
@@ -208,7 +206,7 @@ TEST_F(Saves, ReachTheFileTheLinksName) {
   // Another save holds the folder's lock: a random temporary name, gone again.
   expect({.file = path("target.hs"),
           .written = {"target.hs"},
-          .fault = fails(&flex::SystemCalls::flock, EWOULDBLOCK)});
+          .fault = fails(&Calls::flock, EWOULDBLOCK)});
 }
 
 // A link to what no path names (as in /proc/self/fd) is written through the link itself.
@@ -216,8 +214,9 @@ TEST_F(Saves, ThroughLinksToPipesAndDeletedFiles) {
   int ends[2];
   ASSERT_EQ(::pipe(ends), 0);
   const int gone = ::open(write("gone.hs", "old\r\n").c_str(), O_RDWR);
+  const std::string pipe = flex::descriptorPath(ends[1]);
   fs::remove(path("gone.hs"));
-  expect({.file = flex::descriptorPath(ends[1])});
+  expect({.file = pipe});
   expect({.file = flex::descriptorPath(gone)});  // and no file "gone.hs (deleted)"
   char got[4096];
   EXPECT_EQ(std::string(got, std::max(0l, ::read(ends[0], got, sizeof got))), saved());
@@ -230,9 +229,7 @@ TEST_F(Saves, ThroughLinksToPipesAndDeletedFiles) {
       return fd;
     };
   };
-  expect({.file = flex::descriptorPath(ends[1]),
-          .error = failed(FileStep::InPlace, EPIPE),
-          .fault = readerGoes});
+  expect({.file = pipe, .error = failed(FileStep::InPlace, EPIPE), .fault = readerGoes});
 }
 
 // A replaced file keeps its mode, owner, access list and attributes (not those the folder gives
@@ -258,10 +255,10 @@ TEST_F(Saves, AReplacedFileKeepsItsMetadataOrIsWrittenInPlace) {
   expect({.file = path(longest), .written = {longest}});
   std::vector<Fault> faults = {
       // the first call fails, the replacing file's
-      [](auto& c) { failCall(c.fsetxattr, EPERM, 1); },  // an attribute that cannot be set
-      [](auto& c) { failCall(c.renameat, EBUSY, 1); },   // a mount point
-      [](auto& c) { failCall(c.renameat, EXDEV, 1); }};  // another file system
-  if (::geteuid() == 0) faults.push_back([](auto& c) { failCall(c.fchown, EPERM, 1); });
+      fails(&Calls::fsetxattr, EPERM, 1),  // an attribute that cannot be set
+      fails(&Calls::renameat, EBUSY, 1),   // a mount point
+      fails(&Calls::renameat, EXDEV, 1)};  // another file system
+  if (::geteuid() == 0) faults.push_back(fails(&Calls::fchown, EPERM, 1));
   for (const Fault& fault : faults) {
     expect({.file = file, .written = {"old.hs"}, .backedUp = {"old.hs"}, .fault = fault});
     editor.clickOption(*flex::findOption("Check1(1)"));
@@ -334,54 +331,42 @@ TEST_F(Saves, RefusedLoadsAndSavesChangeNothing) {
   fs::create_symlink(old, path("link.hs"));
   editor.editRaw(0, withByte(base, 179, "F5"));  // a readback run by mistake would tick an option
   using flex::FileReason;
-  using Calls = flex::SystemCalls;
   const FileStep check = FileStep::Check, read = FileStep::Read, replace = FileStep::Replace;
+  const std::string missing = path("missing/out.hs"), folder = path("folder.hs"),
+                    pipe = path("pipe.hs"), link = path("link.hs");
   const struct {
-    Check check;
+    bool saving;
+    std::string file;
+    FileError error;
+    Fault fault = {};
     bool backups = false;
   } cases[] = {
-      {{.saving = false, .file = path("missing/out.hs"), .error = failed(read, ENOENT)}},
-      {{.saving = false, .file = path("folder.hs"), .error = failed(read, EISDIR)}},
-      {{.saving = false,
-        .file = write("big.hs", std::string(flex::kMaxFileSize + 1, 'F')),
-        .error = refused(read, FileReason::TooLarge)}},
-      {{.saving = false, .file = path("pipe.hs"), .error = refused(read, FileReason::NotRegular)}},
-      {{.saving = false,  // a failed read is no end of file
-        .file = old,
-        .error = failed(read, EIO),
-        .fault = fails(&Calls::read, EIO)}},
-      {{.saving = false,
-        .file = old,
-        .error = failed(read, EIO),
-        .fault = fails(&Calls::fstat, EIO)}},
-      {{.file = path("missing/out.hs"), .error = failed(check, ENOENT)}},
-      {{.file = path("folder.hs"), .error = failed(check, EISDIR)}},
-      {{.file = path("pipe.hs"), .error = failed(FileStep::InPlace, ENXIO)}},
-      {{.file = old, .error = failed(replace, ENOSPC), .fault = fails(&Calls::write, ENOSPC)}},
-      {{.file = old, .error = failed(replace, EIO), .fault = fails(&Calls::fsync, EIO)}},
-      {{.file = old, .error = failed(replace, EDQUOT), .fault = fails(&Calls::linkat, EDQUOT)}},
-      {{.file = old, .error = failed(replace, EACCES), .fault = fails(&Calls::renameat, EACCES)}},
-      {{.file = old,
-        .error = failed(replace, EROFS),
-        .fault = [](auto& c) { withoutUnnamedFiles(c), failCall(c.renameat, EROFS); }}},
-      {{.file = old, .error = failed(check, 200), .fault = fails(&Calls::openat, 200)}},
-      {{.file = path("link.hs"),
-        .error = failed(check, EIO),
-        .fault = fails(&Calls::readlinkat, EIO)}},
-      {{.file = old,
-        .error = failed(FileStep::Backup, EIO, "old.hs~"),
-        .fault = fails(&Calls::read, EIO)},
-       true},
-      {{.file = old,  // the backup log's name for the file: its folder's device and inode number
-        .error = failed(check, EIO),
-        .fault = fails(&Calls::fstat, EIO, 2)},
-       true},
-      {{.file = "/dev/null",  // written in place: a late error of the device comes with the close
-        .error = failed(FileStep::InPlace, EIO),
-        .fault = fails(&Calls::close, EIO, 1)}}};
+      {false, missing, failed(read, ENOENT)},
+      {false, folder, failed(read, EISDIR)},
+      {false, write("big.hs", std::string(flex::kMaxFileSize + 1, 'F')),
+       refused(read, FileReason::TooLarge)},
+      {false, pipe, refused(read, FileReason::NotRegular)},
+      {false, old, failed(read, EIO), fails(&Calls::read, EIO)},  // no end of file
+      {false, old, failed(read, EIO), fails(&Calls::fstat, EIO)},
+      {true, missing, failed(check, ENOENT)},
+      {true, folder, failed(check, EISDIR)},
+      {true, pipe, failed(FileStep::InPlace, ENXIO)},
+      {true, old, failed(replace, ENOSPC), fails(&Calls::write, ENOSPC)},
+      {true, old, failed(replace, EIO), fails(&Calls::fsync, EIO)},
+      {true, old, failed(replace, EDQUOT), fails(&Calls::linkat, EDQUOT)},
+      {true, old, failed(replace, EACCES), fails(&Calls::renameat, EACCES)},
+      {true, old, failed(replace, EROFS),
+       [](auto& c) { withoutUnnamedFiles(c), fails(&Calls::renameat, EROFS)(c); }},
+      {true, old, failed(check, 200), fails(&Calls::openat, 200)},
+      {true, link, failed(check, EIO), fails(&Calls::readlinkat, EIO)},
+      {true, old, failed(FileStep::Backup, EIO, "old.hs~"), fails(&Calls::read, EIO), true},
+      // The backup log names a file by its folder's device and inode number.
+      {true, old, failed(check, EIO), fails(&Calls::fstat, EIO, 2), true},
+      // A device is written in place; its late errors come with the close.
+      {true, "/dev/null", failed(FileStep::InPlace, EIO), fails(&Calls::close, EIO, 1)}};
   for (const auto& c : cases) {
     editor.setKeepBackups(c.backups);
-    expect(c.check);
+    expect({.saving = c.saving, .file = c.file, .error = c.error, .fault = c.fault});
   }
   editor.setKeepBackups(false);
   fs::create_hard_link(old, path("other.hs"));  // in place, failed half-way: put back
@@ -430,9 +415,9 @@ TEST_F(Saves, AFailedInPlaceWriteLeavesTheFileWhole) {
   expect({.file = file, .error = failed(FileStep::InPlace, ENOSPC), .fault = stopShort(3)});
   expect({.file = file,  // the rollback copy in the folder rather than in memory
           .written = {"old.hs", "other.hs"},
-          .fault = fails(&flex::SystemCalls::memfd_create, EMFILE)});
+          .fault = fails(&Calls::memfd_create, EMFILE)});
   expect({.file = file, .error = failed(FileStep::RollbackCopy, EMFILE), .fault = [](auto& c) {
-            withoutUnnamedFiles(c), failCall(c.memfd_create, EMFILE);
+            withoutUnnamedFiles(c), fails(&Calls::memfd_create, EMFILE)(c);
           }});
   // Nor put back: the message names NAME~, which holds what the file held before the session.
   view.fileAnswer = file;
