@@ -203,7 +203,8 @@ TEST_F(Saves, ReachTheFileTheLinksName) {
   EXPECT_EQ(readWhole(flex::descriptorPath(fd)), "old\r\n");  // replaced, not written in place
   for (const char* name : {"target.hs", "fresh.hs"})          // a named temporary file, gone again
     expect({.file = path(name), .written = {name}, .fault = withoutUnnamedFiles});
-  // Another save holds the folder's lock: a random temporary name, gone again.
+  // Another save holds the folder's lock: its temporary name stays, this one takes a random one.
+  write(".target.hs.flexedit-saving", "another save's\r\n");
   expect({.file = path("target.hs"),
           .written = {"target.hs"},
           .fault = fails(&Calls::flock, EWOULDBLOCK)});
@@ -360,6 +361,7 @@ TEST_F(Saves, RefusedLoadsAndSavesChangeNothing) {
       {true, old, failed(check, 200), fails(&Calls::openat, 200)},
       {true, link, failed(check, EIO), fails(&Calls::readlinkat, EIO)},
       {true, old, failed(FileStep::Backup, EIO, "old.hs~"), fails(&Calls::read, EIO), true},
+      {true, old, failed(check, EIO), fails(&Calls::fstat, EIO, 1)},  // the file's metadata
       // The backup log names a file by its folder's device and inode number.
       {true, old, failed(check, EIO), fails(&Calls::fstat, EIO, 2), true},
       // A device is written in place; its late errors come with the close.
