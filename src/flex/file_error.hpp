@@ -36,4 +36,9 @@ struct FileError {
   bool operator==(const FileError&) const = default;
 };
 
+// A step that failed for a system error.
+inline FileError systemError(FileStep step, int err) {
+  return {step, FileReason::SystemError, err, {}};
+}
+
 }  // namespace flex

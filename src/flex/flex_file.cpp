@@ -17,7 +17,6 @@
 namespace flex {
 namespace {
 
-FileError systemError(FileStep step, int err) { return {step, FileReason::SystemError, err, {}}; }
 FileError refusal(FileStep step, FileReason reason) { return {step, reason, 0, {}}; }
 
 // Names the file for the backup log: the folder's device and inode number, and the name in it.

@@ -13,8 +13,6 @@
 namespace flex {
 namespace {
 
-FileError systemError(FileStep step, int err) { return {step, FileReason::SystemError, err, {}}; }
-
 // Copies what the regular file `file` (open for writing at `name`) holds into an unnamed file
 // of its own: in memory, else unnamed in the file's folder. Neither has a name that a save killed
 // meanwhile could leave behind; the copy lives as long as `copy`.
