@@ -306,6 +306,7 @@ class Form1Test : public QObject {
     }
     QVERIFY(ticked("Check1_0") && raw(0)->text() == QString::fromStdString(base));
     QCOMPARE(messages_.size(), 1);
+    QVERIFY(messages_[0].startsWith("Errore File: Impossibile aprire il file \"" + missing));
     const char* argv[] = {"flexedit", "mio.hs", "altro.hs"};  // the first file, made absolute
     QVERIFY(!commandLineFile(1, argv));
     QCOMPARE(QString::fromStdString(*commandLineFile(3, argv)),
