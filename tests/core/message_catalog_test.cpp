@@ -8,10 +8,7 @@
 
 namespace {
 
-using flex::EditorMessage;
-using flex::FileReason;
-using flex::FileStep;
-using flex::MessageId;
+using namespace flex;
 
 EditorMessage saving(FileStep step, int err, std::string copy = {}) {
   return {MessageId::SaveFailed, "/d/b.hs", {step, FileReason::SystemError, err, std::move(copy)}};
@@ -46,7 +43,7 @@ TEST(MessageCatalog, ItalianWording) {
        save + "spazio esaurito sul disco; la copia di sicurezza è in \"b.hs~\""},
       {saving(FileStep::Restore, ENOSPC), save + "spazio esaurito sul disco"}};
   for (const auto& c : cases) {
-    const flex::MessageText text = flex::messageText(c.message);
+    const MessageText text = messageText(c.message);
     EXPECT_EQ(text.prompt, c.prompt);
     EXPECT_EQ(text.title, c.title) << c.prompt;
   }
