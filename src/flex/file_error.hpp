@@ -15,7 +15,7 @@ enum class FileStep : std::uint8_t {
   RollbackCopy,  // copying what the file holds before it is written in place
   Create,        // a new file where there was none: written, flushed, named
   Replace,       // the new file that replaces the old one: written, flushed, named over it
-  InPlace,       // writing over the file itself; a regular file then holds what it held before
+  InPlace,       // writing over the file itself; when it fails, a regular file is put back
   Restore,       // the in-place write failed and what the file held could not be put back
 };
 
