@@ -303,6 +303,7 @@ class Form1Test : public QObject {
     }
     QVERIFY(ticked("Check1_0") && raw(0)->text() == QString::fromStdString(base));
     QCOMPARE(messages_.size(), 1);
+    QVERIFY(messages_[0].startsWith("Errore File: Impossibile aprire il file \"" + missing));
     if (way != "command line") return;
     const char* argv[] = {"flexedit", "mio.hs", "altro.hs"};  // the first file, made absolute
     QVERIFY(!commandLineFile(1, argv));

@@ -6,6 +6,7 @@
 
 #include "flex/records.hpp"
 #include "options/byte_inspector.hpp"
+#include "session/message_catalog.hpp"
 #include "text/hex_format.hpp"
 #include "ui/previews/hex_view.hpp"
 #include "ui/previews/raw_preview.hpp"

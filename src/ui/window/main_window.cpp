@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QWindow>
 
+#include "session/message_catalog.hpp"
 #include "ui/dialogs/about_dialog.hpp"
 #include "ui/dialogs/close_question.hpp"
 #include "ui/dialogs/desktop_sys_info.hpp"
@@ -245,10 +246,11 @@ QWidget* MainWindow::messageParent() {
 
 // The focus goes back where it was before the box (the label field, say), whichever window
 // the desktop activates when the box closes.
-void MainWindow::messageBox(std::string_view prompt, std::string_view title) {
+void MainWindow::messageBox(const EditorMessage& message) {
   if (!prompts_.messageBox) return;
   const QPointer<QWidget> focus = QApplication::focusWidget();
-  prompts_.messageBox(messageParent(), fromUtf8(prompt), fromUtf8(title));
+  const MessageText text = messageText(message);
+  prompts_.messageBox(messageParent(), fromUtf8(text.prompt), fromUtf8(text.title));
   if (focus && focus->isVisible()) {
     focus->activateWindow();
     focus->setFocus(Qt::OtherFocusReason);

@@ -58,7 +58,7 @@ class MainWindow : public QMainWindow, private EditorView {
 
  private:
   // EditorView
-  void messageBox(std::string_view prompt, std::string_view title) override;
+  void messageBox(const EditorMessage& message) override;
   std::string openFileName() override;
   std::string saveFileName() override;
   void labelDialogShown() override;

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The editor's words, in Italian: the text of each message, of each reason a file operation fails
+// and of the byte inspector. Below the session no sentence is made; both faces show these texts.
+#include <string>
+
+#include "flex/file_error.hpp"
+#include "options/byte_inspector.hpp"
+#include "session/editor_message.hpp"
+
+namespace flex {
+
+struct MessageText {
+  std::string prompt;  // UTF-8
+  std::string title;
+};
+
+MessageText messageText(const EditorMessage& message);
+
+// Why a load or save failed, e.g. "permesso negato".
+std::string fileErrorText(const FileError& error);
+
+// A tool-tip of several lines (UTF-8): record, offset in hex and decimal, value in hex and
+// binary, then one line per option with its bits and state.
+std::string byteToolTip(const ByteInfo& info);
+
+}  // namespace flex
