@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real program on a virtual X screen and saves screenshots of option page 1, option
-# page 2, the GPRS label dialog in front of the main window, the open and the save dialog, a
+# page 2, a message, the GPRS label dialog in front of the main window, the open and the save dialog, a
 # flex opened from the command line with the bytes it changes on a tint, the byte inspector's
 # tool-tip, that flex in the raw previews, and the status bar's notice once another program has
 # changed its file.
@@ -12,6 +12,7 @@
 # beside src/ui). SCREENSHOTS_DISPLAY (a number) is the first display tried, 99 by default.
 # Settings, recent files and run-time files go to a scratch folder of the script's own, never
 # the user's.
+# The window speaks the language LANGUAGE or LANG ask for (LANGUAGE=en for English).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scale=1
@@ -124,8 +125,17 @@ sleep 0.3
 shoot "$out/page2.png"
 
 click 40 20    # tab "Pagina 1"
-click 24 360   # "GPRS Personale", the lowest box of page 1 (top 4680 twips in a frame at 600)
-dialog=$(xdotool search --sync --onlyvisible --name '^Personalizzazione Scritta GPRS$' | head -n1)
+# A message: "GPRS Personale" (the lowest box of page 1, top 4680 twips in a frame at 600)
+# while "GPRS Null" (the one above it) is ticked.
+click 24 344
+click 24 360
+sleep 1
+import -window root "$out/message.png"
+xdotool key Return
+sleep 0.5
+click 24 344   # "GPRS Null" cleared
+click 24 360   # "GPRS Personale": the label dialog (in English or Italian)
+dialog=$(xdotool search --sync --onlyvisible --name '^(Personalizzazione Scritta GPRS|Custom GPRS Label)$' | head -n1)
 sleep 0.5
 xdotool type --window "$dialog" --delay 50 "Ciao A835"
 sleep 0.5
@@ -186,5 +196,5 @@ shoot "$out/raw.png"
 sleep 1.5
 shoot "$out/disk-notice.png"
 
-echo "Screenshots in $out: page1.png page2.png label-dialog.png open-dialog.png save-dialog.png" \
+echo "Screenshots in $out: page1.png page2.png message.png label-dialog.png open-dialog.png save-dialog.png" \
   "highlight.png inspector.png raw.png disk-notice.png"

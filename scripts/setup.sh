@@ -9,7 +9,7 @@ packages=(
   clang libclang-rt-dev clang-format
   xvfb xauth
   dpkg-dev desktop-file-utils appstream lintian help2man
-  qt6-translations-l10n
+  qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <initializer_list>
+#include <string_view>
 
 #include "text/ansi.hpp"
 
@@ -15,66 +17,88 @@ std::string hex(std::size_t value, int width) {
   return buffer;
 }
 
+// Each sentence of this file goes through tr(), which a face's translation tools look for.
+class Words {
+ public:
+  explicit Words(const Translate& translate) : translate_(translate) {}
+  std::string tr(const char* italian) const { return translate_ ? translate_(italian) : italian; }
+
+ private:
+  const Translate& translate_;
+};
+
+// The blanks %1 .. %9 of a sentence, filled in one pass: a file name holding "%2" stays as it is.
+std::string fill(std::string_view sentence, std::initializer_list<std::string_view> values) {
+  std::string out;
+  for (std::size_t i = 0; i < sentence.size(); ++i) {
+    const std::size_t n = i + 1 < sentence.size() ? std::size_t(sentence[i + 1] - '1') : 9;
+    if (sentence[i] == '%' && n < values.size()) {
+      out += values.begin()[n];
+      ++i;
+    } else {
+      out += sentence[i];
+    }
+  }
+  return out;
+}
+
 // One text per error number seen in practice, otherwise "errore di sistema N".
-std::string systemErrorText(int err) {
+std::string systemErrorText(int err, const Words& w) {
   switch (err) {
-    case ENOENT: return "il file o la cartella non esiste";
+    case ENOENT: return w.tr("il file o la cartella non esiste");
     case EACCES:
-    case EPERM: return "permesso negato";
-    case EISDIR: return "è una cartella";
-    case ENOTDIR: return "un elemento del percorso non è una cartella";
-    case ENOSPC: return "spazio esaurito sul disco";
-    case EDQUOT: return "quota del disco esaurita";
-    case EFBIG: return "il file supera la dimensione consentita";
-    case EROFS: return "il disco è in sola lettura";
-    case ENAMETOOLONG: return "il nome è troppo lungo";
-    case ELOOP: return "troppi collegamenti simbolici";
-    case ENXIO: return "nessun processo legge dal dispositivo";
-    case EPIPE: return "chi leggeva ha chiuso il canale";
-    case ECONNRESET: return "la connessione è stata chiusa";
-    case EIO: return "errore di lettura o scrittura sul dispositivo";
-    case EBUSY: return "il file è in uso dal sistema";
-    case ETXTBSY: return "il file è un programma in esecuzione";
-    case EXDEV: return "il file è su un altro disco";
-    case EEXIST: return "il file esiste già";
-    case EMLINK: return "troppi collegamenti al file";
+    case EPERM: return w.tr("permesso negato");
+    case EISDIR: return w.tr("è una cartella");
+    case ENOTDIR: return w.tr("un elemento del percorso non è una cartella");
+    case ENOSPC: return w.tr("spazio esaurito sul disco");
+    case EDQUOT: return w.tr("quota del disco esaurita");
+    case EFBIG: return w.tr("il file supera la dimensione consentita");
+    case EROFS: return w.tr("il disco è in sola lettura");
+    case ENAMETOOLONG: return w.tr("il nome è troppo lungo");
+    case ELOOP: return w.tr("troppi collegamenti simbolici");
+    case ENXIO: return w.tr("nessun processo legge dal dispositivo");
+    case EPIPE: return w.tr("chi leggeva ha chiuso il canale");
+    case ECONNRESET: return w.tr("la connessione è stata chiusa");
+    case EIO: return w.tr("errore di lettura o scrittura sul dispositivo");
+    case EBUSY: return w.tr("il file è in uso dal sistema");
+    case ETXTBSY: return w.tr("il file è un programma in esecuzione");
+    case EXDEV: return w.tr("il file è su un altro disco");
+    case EEXIST: return w.tr("il file esiste già");
+    case EMLINK: return w.tr("troppi collegamenti al file");
     case EMFILE:
-    case ENFILE: return "troppi file aperti";
-    case ENOMEM: return "memoria esaurita";
-    case EAGAIN: return "risorsa momentaneamente non disponibile";
-    case EINTR: return "operazione interrotta";
-    case ENODEV: return "il dispositivo non esiste";
-    case EOPNOTSUPP: return "operazione non supportata dal file system";
-    case EINVAL: return "operazione non valida per questo file";
-    case ESTALE: return "il file non è più valido sul server";
-    case ETIMEDOUT: return "tempo scaduto";
-    default: return "errore di sistema " + std::to_string(err);
+    case ENFILE: return w.tr("troppi file aperti");
+    case ENOMEM: return w.tr("memoria esaurita");
+    case EAGAIN: return w.tr("risorsa momentaneamente non disponibile");
+    case EINTR: return w.tr("operazione interrotta");
+    case ENODEV: return w.tr("il dispositivo non esiste");
+    case EOPNOTSUPP: return w.tr("operazione non supportata dal file system");
+    case EINVAL: return w.tr("operazione non valida per questo file");
+    case ESTALE: return w.tr("il file non è più valido sul server");
+    case ETIMEDOUT: return w.tr("tempo scaduto");
+    default: return fill(w.tr("errore di sistema %1"), {std::to_string(err)});
   }
 }
 
-std::string reasonText(const FileError& error) {
+std::string reasonText(const FileError& error, const Words& w) {
   switch (error.reason) {
-    case FileReason::NotRegular: return "non è un file normale";
-    case FileReason::TooLarge: return "il file supera 1 MiB";
+    case FileReason::NotRegular: return w.tr("non è un file normale");
+    case FileReason::TooLarge: return w.tr("il file supera 1 MiB");
     case FileReason::ChangedOnDisk:
-      return "un altro programma lo ha modificato da quando è stato aperto o salvato";
+      return w.tr("un altro programma lo ha modificato da quando è stato aperto o salvato");
     case FileReason::GoneFromDisk:
-      return "un altro programma lo ha spostato o cancellato da quando è stato aperto o salvato";
+      return w.tr(
+          "un altro programma lo ha spostato o cancellato da quando è stato aperto o salvato");
     case FileReason::SystemError: break;
   }
-  return systemErrorText(error.err);
-}
-
-std::string fileMessage(const char* verb, const EditorMessage& message) {
-  return std::string("Impossibile ") + verb + " il file \"" + message.file +
-         "\": " + fileErrorText(message.error);
+  return systemErrorText(error.err, w);
 }
 
 }  // namespace
 
 // Every step is named, so that a new one cannot go without a decision about its words.
-std::string fileErrorText(const FileError& error) {
-  const std::string reason = reasonText(error);
+std::string fileErrorText(const FileError& error, const Translate& translate) {
+  const Words w(translate);
+  const std::string reason = reasonText(error, w);
   switch (error.step) {
     case FileStep::Read:
     case FileStep::Check:
@@ -82,54 +106,64 @@ std::string fileErrorText(const FileError& error) {
     case FileStep::Replace:
     case FileStep::InPlace: return reason;
     case FileStep::Backup:
-      return "la copia di sicurezza \"" + error.copy + "\" non si può scrivere: " + reason;
-    case FileStep::RollbackCopy: return "la copia di ripristino non si può scrivere: " + reason;
+      return fill(w.tr("la copia di sicurezza \"%1\" non si può scrivere: %2"),
+                  {error.copy, reason});
+    case FileStep::RollbackCopy:
+      return fill(w.tr("la copia di ripristino non si può scrivere: %1"), {reason});
     case FileStep::Restore:
       if (error.copy.empty()) return reason;
-      return reason + "; la copia di sicurezza è in \"" + error.copy + "\"";
+      return fill(w.tr("%1; la copia di sicurezza è in \"%2\""), {reason, error.copy});
   }
   return reason;
 }
 
-MessageText messageText(const EditorMessage& message) {
+MessageText messageText(const EditorMessage& message, const Translate& translate) {
+  const Words w(translate);
   switch (message.id) {
     case MessageId::GprsNullInterlock:
-      return {"E' possibile attivare questa opzione solo disabilitando GPRS Null",
-              "Errore di Incoerenza"};
+      return {w.tr("E' possibile attivare questa opzione solo disabilitando GPRS Null"),
+              w.tr("Errore di Incoerenza")};
     case MessageId::LabelTooLong:
-      return {"Puoi inserire massimo 12 caratteri!", "Errore di Lunghezza"};
-    case MessageId::OpenFailed: return {fileMessage("aprire", message), "Errore File"};
-    case MessageId::SaveFailed: return {fileMessage("salvare", message), "Errore File"};
+      return {w.tr("Puoi inserire massimo 12 caratteri!"), w.tr("Errore di Lunghezza")};
+    case MessageId::OpenFailed:
+      return {fill(w.tr("Impossibile aprire il file \"%1\": %2"),
+                   {message.file, fileErrorText(message.error, translate)}),
+              w.tr("Errore File")};
+    case MessageId::SaveFailed:
+      return {fill(w.tr("Impossibile salvare il file \"%1\": %2"),
+                   {message.file, fileErrorText(message.error, translate)}),
+              w.tr("Errore File")};
   }
   return {};
 }
 
-std::string byteToolTip(const ByteInfo& info) {
+std::string byteToolTip(const ByteInfo& info, const Translate& translate) {
+  const Words w(translate);
   static constexpr const char* kRecords[] = {"Base", "Call", "GPRS"};
-  std::string out = "Record " + std::string(kRecords[info.slot < 3 ? info.slot : 2]) + ", byte 0x" +
-                    hex(info.offset, 2) + " (" + std::to_string(info.offset) + ")";
+  std::string out = fill(
+      w.tr("Record %1, byte 0x%2 (%3)"),
+      {kRecords[info.slot < 3 ? info.slot : 2], hex(info.offset, 2), std::to_string(info.offset)});
   if (info.value >= 0) {
     std::string binary;
     for (int bit = 7; bit >= 0; --bit) {
       binary += (info.value >> bit & 1) ? '1' : '0';
       if (bit == 4) binary += ' ';
     }
-    out += "\nValore: " + info.pair + " = " + std::to_string(info.value) + " = " + binary;
+    out +=
+        '\n' + fill(w.tr("Valore: %1 = %2 = %3"), {info.pair, std::to_string(info.value), binary});
   } else {
-    out += "\nValore non valido: \"" + ansi::toUtf8(info.pair) + "\"";
+    out += '\n' + fill(w.tr("Valore non valido: \"%1\""), {ansi::toUtf8(info.pair)});
   }
   const auto catalog = optionCatalog();
   for (const ByteOption& o : info.options) {
     const OptionDef& option = catalog[o.row];
     out += '\n';
-    out.append(option.id).append(" ").append(option.caption).append(": ");
-    if (o.mask == 0xFF) {
-      out += "byte intero";
-    } else {
-      out += "bit ";
-      out += maskBits(o.mask);
-    }
-    out += o.state ? " (attiva)" : " (non attiva)";
+    out.append(option.id)
+        .append(" ")
+        .append(w.tr(std::string(option.caption).c_str()))
+        .append(": ");
+    out += o.mask == 0xFF ? w.tr("byte intero") : fill(w.tr("bit %1"), {maskBits(o.mask)});
+    out += ' ' + (o.state ? w.tr("(attiva)") : w.tr("(non attiva)"));
   }
   return out;
 }

@@ -25,7 +25,8 @@ Edit the FLEX configuration of the Motorola A835 phone in a window.
 The window starts from the built-in flex: tick options on its two pages while
 the three records (Base, Call, GPRS label) show in a hexadecimal preview, give
 the phone a personal label of up to 12 characters in place of "GPRS", and open
-and save .hs files. Its texts are in Italian.
+and save .hs files. Its texts are in English or Italian, as the user's
+languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) ask; Italian when neither is.
 
 FILE.hs, when given, is opened as "Apri Flex" opens it, once the window shows;
 only the first argument counts. A .hs file dropped on the window opens the

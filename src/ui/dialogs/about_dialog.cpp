@@ -37,7 +37,7 @@ AboutDialog::AboutDialog(SysInfoHost& sysInfo, std::chrono::milliseconds burstGa
   setFont(captionFont(false));
   const Twips tw(logicalDpiX());
   const QString title = fromUtf8(kAppTitle);
-  setWindowTitle(QStringLiteral("About ") + title);
+  setWindowTitle(tr("About %1").arg(title));
   setWindowIcon(spannerIcon());
 
   auto* picture = new QLabel(this);
@@ -49,14 +49,14 @@ AboutDialog::AboutDialog(SysInfoHost& sysInfo, std::chrono::milliseconds burstGa
   QLabel* heading = label(this, "lblTitle", title, tw.rect(1050, 240, 3885, 480));
   heading->setFont(captionFont(true, 12));
   label(this, "lblVersion",
-        QStringLiteral("Version %1.%2.%3")
+        tr("Version %1.%2.%3")
             .arg(kAppVersion.major)
             .arg(kAppVersion.minor)
             .arg(kAppVersion.revision),
         tw.rect(1050, 780, 3885, 225));
   label(this, "lblDescription",
-        QStringLiteral("Programma gratuito per la creazione di Flex Personalizzate per il "
-                       "cellulare Motorola A835. Programma realizzato da Tessaron!"),
+        tr("Programma gratuito per la creazione di Flex Personalizzate per il "
+           "cellulare Motorola A835. Programma realizzato da Tessaron!"),
         tw.rect(1050, 1125, 3885, 810));
 
   // The etched separator: a grey line with a white one below it.
@@ -67,18 +67,18 @@ AboutDialog::AboutDialog(SysInfoHost& sysInfo, std::chrono::milliseconds burstGa
   line->setGeometry(tw(120), tw(2280) - 1, tw(5684) - tw(120), 3);
 
   label(this, "lblDisclaimer",
-        QStringLiteral("Attenzione: i marchi \"Motorola\" sono di proprietà di Motorola. "
-                       "Un grazie a tutti quelli che hanno aiutato nella realizzazione di "
-                       "questo programma."),
+        tr("Attenzione: i marchi \"Motorola\" sono di proprietà di Motorola. "
+           "Un grazie a tutti quelli che hanno aiutato nella realizzazione di "
+           "questo programma."),
         tw.rect(255, 2400, 4110, 1065));
 
-  ok_ = new QPushButton(QStringLiteral("OK"), this);
+  ok_ = new QPushButton(tr("OK"), this);
   ok_->setObjectName(QStringLiteral("cmdOK"));
   ok_->setGeometry(tw.rect(4440, 2625, 1260, 345));
   ok_->setDefault(true);  // Enter; Esc closes the dialog as well (QDialog::reject)
   connect(ok_, &QPushButton::clicked, this, &QDialog::close);
 
-  sysInfo_ = new QPushButton(QStringLiteral("&System Info..."), this);
+  sysInfo_ = new QPushButton(tr("&System Info..."), this);
   sysInfo_->setObjectName(QStringLiteral("cmdSysInfo"));
   sysInfo_->setGeometry(tw.rect(4440, 3075, 1245, 345));
   connect(sysInfo_, &QPushButton::clicked, this, [this] {

@@ -41,14 +41,13 @@ LabelDialog::LabelDialog(Editor& editor, QWidget* parent)
                           Qt::MSWindowsFixedSizeDialogHint),
       editor_(editor) {
   setObjectName(QStringLiteral("frmGPRS"));
-  setWindowTitle(QStringLiteral("Personalizzazione Scritta GPRS"));
+  setWindowTitle(tr("Personalizzazione Scritta GPRS"));
   setFont(captionFont(false));
   const Twips tw(logicalDpiX());
 
-  prompt_ = new QLabel(
-      QStringLiteral("Inserisci i caratteri che vuoi visualizzare invece della scritta GPRS "
-                     "(massimo 12):"),
-      this);
+  prompt_ = new QLabel(tr("Inserisci i caratteri che vuoi visualizzare invece della scritta GPRS "
+                          "(massimo 12):"),
+                       this);
   prompt_->setObjectName(QStringLiteral("Label1"));
   prompt_->setWordWrap(true);
   prompt_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -60,7 +59,7 @@ LabelDialog::LabelDialog(Editor& editor, QWidget* parent)
   textField_->setGeometry(tw.rect(240, 720, 2175, 405));
   textField_->setValidator(new NoControlCharacters(textField_));
 
-  ok_ = new QPushButton(QStringLiteral("OK"), this);
+  ok_ = new QPushButton(tr("OK"), this);
   ok_->setObjectName(QStringLiteral("cmdOKGPRS"));
   ok_->setGeometry(tw.rect(2640, 720, 495, 375));
   ok_->setDefault(true);  // Enter

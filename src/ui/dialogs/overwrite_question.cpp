@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/overwrite_question.hpp"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "ui/support/app_info.hpp"
@@ -15,17 +16,22 @@ Question overwriteQuestion(const QString& fileName, DiskChange change) {
   question.icon = Question::Icon::Warning;
   question.title = fromUtf8(kAppTitle);
   question.text =
-      QStringLiteral(
+      QCoreApplication::translate(
+          "flex::ui::Question",
           "Un altro programma ha %1 \"%2\" da quando è stato aperto o salvato "
           "qui.")
-          .arg(gone ? QStringLiteral("spostato o cancellato") : QStringLiteral("modificato"),
+          .arg(gone ? QCoreApplication::translate("flex::ui::Question", "spostato o cancellato")
+                    : QCoreApplication::translate("flex::ui::Question", "modificato"),
                QFileInfo(fileName).fileName());
-  question.detail = gone ? QStringLiteral("Salvarlo di nuovo con questo nome?")
-                         : QStringLiteral(
-                               "Sovrascriverlo? Le modifiche dell'altro programma "
-                               "andranno perse.");
-  question.answers = {{QStringLiteral("Sovrascrivi"), Question::Role::Destructive},
-                      {QStringLiteral("Annulla"), Question::Role::Reject}};
+  question.detail =
+      gone ? QCoreApplication::translate("flex::ui::Question", "Salvarlo di nuovo con questo nome?")
+           : QCoreApplication::translate("flex::ui::Question",
+                                         "Sovrascriverlo? Le modifiche dell'altro programma "
+                                         "andranno perse.");
+  question.answers = {
+      {QCoreApplication::translate("flex::ui::Question", "Sovrascrivi"),
+       Question::Role::Destructive},
+      {QCoreApplication::translate("flex::ui::Question", "Annulla"), Question::Role::Reject}};
   question.defaultAnswer = static_cast<int>(OverwriteChoice::Cancel);
   question.escapeAnswer = static_cast<int>(OverwriteChoice::Cancel);
   return question;

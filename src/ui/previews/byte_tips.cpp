@@ -10,6 +10,7 @@
 #include "text/hex_format.hpp"
 #include "ui/previews/hex_view.hpp"
 #include "ui/previews/raw_preview.hpp"
+#include "ui/support/core_words.hpp"
 #include "ui/support/qt_strings.hpp"
 
 namespace flex::ui {
@@ -17,7 +18,8 @@ namespace flex::ui {
 QString byteTipText(const Document& document, std::size_t slot, std::size_t offset) {
   std::array<int, kOptionCount> states{};
   for (std::size_t row = 0; row < kOptionCount; ++row) states[row] = document.boxes[row].state;
-  return fromUtf8(byteToolTip(inspectByte(slot, document.records[slot], offset, states)));
+  return fromUtf8(
+      byteToolTip(inspectByte(slot, document.records[slot], offset, states), coreTranslate()));
 }
 
 ByteTips::ByteTips(const Editor& editor, QObject* parent) : QObject(parent), editor_(editor) {}

@@ -202,7 +202,7 @@ void HexView::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
   QAction* copyAction = menu.addAction(QStringLiteral("&Copia"), this, &HexView::copy);
   copyAction->setEnabled(anchor_ != position_);
-  menu.addAction(QStringLiteral("Seleziona &tutto"), this, &HexView::selectAll);
+  menu.addAction(tr("Seleziona &tutto"), this, &HexView::selectAll);
   menu.exec(event->globalPos());
 }
 

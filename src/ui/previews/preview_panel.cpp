@@ -49,14 +49,14 @@ int onWholePixel(int x, qreal ratio) {
 }  // namespace
 
 PreviewPanel::PreviewPanel(Editor& editor, const Twips& tw, QWidget* parent)
-    : QGroupBox(QStringLiteral("Preview"), parent), editor_(editor), rowLabelLeft_(tw(240) - 2) {
+    : QGroupBox(tr("Preview"), parent), editor_(editor), rowLabelLeft_(tw(240) - 2) {
   setObjectName(QStringLiteral("Frame2"));
   setFont(captionFont(true));
   setGeometry(tw.rect(3000, 600, 5775, 5055));
   createFormattedBoxes(tw);
   createRulerAndRowLabels();
 
-  formatting_ = new QCheckBox(QStringLiteral("Formattazione Testo"), this);
+  formatting_ = new QCheckBox(tr("Formattazione Testo"), this);
   formatting_->setObjectName(QStringLiteral("CheckFormattazioneTesto"));
   const QRect place = tw.rect(480, 3540, 2175, 255);
   formatting_->setGeometry(

@@ -3,21 +3,45 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 namespace flex::ui {
+namespace {
 
-void loadQtTranslations(QCoreApplication& app) {
-  const QLocale italian(QLocale::Italian, QLocale::Italy);
-  QLocale::setDefault(italian);
-  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+void install(QCoreApplication& app, const QLocale& locale, const QStringList& names,
+             const QString& folder) {
   auto* translator = new QTranslator(&app);
-  if (translator->load(italian, QStringLiteral("qtbase"), QStringLiteral("_"), folder) ||
-      translator->load(italian, QStringLiteral("qt"), QStringLiteral("_"), folder))
-    QCoreApplication::installTranslator(translator);
-  else
-    delete translator;
+  for (const QString& name : names) {
+    if (translator->load(locale, name, QStringLiteral("_"), folder)) {
+      QCoreApplication::installTranslator(translator);
+      return;
+    }
+  }
+  delete translator;
+}
+
+}  // namespace
+
+QLocale chooseLanguage(const QStringList& uiLanguages) {
+  for (const QString& name : uiLanguages) {
+    const QLocale locale(name);
+    if (locale.language() == QLocale::English) return locale;
+    if (locale.language() == QLocale::Italian) break;
+  }
+  return QLocale(QLocale::Italian, QLocale::Italy);
+}
+
+QLocale loadQtTranslations(QCoreApplication& app) {
+  const QLocale locale = chooseLanguage(QLocale::system().uiLanguages());
+  QLocale::setDefault(locale);
+  if (locale.language() == QLocale::English) {
+    // Qt's own texts are English already.
+    install(app, locale, {QStringLiteral("flexedit")}, QStringLiteral(":/i18n"));
+  } else {
+    install(app, locale, {QStringLiteral("qtbase"), QStringLiteral("qt")},
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  }
+  return locale;
 }
 
 }  // namespace flex::ui

@@ -37,17 +37,16 @@ bool DiskNotice::redraw() {
   const QString path = fromFileName(file_);
   const QString name = fontMetrics().elidedText(QFileInfo(path).fileName(), Qt::ElideMiddle, 160);
   const bool unsaved = editor_.hasUnsavedWork();
-  QString text = QStringLiteral("\"%1\" ").arg(name.toHtmlEscaped());
+  const QString quoted = name.toHtmlEscaped();
   if (change_ == DiskChange::Gone)
-    text += QStringLiteral("è stato spostato o cancellato.");
+    setText(tr("\"%1\" è stato spostato o cancellato.").arg(quoted));
   else if (unsaved)
-    text += QStringLiteral("è cambiato sul disco; le tue modifiche restano.");
+    setText(tr("\"%1\" è cambiato sul disco; le tue modifiche restano.").arg(quoted));
   else
-    text += QStringLiteral("è cambiato sul disco. <a href=\"reload\">Ricarica</a>");
-  setText(text);
+    setText(tr("\"%1\" è cambiato sul disco. <a href=\"reload\">Ricarica</a>").arg(quoted));
   setToolTip(change_ == DiskChange::Gone
-                 ? QStringLiteral("Un altro programma ha spostato o cancellato %1.").arg(path)
-                 : QStringLiteral("Un altro programma ha modificato %1.").arg(path));
+                 ? tr("Un altro programma ha spostato o cancellato %1.").arg(path)
+                 : tr("Un altro programma ha modificato %1.").arg(path));
   setVisible(change_ != DiskChange::None);
   return taken;
 }

@@ -7,12 +7,12 @@
 namespace flex::ui {
 
 EditMenu::EditMenu(Editor& editor, QWidget* parent)
-    : QMenu(QStringLiteral("&Modifica"), parent), editor_(editor) {
+    : QMenu(tr("&Modifica"), parent), editor_(editor) {
   setObjectName(QStringLiteral("mnuModifica"));
-  undo_ = addAction(QStringLiteral("Annulla"), this, [this] { editor_.undo(); });
+  undo_ = addAction(tr("Annulla"), this, [this] { editor_.undo(); });
   undo_->setObjectName(QStringLiteral("mnuAnnulla"));
   undo_->setShortcuts(undoKeys());
-  redo_ = addAction(QStringLiteral("Ripeti"), this, [this] { editor_.redo(); });
+  redo_ = addAction(tr("Ripeti"), this, [this] { editor_.redo(); });
   redo_->setObjectName(QStringLiteral("mnuRipeti"));
   redo_->setShortcuts(redoKeys());
   updateEnabled();

@@ -21,6 +21,7 @@
 #include "ui/dialogs/overwrite_question.hpp"
 #include "ui/previews/preview_panel.hpp"
 #include "ui/support/app_info.hpp"
+#include "ui/support/core_words.hpp"
 #include "ui/support/fonts.hpp"
 #include "ui/support/pictures.hpp"
 #include "ui/support/qt_strings.hpp"
@@ -118,24 +119,24 @@ void MainWindow::openFileLater(const std::string& name) {
 // --- building the window ---
 
 void MainWindow::createActions() {
-  openAction_ = makeAction(this, "mnuApri", QStringLiteral("Apri Flex"));
+  openAction_ = makeAction(this, "mnuApri", tr("Apri Flex"));
   openAction_->setIcon(openFolderPicture());
-  openAction_->setToolTip(QStringLiteral("Apri Flex..."));
+  openAction_->setToolTip(tr("Apri Flex..."));
   connect(openAction_, &QAction::triggered, this, [this] { editor_.openWithDialog(); });
 
-  saveAction_ = makeAction(this, "mnuSalva", QStringLiteral("Salva Flex..."));
+  saveAction_ = makeAction(this, "mnuSalva", tr("Salva Flex..."));
   saveAction_->setIcon(diskettePicture());
-  saveAction_->setToolTip(QStringLiteral("Salva Flex..."));
+  saveAction_->setToolTip(tr("Salva Flex..."));
   connect(saveAction_, &QAction::triggered, this, [this] { editor_.saveWithDialog(); });
 
-  builtinAction_ = makeAction(this, "mnuFlexInterna", QStringLiteral("Carica Flex Interna"));
+  builtinAction_ = makeAction(this, "mnuFlexInterna", tr("Carica Flex Interna"));
   builtinAction_->setIcon(blankPagePicture());
-  builtinAction_->setToolTip(QStringLiteral("Carica Flex Interna"));
+  builtinAction_->setToolTip(tr("Carica Flex Interna"));
   connect(builtinAction_, &QAction::triggered, this, [this] { editor_.loadBuiltinFlex(); });
 
-  helpAction_ = makeAction(this, "mnuHelp", QStringLiteral("Help"));  // no action
+  helpAction_ = makeAction(this, "mnuHelp", tr("Help"));  // no action
 
-  aboutAction_ = makeAction(this, "mnuAbout", QStringLiteral("About"));
+  aboutAction_ = makeAction(this, "mnuAbout", tr("About"));
   connect(aboutAction_, &QAction::triggered, this, [this] { showAboutDialog(); });
 
   for (QAction* action : {openAction_, saveAction_, builtinAction_})
@@ -144,7 +145,7 @@ void MainWindow::createActions() {
 
 // "&File", "&Modifica", "&Phone" (no items), "&Informazioni".
 void MainWindow::createMenus() {
-  fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+  fileMenu_ = menuBar()->addMenu(tr("&File"));
   fileMenu_->setObjectName(QStringLiteral("mnuFile"));
   fileMenu_->addActions({openAction_, saveAction_, builtinAction_, backupAction_});
   fileMenu_->addSeparator();
@@ -153,10 +154,10 @@ void MainWindow::createMenus() {
   editMenu_ = new EditMenu(editor_, this);
   menuBar()->addMenu(editMenu_);
 
-  phoneMenu_ = menuBar()->addMenu(QStringLiteral("&Phone"));
+  phoneMenu_ = menuBar()->addMenu(tr("&Phone"));
   phoneMenu_->setObjectName(QStringLiteral("mnuPhone"));
 
-  infoMenu_ = menuBar()->addMenu(QStringLiteral("&Informazioni"));
+  infoMenu_ = menuBar()->addMenu(tr("&Informazioni"));
   infoMenu_->setObjectName(QStringLiteral("mnuInfo"));
   infoMenu_->addActions({helpAction_, aboutAction_});
 }
@@ -181,12 +182,12 @@ void MainWindow::createPictureButtons(QWidget* client, const Twips& tw) {
 
 // "Genera File FLEX" and "Esci Dal Programma", inside the "Preview" frame.
 void MainWindow::createCommandButtons(const Twips& tw) {
-  auto* save = new QPushButton(QStringLiteral("Genera File FLEX"), preview_);
+  auto* save = new QPushButton(tr("Genera File FLEX"), preview_);
   save->setObjectName(QStringLiteral("cmdGenera"));
   save->setGeometry(tw.rect(480, 3840, 2175, 375));
   connect(save, &QPushButton::clicked, saveAction_, &QAction::trigger);
 
-  auto* quit = new QPushButton(QStringLiteral("Esci Dal Programma"), preview_);
+  auto* quit = new QPushButton(tr("Esci Dal Programma"), preview_);
   quit->setObjectName(QStringLiteral("cmdEsci"));
   quit->setGeometry(tw.rect(3360, 3840, 2055, 375));
   connect(quit, &QPushButton::clicked, this, &QWidget::close);
@@ -196,7 +197,7 @@ void MainWindow::createCommandButtons(const Twips& tw) {
 // (once per file while the window is open). On by default, remembered between runs.
 void MainWindow::createBackupAction() {
   const QString key = QStringLiteral("keepBackups");
-  backupAction_ = makeAction(this, "mnuCopiaSicurezza", QStringLiteral("Copia di sicurezza (~)"));
+  backupAction_ = makeAction(this, "mnuCopiaSicurezza", tr("Copia di sicurezza (~)"));
   backupAction_->setCheckable(true);
   backupAction_->setChecked(QSettings().value(key, true).toBool());
   editor_.setKeepBackups(backupAction_->isChecked());
@@ -241,7 +242,7 @@ QWidget* MainWindow::messageParent() {
 void MainWindow::messageBox(const EditorMessage& message) {
   if (!prompts_.messageBox) return;
   const QPointer<QWidget> focus = QApplication::focusWidget();
-  const MessageText text = messageText(message);
+  const MessageText text = messageText(message, coreTranslate());
   prompts_.messageBox(messageParent(), fromUtf8(text.prompt), fromUtf8(text.title));
   if (focus && focus->isVisible()) {
     focus->activateWindow();

@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "session/editor.hpp"
+#include "ui/support/core_words.hpp"
 #include "ui/support/fonts.hpp"
-#include "ui/support/qt_strings.hpp"
 #include "ui/support/twips.hpp"
 
 namespace flex::ui {
@@ -28,8 +28,8 @@ OptionPages::OptionPages(Editor& editor, const Twips& tw, QWidget* parent)
   tabStrip_->setObjectName(QStringLiteral("TabStrip1"));
   tabStrip_->setExpanding(false);
   tabStrip_->setDrawBase(false);
-  tabStrip_->addTab(QStringLiteral("Pagina 1"));
-  tabStrip_->addTab(QStringLiteral("Pag. 2"));
+  tabStrip_->addTab(tr("Pagina 1"));
+  tabStrip_->addTab(tr("Pag. 2"));
   const int tabHeight = tabStrip_->sizeHint().height();
   tabStrip_->setGeometry(2, 0, strip.width() - 4, tabHeight);
   panel->setGeometry(rect().adjusted(0, tabHeight - 1, 0, 0));
@@ -38,7 +38,7 @@ OptionPages::OptionPages(Editor& editor, const Twips& tw, QWidget* parent)
 
   const char* const names[] = {"frmPagina1", "frmPagina2"};
   for (std::size_t page = 0; page < pages_.size(); ++page) {
-    pages_[page] = new QGroupBox(QStringLiteral("Opzioni FLEX"), this);
+    pages_[page] = new QGroupBox(tr("Opzioni FLEX"), this);
     pages_[page]->setObjectName(QLatin1String(names[page]));
     pages_[page]->setFont(captionFont(true));
     pages_[page]->setGeometry(tw.rect(240, 600, 2535, 5055).translated(origin));
@@ -58,10 +58,10 @@ void OptionPages::createBoxes(const Twips& tw) {
   for (std::size_t row : rows) {
     const OptionDef& option = table[row];
     const auto page = static_cast<std::size_t>(option.layout.page - 1);
-    auto* box = new QCheckBox(fromUtf8(option.caption), pages_[page]);
+    auto* box = new QCheckBox(coreText(option.caption), pages_[page]);
     if (!firstBoxes_[page]) firstBoxes_[page] = box;
     box->setObjectName(QStringLiteral("Check%1_%2").arg(option.group()).arg(option.index()));
-    box->setToolTip(fromUtf8(option.toolTip));
+    box->setToolTip(coreText(option.toolTip));
     connect(box, &QCheckBox::clicked, this, [this, row] { editor_.clickOption(row); });
     boxes_[row] = box;
   }

@@ -18,7 +18,7 @@ QByteArray absolute(const QByteArray& path) {
 }  // namespace
 
 RecentFiles::RecentFiles(Opener open, QWidget* parent)
-    : QMenu(QStringLiteral("File recenti"), parent), open_(std::move(open)) {
+    : QMenu(tr("File recenti"), parent), open_(std::move(open)) {
   setObjectName(QStringLiteral("mnuFileRecenti"));
   setToolTipsVisible(true);
   connect(this, &QMenu::aboutToShow, this, &RecentFiles::rebuild);  // another run may have added

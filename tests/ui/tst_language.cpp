@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window in the desktop's language: run with LANGUAGE=it and with LANGUAGE=en (at several
+// scales), it checks what each language shows, that no text escapes the translation, that every
+// caption fits its control, and that the core's texts seen by the translation tools are the core's.
+#include <QtTest>
+#include <QtWidgets>
+#include <fstream>
+#include <set>
+
+#include "options/option_catalog.hpp"
+#include "session/message_catalog.hpp"
+#include "ui/support/core_texts.hpp"
+#include "ui/support/qt_translations.hpp"
+#include "ui/window/main_window.hpp"
+#include "ui/window/option_pages.hpp"
+
+using namespace flex::ui;
+
+namespace {
+
+// Every text a person reads on `root` and its children, with where it is.
+QList<std::pair<QString, QString>> shownTexts(QWidget* root) {
+  QList<std::pair<QString, QString>> out;
+  auto add = [&](const QObject* o, const QString& text) {
+    if (text.contains(QRegularExpression("[a-z]{2}"))) out.append({o->objectName(), text});
+  };
+  QList<QWidget*> widgets = root->findChildren<QWidget*>();
+  widgets.prepend(root);
+  for (QWidget* w : widgets) {
+    if (w->isWindow()) add(w, w->windowTitle());
+    add(w, w->toolTip());
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) add(w, b->text());
+    if (auto* l = qobject_cast<QLabel*>(w)) add(w, l->text());
+    if (auto* g = qobject_cast<QGroupBox*>(w)) add(w, g->title());
+    if (auto* m = qobject_cast<QMenu*>(w)) add(w, m->title());
+    if (auto* t = qobject_cast<QTabBar*>(w))
+      for (int i = 0; i < t->count(); ++i) add(w, t->tabText(i));
+    for (const QAction* a : w->actions()) add(a, a->text());
+  }
+  return out;
+}
+
+}  // namespace
+
+class LanguageTest : public QObject {
+  Q_OBJECT
+
+  QLocale locale_;
+  bool english_ = false;
+  QStringList messages_;
+  std::unique_ptr<MainWindow> form_;
+
+  QWidget* child(const char* name) { return form_->findChild<QWidget*>(name); }
+  void click(const char* name) {
+    QTest::mouseClick(child(name), Qt::LeftButton, {}, {6, child(name)->height() / 2});
+  }
+
+ private Q_SLOTS:
+  void initTestCase() {
+    QApplication::setQuitOnLastWindowClosed(false);
+    locale_ = loadQtTranslations(*qApp);
+    english_ = qgetenv("LANGUAGE").startsWith("en");
+    Prompts prompts;
+    prompts.messageBox = [this](QWidget*, const QString& p, const QString& t) {
+      messages_ << t + ": " + p;
+    };
+    form_ = std::make_unique<MainWindow>(prompts);
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+  }
+
+  void languageFromTheDesktop() {
+    const struct {
+      QStringList ui;
+      QLocale::Language chosen;
+    } cases[] = {{{"en_US", "it_IT"}, QLocale::English},
+                 {{"it", "en"}, QLocale::Italian},
+                 {{"de_DE", "en_GB"}, QLocale::English},
+                 {{"de", "fr"}, QLocale::Italian},
+                 {{}, QLocale::Italian}};
+    for (const auto& c : cases) QCOMPARE(chooseLanguage(c.ui).language(), c.chosen);
+    QCOMPARE(locale_.language(), english_ ? QLocale::English : QLocale::Italian);
+    QCOMPARE(QLocale().language(), locale_.language());  // dates and sizes follow
+  }
+
+  // A table of captions, a menu, a message and a button of Qt's own file dialog.
+  void windowSpeaksIt() {
+    const auto say = [this](const char* it, const char* en) {
+      return QString::fromUtf8(english_ ? en : it);
+    };
+    QCOMPARE(child("Check1_1")->property("text").toString(),
+             say("Disposizione Schermo", "Screen Layout"));
+    QCOMPARE(child("Check3_2")->toolTip(),
+             say("Abilita la funzione di Autoaggiornamento di Data e Ora",
+                 "Turns on automatic updating of date and time"));
+    QCOMPARE(form_->findChild<QTabBar*>("TabStrip1")->tabText(1), say("Pag. 2", "Page 2"));
+    QCOMPARE(child("cmdEsci")->property("text").toString(),
+             say("Esci Dal Programma", "Exit Program"));
+    QCOMPARE(form_->findChild<QMenu*>("mnuModifica")->title(), say("&Modifica", "&Edit"));
+    click("Check1_3");
+    click("Check1_5");
+    click("Check1_3");
+    QCOMPARE(messages_.value(0),
+             say("Errore di Incoerenza: E' possibile attivare questa opzione solo disabilitando "
+                 "GPRS Null",
+                 "Conflicting Options: This option can only be turned on with GPRS Null off"));
+    QFileDialog dialog(form_.get());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QCOMPARE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->text(),
+             say("&Salva", "&Save"));
+  }
+
+  // In Italian every text shown is in the English translation; in English none is left Italian.
+  // Captions fit their controls.
+  void everyTextTranslatedAndWhole() {
+    click("Check1_5");  // the label dialog
+    form_->findChild<QAction*>("mnuAbout")->trigger();
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral(":/i18n/flexedit_en.qm")));
+    const QStringList contexts{"core", "flex::ui::Question"};
+    const QStringList names{"lblVersion", "lblTitle", "frmAbout", "Form1"};  // a number, a name
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (!window->isVisible()) continue;
+      QStringList classes = contexts;
+      QObjectList objects = window->findChildren<QObject*>();
+      for (const QObject* o : objects << window)
+        for (auto* m = o->metaObject(); m; m = m->superClass()) classes << m->className();
+      classes.removeDuplicates();
+      for (const auto& [where, text] : shownTexts(window)) {
+        bool known = false, italian = false;
+        for (const QString& c : classes) {
+          const QString en = english.translate(qPrintable(c), text.toUtf8());
+          known = known || !en.isEmpty();
+          italian = italian || (!en.isEmpty() && en != text);
+        }
+        if (names.contains(where)) continue;
+        QVERIFY2(english_ ? !italian : known, qPrintable(where + ": " + text));
+      }
+      for (const QAbstractButton* b :
+           window->findChildren<QAbstractButton*>(QRegularExpression("^(Che|cmd)"))) {
+        // A push button's size hint has a floor of the style's; its text must fit.
+        const int margin = 2 * b->style()->pixelMetric(QStyle::PM_ButtonMargin);
+        const int needed =
+            qobject_cast<const QPushButton*>(b)
+                ? b->fontMetrics().horizontalAdvance(QString(b->text()).remove('&')) + margin
+                : b->sizeHint().width();
+        QVERIFY2(needed <= b->width(), qPrintable(b->objectName()));
+      }
+      for (const QLabel* l : window->findChildren<QLabel*>())
+        if (!names.contains(l->objectName()))
+          QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->objectName()));
+    }
+    auto* tabs = form_->findChild<QTabBar*>("TabStrip1");
+    QVERIFY(tabs->tabRect(tabs->count() - 1).right() < tabs->width());
+  }
+
+  // lupdate reads the core's option texts and sentences from core_texts.hpp: the same, in order.
+  // FLEXEDIT_CORE_TEXTS=PATH writes the list the core has now.
+  void coreTextsListIsTheCores() {
+    std::vector<std::string> texts;
+    const auto note = [&texts](const char* text) {
+      if (std::find(texts.begin(), texts.end(), text) == texts.end()) texts.emplace_back(text);
+      return std::string(text);
+    };
+    for (const flex::OptionDef& o : flex::optionCatalog()) {
+      note(std::string(o.caption).c_str());
+      note(std::string(o.toolTip).c_str());
+    }
+    for (int id = 0; id < 16; ++id)
+      for (int step = 0; step < 16; ++step)
+        for (int reason = 0; reason < 16; ++reason)
+          for (int err = 0; err < (reason == 0 ? 130 : 1); ++err)
+            for (const char* copy : {"", "b~"})
+              flex::messageText({flex::MessageId(id),
+                                 "f",
+                                 {flex::FileStep(step), flex::FileReason(reason), err, copy}},
+                                note);
+    for (const int value : {-1, 7})
+      for (const int mask : {0xFF, 0x10})
+        for (const int state : {0, 1})
+          flex::byteToolTip({0, 1, "07", value, {{0, mask, state}}}, note);
+    const std::vector<std::string> listed(std::begin(kCoreTexts), std::end(kCoreTexts));
+    if (const QByteArray path = qgetenv("FLEXEDIT_CORE_TEXTS"); !path.isEmpty()) {
+      std::ofstream out(path.toStdString());
+      out << "// SPDX-License-Identifier: GPL-3.0-or-later\n#pragma once\n// Made by "
+             "tst_language from the option table and the message catalogue: do not edit.\n"
+             "#include <QtGlobal>\n\ninline constexpr const char* kCoreTexts[] = {\n";
+      for (const std::string& t : texts)
+        out << "    QT_TRANSLATE_NOOP(\"core\", "
+            << QJsonDocument(QJsonArray{t.c_str()})
+                   .toJson(QJsonDocument::Compact)
+                   .mid(1)
+                   .chopped(1)
+                   .toStdString()
+            << "),\n";
+      out << "};\n";
+    }
+    QVERIFY(listed == texts);
+  }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "tst_language.moc"
