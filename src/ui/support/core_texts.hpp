@@ -3,6 +3,7 @@
 // Made by tst_language from the option table and the message catalogue: do not edit.
 #include <QtGlobal>
 
+// clang-format off
 inline constexpr const char* kCoreTexts[] = {
     QT_TRANSLATE_NOOP("core", "Menu Engineering"),
     QT_TRANSLATE_NOOP("core", "Attiva la voce Engineering nel Menu Tools"),
@@ -120,3 +121,4 @@ inline constexpr const char* kCoreTexts[] = {
     QT_TRANSLATE_NOOP("core", "bit %1"),
     QT_TRANSLATE_NOOP("core", "Valore: %1 = %2 = %3"),
 };
+// clang-format on
