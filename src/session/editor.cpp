@@ -224,7 +224,7 @@ FileOutcome Editor::saveFile(const std::string& name) {
   form_.statusText = "File: " + name;
   if (name.empty()) return FileOutcome::Cancelled;
   const std::vector<std::string> records(doc_.records.begin(), doc_.records.end());
-  const SaveOptions options{keepBackups_ ? &backups_ : nullptr};
+  const SaveOptions options{&backups_, keepBackups_};
   if (const auto error = writeFlexFile(name, joinFlexLines(records), options, files_)) {
     message({MessageId::SaveFailed, name, *error});
     return FileOutcome::Failed;

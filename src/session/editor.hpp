@@ -57,7 +57,8 @@ class Editor {
   // life, before its first replacement, so that NAME~ holds what it held before. Off at start.
   void setKeepBackups(bool keep) { keepBackups_ = keep; }
   bool keepsBackups() const { return keepBackups_; }
-  // How loads and saves reach the file system: the real calls unless replaced (tests).
+  // How loads and saves reach the file system: the real calls unless replaced (tests), and the
+  // folder for restore copies.
   void setFileContext(FileContext context) { files_ = std::move(context); }
   void loadBuiltinFlex();      // "Carica Flex Interna"
   void readBackOptions();      // the option readback
@@ -110,7 +111,7 @@ class Editor {
   History history_;
   int depth_ = 0;
   bool keepBackups_ = false;
-  BackupLog backups_;  // the files backed up (or created) by this editor's saves
+  BackupLog backups_;  // what this editor's saves did to files: backed up, created, left torn
   FileContext files_;
 };
 
