@@ -100,11 +100,12 @@ TEST_F(Saves, ThroughOwnDescriptorsAndLinksToPipesAndDeletedFiles) {
   expect({.file = "/dev/fd/" + named(ends[1]), .fault = withoutProc});
   expect({.file = flex::descriptorPath(gone)});  // and no file "gone.hs (deleted)"
   expect({.file = "/proc/" + named(::getpid()) + "/fd/" + named(appended)});
+  expect({.file = "/dev/fd/../fd/" + named(appended)});  // known by /proc, not by its name
   expect({.file = flex::descriptorPath(readOnly), .error = failed(FileStep::InPlace, EBADF)});
   char got[4096];
   EXPECT_EQ(std::string(got, std::max(0l, ::read(ends[0], got, sizeof got))), saved() + saved());
   EXPECT_EQ(readWhole(flex::descriptorPath(gone)), saved());
-  EXPECT_EQ(readWhole(log), "old line\n" + saved());
+  EXPECT_EQ(readWhole(log), "old line\n" + saved() + saved());
   const pid_t other = ::fork();
   while (other == 0) ::pause();  // another program that holds the deleted file
   ASSERT_EQ(::ftruncate(gone, 0), 0);
