@@ -89,7 +89,8 @@ TEST_F(Permissions, AnotherUsersFileIsWrittenInPlace) {
   EXPECT_EQ(editor.saveWithDialog(), FileOutcome::Done);
   EXPECT_EQ(describe(theirs), Entry(before.first, saved()));
   EXPECT_EQ(describe(std::string(theirs) + "~").second, before.second);
-  struct stat file {}, copy{};
+  struct stat file {
+  }, copy{};
   EXPECT_EQ(::stat(theirs, &file) | ::stat((std::string(theirs) + "~").c_str(), &copy), 0);
   EXPECT_EQ(std::pair(copy.st_gid, copy.st_mode), std::pair(file.st_gid, file.st_mode));
 }
