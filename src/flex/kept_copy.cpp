@@ -87,7 +87,8 @@ std::string rescueCopy(const SystemCalls& calls, const std::string& restoreFolde
   Fd restore(calls);
   if (restoreFolder.empty() || openRestoreFolder(calls, restoreFolder, restore) != 0) return {};
   for (int n = 1; n < 100; ++n) {
-    const std::string copyName = restoreName(old.info, name, "~" + std::to_string(n));
+    const std::string copyName =
+        restoreName(old.info, name, std::string("~").append(std::to_string(n)));
     const int err = writeBackup(calls, restore.get(), copyName, from, old, false);
     if (err == 0) return restoreFolder + "/" + copyName;
     if (err != kMoved) break;  // kMoved: an earlier one has that name

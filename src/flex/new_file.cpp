@@ -24,7 +24,8 @@ constexpr std::string_view kMark = ".flexedit-";
 constexpr std::size_t kRandomLength = 6;
 // What of NAME a temporary name keeps, so that it fits in the 255 bytes a folder entry may have.
 std::string namePart(const std::string& name) {
-  return "." + name.substr(0, 255 - 1 - kMark.size() - kRandomLength);
+  std::string part = ".";  // appended to, which GCC 12 does not mistake for an overlap
+  return part.append(name, 0, 255 - 1 - kMark.size() - kRandomLength);
 }
 
 std::string randomName(const std::string& name) {
