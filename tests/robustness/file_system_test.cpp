@@ -77,9 +77,8 @@ TEST_F(Saves, ReachTheFileTheLinksName) {
                {path("target.hs"), "target.hs", fails(&Calls::linkat, EEXIST, 1)},
                {path("target.hs"), "target.hs", [](Calls& c) {
                   withoutUnnamedFiles(c);
-                  failsOn(
-                      &Calls::openat, EEXIST, [](auto, int f, auto) { return (f & O_EXCL) != 0; },
-                      1)(c);
+                  const auto exclusive = [](int, auto, int f, auto) { return (f & O_EXCL) != 0; };
+                  failsOn(&Calls::openat, EEXIST, exclusive, 1)(c);
                 }}};
   for (const auto& c : cases) expect({.file = c.file, .written = {c.written}, .fault = c.fault});
 }
@@ -89,7 +88,7 @@ TEST_F(Saves, ReachTheFileTheLinksName) {
 // to what no path names, in another program's /proc/PID/fd, is written through the link itself.
 TEST_F(Saves, ThroughOwnDescriptorsAndLinksToPipesAndDeletedFiles) {
   int ends[2];
-  ASSERT_EQ(::pipe(ends), 0);
+  ASSERT_EQ(::pipe2(ends, O_NONBLOCK), 0);  // no waiting for what a broken save never wrote
   const int gone = ::open(write("gone.hs", "old\r\n").c_str(), O_RDWR);
   fs::remove(path("gone.hs"));
   const std::string log = state.write("log.txt", "old line\n");
@@ -128,7 +127,7 @@ TEST_F(Saves, RefusedLoadsAndSavesChangeNothing) {
   const FileStep check = FileStep::Check, read = FileStep::Read, replace = FileStep::Replace;
   const std::string missing = path("missing/out.hs"), folder = path("folder.hs"),
                     pipe = path("pipe.hs"), link = path("link.hs");
-  const auto oldHs = [](std::string_view p, auto...) { return p == "old.hs"; };
+  const auto oldHs = [](int, std::string_view p, auto...) { return p == "old.hs"; };
   const struct {
     bool saving;
     std::string file;
@@ -183,7 +182,7 @@ TEST_F(Saves, RefusedLoadsAndSavesChangeNothing) {
           .written = {"old.hs"},
           .fault = failsOn(
               &Calls::fstatat, ENOENT,
-              [](std::string_view p, auto, int flags) {
+              [](int, std::string_view p, auto, int flags) {
                 return p == "link.hs" && (flags & AT_SYMLINK_NOFOLLOW);
               },
               2)});
@@ -196,13 +195,15 @@ TEST_F(Saves, RefusedLoadsAndSavesChangeNothing) {
   }
   if (::geteuid() == 0) {  // in a sticky folder everyone may write, what another user put there:
     fs::create_directory(path("sticky"));  // a link to the file, a link to a folder on the way,
-    fs::permissions(path("sticky"), fs::perms(01777));  // a FIFO
+    fs::permissions(path("sticky"), fs::perms(01777));  // a FIFO, a file
     fs::create_symlink(old, path("sticky/theirs.hs"));
     fs::create_symlink(dir, path("sticky/up"));
     ASSERT_EQ(::mkfifo(path("sticky/fifo").c_str(), 0666), 0);
-    for (const char* theirs : {"sticky/theirs.hs", "sticky/up", "sticky/fifo"})
+    write("sticky/planted.hs", "");
+    for (const char* theirs : {"sticky/theirs.hs", "sticky/up", "sticky/fifo", "sticky/planted.hs"})
       ASSERT_EQ(::lchown(path(theirs).c_str(), kNobody, kNobody), 0);
-    for (const char* file : {"sticky/theirs.hs", "sticky/up/old.hs", "sticky/fifo"})
+    for (const char* file :
+         {"sticky/theirs.hs", "sticky/up/old.hs", "sticky/fifo", "sticky/planted.hs"})
       expect({.file = path(file), .error = failed(check, EACCES)});
   }
   editor.editRaw(0, std::string(flex::kMaxFileSize, 'F'));  // never a file too large to load

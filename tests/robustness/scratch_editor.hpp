@@ -6,7 +6,9 @@
 // no temporary file is ever left.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -68,14 +70,14 @@ Fault fails(std::function<Signature> Calls::*call, int err, int nth = 0) {
   };
 }
 
-// Makes the calls of `call` on a path for which `hit(path, flags)` holds fail with `err`, the
-// first `times` times (0: always). The path calls take (folder, path, ...).
+// Makes the calls of `call` for which `hit(folder, path, ...)` holds fail with `err`, the first
+// `times` times (0: always). The path calls take (folder, path, ...).
 template <typename Signature, typename Hit>
 Fault failsOn(std::function<Signature> Calls::*call, int err, Hit hit, int times = 0) {
   return [=](flex::SystemCalls& calls) {
     calls.*call = [real = calls.*call, err, hit, times, count = 0](int at, const char* p,
                                                                    auto... rest) mutable {
-      if (!hit(std::string_view(p), rest...) || (times != 0 && count++ >= times))
+      if (!hit(at, std::string_view(p), rest...) || (times != 0 && count++ >= times))
         return real(at, p, rest...);
       errno = err;
       return decltype(real(at, p, rest...))(-1);
@@ -85,11 +87,15 @@ Fault failsOn(std::function<Signature> Calls::*call, int err, Hit hit, int times
 
 inline void withoutUnnamedFiles(Calls& calls) {  // as on a file system without O_TMPFILE
   failsOn(&Calls::openat, EOPNOTSUPP,
-          [](auto, int flags, auto) { return (flags & O_TMPFILE) == O_TMPFILE; })(calls);
+          [](int, auto, int flags, auto) { return (flags & O_TMPFILE) == O_TMPFILE; })(calls);
 }
 
-inline void withoutProc(Calls& calls) {  // as where /proc is not mounted
-  const auto proc = [](std::string_view p, auto...) { return p.starts_with("/proc"); };
+inline void withoutProc(Calls& calls) {  // as where /proc is not mounted: nothing in it
+  const auto proc = [](int at, std::string_view p, auto...) {
+    struct statfs in {};
+    return p.starts_with("/proc") || (at >= 0 && !p.starts_with('/') && ::fstatfs(at, &in) == 0 &&
+                                      in.f_type == PROC_SUPER_MAGIC);
+  };
   failsOn(&Calls::openat, ENOENT, proc)(calls);
   failsOn(&Calls::fstatat, ENOENT, proc)(calls);
   failsOn(&Calls::readlinkat, ENOENT, proc)(calls);
