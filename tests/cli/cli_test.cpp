@@ -198,16 +198,15 @@ TEST_F(Cli, FileErrorsAreRecordedAndTheRunGoesOn) {
 // A save to standard output goes through it, before the summary, also onto an appended file; a
 // copy that cannot be beside its file goes to $XDG_STATE_HOME/flexedit/restore.
 TEST_F(Cli, SavesThroughStandardOutputAndKeepsCopiesInTheStateFolder) {
+  const std::string longest(255, 'n'), cli = "cd " + quoted(dir.string()) +
+                                             " && XDG_STATE_HOME=" + quoted(path("state")) + " " +
+                                             quoted(FLEXEDIT_CLI_PATH);
+  fs::create_hard_link(write(longest, "old\r\n"), path("second"));  // written in place
   write("log.txt", "old line\n");
-  write(std::string(255, 'n'), "old\r\n");
-  fs::create_hard_link(path(std::string(255, 'n')), path("second"));  // written in place
-  const std::string cli = "cd " + quoted(dir.string()) +
-                          " && XDG_STATE_HOME=" + quoted(path("state")) + " " +
-                          quoted(FLEXEDIT_CLI_PATH);
   ASSERT_EQ(std::system((cli + " --tick 'Check1(0)' --save /dev/stdout >>log.txt").c_str()), 0);
   EXPECT_TRUE(read("log.txt").starts_with("old line\n" + hs(with(builtin::kBase, 181, "B7")) +
                                           "Options ticked"));
-  ASSERT_EQ(std::system((cli + " --save " + std::string(255, 'n') + " >/dev/null").c_str()), 0);
+  ASSERT_EQ(std::system((cli + " --save " + longest + " >/dev/null").c_str()), 0);
   EXPECT_EQ(std::distance(fs::directory_iterator(path("state/flexedit/restore")), {}), 1);
 }
 

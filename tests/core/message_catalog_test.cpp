@@ -32,7 +32,6 @@ TEST(MessageCatalog, ItalianWording) {
       {opening(FileReason::SystemError, ENOENT), open + "il file o la cartella non esiste"},
       {opening(FileReason::NotRegular), open + "non è un file normale"},
       {opening(FileReason::TooLarge), open + "il file supera 1 MiB"},
-      {saving(FileStep::Replace, EDQUOT), save + "quota del disco esaurita"},
       {saving(FileStep::InPlace, EBADF), save + "il descrittore non è aperto in scrittura"},
       {saving(FileStep::Check, 0, {}, {}, FileReason::Moved),
        save + "il file è stato spostato o sostituito più volte durante il salvataggio"},
@@ -45,10 +44,6 @@ TEST(MessageCatalog, ItalianWording) {
       {saving(FileStep::Restore, ENOSPC, "/s/r/1-2-b.hs~", CopyObstacle::LongName),
        save + "spazio esaurito sul disco; la copia di sicurezza è in \"/s/r/1-2-b.hs~\" (il nome "
               "del file è troppo lungo per aggiungervi \"~\")"},
-      {saving(FileStep::Restore, ENOSPC, "/s/r/1-2-b.hs~", CopyObstacle::NameTaken),
-       save + "spazio esaurito sul disco; la copia di sicurezza è in \"/s/r/1-2-b.hs~\" (il nome "
-              "della copia accanto al file è occupato da qualcosa che non si può sostituire)"},
-      {saving(FileStep::InPlace, ENXIO), save + "nessun processo legge dal dispositivo"},
       {saving(FileStep::Check, 200), save + "errore di sistema 200"},
       {saving(FileStep::Backup, EACCES, "b.hs~"),
        save + "la copia di sicurezza \"b.hs~\" non si può scrivere: permesso negato"},

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The robustness tests' fixture: an editor that loads and saves in a scratch folder, with a
-// restore folder of its own, faults for the system calls, and one check that covers the editor,
-// every entry of the scratch folder and of the restore folder: a refused action changes nothing;
-// no temporary file is ever left.
+// The robustness tests' fixture: an editor saving in a scratch folder, with a restore folder of
+// its own, faults for the system calls, and one check of the editor and every entry of both.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <linux/magic.h>
@@ -58,31 +56,22 @@ inline Entry describe(const std::string& p) {
                                       : ""};
 }
 
-// Makes the `nth` call (from 1; 0: every call) of one system call fail.
-template <typename Signature>
-Fault fails(std::function<Signature> Calls::*call, int err, int nth = 0) {
-  return [=](flex::SystemCalls& calls) {
-    calls.*call = [real = calls.*call, err, nth, count = 0](auto... args) mutable {
-      if (nth != 0 && ++count != nth) return real(args...);
+// Makes the calls of `call` for which `hit(arguments...)` holds fail with `err`, `times` times
+// (0: every time). The path calls take (folder, path, ...).
+template <typename Signature, typename Hit>
+Fault failsOn(std::function<Signature> Calls::*call, int err, Hit hit, int times = 0) {
+  return [=](Calls& calls) {
+    calls.*call = [real = calls.*call, err, hit, times, n = 0](auto... args) mutable {
+      if (!hit(args...) || (times != 0 && n++ >= times)) return real(args...);
       errno = err;
       return decltype(real(args...))(-1);
     };
   };
 }
-
-// Makes the calls of `call` for which `hit(folder, path, ...)` holds fail with `err`, the first
-// `times` times (0: always). The path calls take (folder, path, ...).
-template <typename Signature, typename Hit>
-Fault failsOn(std::function<Signature> Calls::*call, int err, Hit hit, int times = 0) {
-  return [=](flex::SystemCalls& calls) {
-    calls.*call = [real = calls.*call, err, hit, times, count = 0](int at, const char* p,
-                                                                   auto... rest) mutable {
-      if (!hit(at, std::string_view(p), rest...) || (times != 0 && count++ >= times))
-        return real(at, p, rest...);
-      errno = err;
-      return decltype(real(at, p, rest...))(-1);
-    };
-  };
+// Makes the `nth` call (from 1; 0: every call) of one system call fail.
+template <typename Signature>
+Fault fails(std::function<Signature> Calls::*call, int err, int nth = 0) {
+  return failsOn(call, err, [n = 0, nth](auto...) mutable { return nth == 0 || ++n == nth; });
 }
 
 inline void withoutUnnamedFiles(Calls& calls) {  // as on a file system without O_TMPFILE
