@@ -25,7 +25,11 @@ enum class FileReason : std::uint8_t {
   SystemError,  // a system call failed: `err`
   NotRegular,   // a load of something that is no regular file (a FIFO, a device)
   TooLarge,     // over kMaxFileSize: a file to load, or a flex to save
-  Moved,        // the path kept leading elsewhere while the save looked at it (a racing rename)
+  // A save over the file last loaded or saved, refused (nobody was there to ask) because another
+  // program changed it since, or because it is no longer there.
+  ChangedOnDisk,
+  GoneFromDisk,
+  Moved,  // the path kept leading elsewhere while the save looked at it (a racing rename)
 };
 
 // Why a copy of the file is not beside it as NAME~ but in the folder for restore copies.

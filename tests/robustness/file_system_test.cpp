@@ -175,7 +175,10 @@ TEST_F(Saves, RefusedLoadsAndSavesChangeNothing) {
           .backedUp = {"old.hs"},
           .fault = fails(&Calls::ftruncate, EIO, 1)});
   fs::remove(path("other.hs"));
-  // Saved, but its folder could not be flushed after the rename: told, not taken for done.
+  expect({.file = old, .written = {"old.hs"}});
+  editor.editRaw(0, withByte(base, 179, "F7"));
+  // Saved, but its folder could not be flushed after the rename: told, not taken for done, nor
+  // taken for another program's change at the next save.
   expect({.file = old,
           .error = failed(FileStep::Flush, EIO),
           .written = {"old.hs"},
