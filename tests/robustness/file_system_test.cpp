@@ -70,7 +70,6 @@ TEST_F(Saves, ReachTheFileTheLinksName) {
     std::string file, written;
     Fault fault = {};
   } cases[] = {{path("link.hs"), "target.hs"},
-
                {path("dangling.hs"), "new.hs"},
                {path("long.hs"), "target.hs"},
                {path("sticky/mine.hs"), "target.hs"},
