@@ -29,8 +29,9 @@ struct ReadResult {
   std::optional<FileError> error;  // step Read
 };
 
-// Reads a whole regular file of at most kMaxFileSize bytes.
-ReadResult readFlexFile(const std::string& path, const FileContext& context = {});
+// Reads a whole regular file of at most `limit` bytes.
+ReadResult readFlexFile(const std::string& path, const FileContext& context = {},
+                        std::size_t limit = kMaxFileSize);
 
 struct SaveOptions {
   BackupLog* backups = nullptr;  // keep NAME~ before a file is first replaced; null: keep none

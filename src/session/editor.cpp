@@ -62,6 +62,21 @@ bool Editor::stepThroughHistory(bool forward) {
   return true;
 }
 
+Document Editor::lastStep() const {
+  Document document = doc_;
+  if (form_.labelDialogOpen || depth_ > 0) history_.lastCommitted(document);
+  return document;
+}
+
+void Editor::restore(Document document) {
+  ActionScope scope(*this);
+  if (form_.labelDialogOpen) unloadLabelDialog();
+  doc_ = std::move(document);
+  rebuildFormattedViews();
+  form_.statusText = doc_.fileName.empty() ? std::string() : "File: " + doc_.fileName;
+  history_.reset(doc_);
+}
+
 void Editor::start() {
   ActionScope scope(*this);
   optionEditsEnabled_ = true;
