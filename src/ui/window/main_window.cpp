@@ -30,6 +30,7 @@
 #include "ui/window/file_drops.hpp"
 #include "ui/window/option_pages.hpp"
 #include "ui/window/recent_files.hpp"
+#include "ui/window/recovery_keeper.hpp"
 #include "ui/window/status_panel.hpp"
 
 namespace flex::ui {
@@ -99,17 +100,32 @@ void MainWindow::setSysInfoHost(std::unique_ptr<SysInfoHost> host) {
   if (host) sysInfo_ = std::move(host);
 }
 
-void MainWindow::openFile(const std::string& name) { rememberFile(editor_.openFile(name)); }
+void MainWindow::openFile(const std::string& name) {
+  if (mayOpen(name)) rememberFile(editor_.openFile(name));
+}
 
 // Once the window stands where the desktop put it, so that a message about the file is
 // centred over it.
-void MainWindow::openFileLater(const std::string& name) {
+void MainWindow::startLater(std::optional<std::string> name) {
+  const auto start = [this, name] {
+    if (name) openFile(*name);
+    if (recovery_) recovery_->offerOrphans();
+  };
   QWindow* window = windowHandle();
   if (window && !window->isExposed())
-    new WhenExposed(window, [this, name] { openFile(name); });
+    new WhenExposed(window, start);
   else
-    QMetaObject::invokeMethod(
-        this, [this, name] { openFile(name); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, start, Qt::QueuedConnection);
+}
+
+void MainWindow::keepRecoveryCopies(const std::string& folder) {
+  delete recovery_;
+  recovery_ = new RecoveryKeeper(
+      editor_, folder, [this](const Question& question) { return ask(question); },
+      [this](const QString& text) {
+        if (prompts_.messageBox) prompts_.messageBox(messageParent(), text, fromUtf8(kAppTitle));
+      },
+      this);
 }
 
 // --- building the window ---
@@ -208,6 +224,7 @@ void MainWindow::createBackupAction() {
 void MainWindow::createRecentFilesMenu() {
   recentFiles_ = new RecentFiles(
       [this](const QString& path) {
+        if (!mayOpen(toFileName(path))) return true;
         const FileOutcome outcome = editor_.openFile(toFileName(path));
         rememberFile(outcome);
         return outcome != FileOutcome::Failed;
@@ -269,7 +286,9 @@ QString MainWindow::startFolder() const {
 }
 
 std::string MainWindow::openFileName() {
-  return toFileName(prompts_.openFileName ? prompts_.openFileName(this, startFolder()) : QString());
+  std::string name =
+      toFileName(prompts_.openFileName ? prompts_.openFileName(this, startFolder()) : QString());
+  return mayOpen(name) ? name : std::string();
 }
 
 std::string MainWindow::saveFileName() {
@@ -297,6 +316,7 @@ void MainWindow::stateChanged() {
   editMenu_->updateEnabled();
   updateTitle();
   if (labelDialog_) labelDialog_->redraw();
+  if (recovery_) recovery_->stepDone();
 }
 
 // "Tessaron Orvane - mio.hs *": the file last loaded or saved, and a mark while the records
@@ -331,11 +351,33 @@ bool MainWindow::mayClose() {
   return false;
 }
 
+bool MainWindow::mayOpen(const std::string& name) { return !recovery_ || recovery_->mayOpen(name); }
+
+void MainWindow::endAtSignal() {
+  ending_ = Ending::KeepCopy;
+  close();
+  QCoreApplication::quit();
+}
+
+bool MainWindow::endSession(const std::function<bool()>& mayAsk) {
+  if (!editor_.modified()) return true;
+  if (!mayAsk()) {
+    if (recovery_) recovery_->keepNow();
+    return true;
+  }
+  if (!mayClose()) return false;
+  ending_ = Ending::Asked;
+  close();
+  return true;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!mayClose()) {
+  if (ending_ == Ending::Ask && !mayClose()) {
     event->ignore();
     return;
   }
+  // Saved, let go, or nothing to save: the copy goes. A signal keeps it.
+  if (recovery_) recovery_->finish(ending_ == Ending::KeepCopy);
   editor_.closeMainWindow();  // closes the label dialog by the editor's rules
   if (aboutDialog_) aboutDialog_->close();
   QMainWindow::closeEvent(event);
