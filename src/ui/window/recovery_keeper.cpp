@@ -76,6 +76,7 @@ void RecoveryKeeper::finish(bool keep) {
 
 void RecoveryKeeper::offerOrphans() {
   for (const std::string& id : folder_.ids()) {
+    if (finished_) return;  // a signal ended the window while a question showed
     RecoveryLock lock = folder_.lock(id);
     if (!lock.held()) continue;  // its window runs, or another offers it now
     RecoveryRead read = folder_.read(id);
@@ -90,8 +91,8 @@ void RecoveryKeeper::offerOrphans() {
     } else {
       const Document& document = read.copy.document;
       const auto time = QDateTime::fromSecsSinceEpoch(read.copy.time);
-      switch (static_cast<RestoreAnswer>(
-          ask_(restoreQuestion(fromFileName(document.fileName), time)))) {
+      const int answer = ask_(restoreQuestion(fromFileName(document.fileName), time));
+      switch (finished_ ? RestoreAnswer::Later : static_cast<RestoreAnswer>(answer)) {
         case RestoreAnswer::Restore:
           editor_.restore(document);
           writer_.adopt(std::move(lock));
