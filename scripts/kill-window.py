@@ -52,7 +52,8 @@ def decode(copy):
         fields[name] = copy[head + 1:head + 1 + length].decode("latin-1")
         pos = head + 2 + length
     lines = copy[pos:].decode().split("\n")
-    fields["boxes"] = {line.split()[0]: int(line.split()[1]) for line in lines[1:-2]}
+    boxes = lines[lines.index(next(l for l in lines if l.startswith("boxes "))) + 1:-2]
+    fields["boxes"] = {line.split()[0]: int(line.split()[1]) for line in boxes}
     return fields
 
 

@@ -3,7 +3,8 @@
 # Runs the real program on a virtual X screen and saves screenshots of option page 1, option
 # page 2, the GPRS label dialog in front of the main window, the open and the save dialog, a
 # flex opened from the command line with the bytes it changes on a tint, the byte inspector's
-# tool-tip, that flex in the raw previews, and the recovery question after a kill.
+# tool-tip, that flex in the raw previews, the status bar's notice once another program has
+# changed its file, and the recovery question after a kill.
 #   scripts/screenshots.sh [--scale FACTOR] [OUTDIR] [PROGRAM]
 # FACTOR scales the whole window as a high-resolution desktop does (QT_SCALE_FACTOR; 1.25 is
 # a desktop at 125%). OUTDIR defaults to out/screenshots; PROGRAM to build/src/ui/flexedit
@@ -180,6 +181,11 @@ xdotool mousemove 0 0
 sleep 0.3
 shoot "$out/raw.png"
 
+# Another program changes the open file: the status bar offers to load it again.
+"$cli" --open "$flex" --clear 'Check5(8)' --save "$flex" >/dev/null
+sleep 1.5
+shoot "$out/disk-notice.png"
+
 # A change not saved, the window killed a second later: started again, it offers the recovery
 # copy (the whole screen: the question over the main window).
 click 24 72    # "Menu Engineering", the highest box of page 1
@@ -192,4 +198,4 @@ sleep 3
 import -window root "$out/restore-question.png"
 
 echo "Screenshots in $out: page1.png page2.png label-dialog.png open-dialog.png save-dialog.png" \
-  "highlight.png inspector.png raw.png restore-question.png"
+  "highlight.png inspector.png raw.png disk-notice.png restore-question.png"

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <chrono>
 #include <cstdio>
 
@@ -30,7 +31,18 @@ void typeInto(QWidget* widget, const QString& text) {  // upper-case letters and
   }
 }
 
+// The question before another flex replaces unsaved work is answered "Non salvare", as
+// flexedit-cli, which has no one to ask, goes on.
+void clickInQuestion(const QString& text) {
+  if (QWidget* box = QApplication::activeModalWidget())
+    for (auto* button : box->findChildren<QPushButton*>())
+      if (button->text() == text) button->click();
+}
+
 QString perform(MainWindow& window, const QString& verb, const QString& rest) {
+  QTimer letGo;
+  letGo.callOnTimeout([] { clickInQuestion(QStringLiteral("Non salvare")); });
+  if (verb != "answer") letGo.start(20);
   const auto widget = [&window](const QString& name) { return window.findChild<QWidget*>(name); };
   const auto trigger = [&window](const char* name) { window.findChild<QAction*>(name)->trigger(); };
   if (verb == "click") {  // "Check1(0)" is the box Check1_0
@@ -55,10 +67,8 @@ QString perform(MainWindow& window, const QString& verb, const QString& rest) {
     typeInto(window.labelDialog()->textField(), rest);
     window.labelDialog()->okButton()->click();
   } else if (verb == "answer") {
-    QWidget* box = QApplication::activeModalWidget();
-    if (!box) return QStringLiteral("none");
-    for (auto* button : box->findChildren<QPushButton*>())
-      if (button->text() == rest) button->click();
+    if (!QApplication::activeModalWidget()) return QStringLiteral("none");
+    clickInQuestion(rest);
   } else if (verb == "dump") {
     const Editor& editor = window.editor();
     const QByteArray copy = QByteArray::fromStdString(encodeRecoveryCopy({editor.document(), 0}));

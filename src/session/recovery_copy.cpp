@@ -94,6 +94,10 @@ std::string encodeRecoveryCopy(const RecoveryCopy& copy) {
     ((out += kTextNames[i]) += ' ') += std::to_string(texts[i]->size()) + ' ';
     (out += *texts[i]) += '\n';
   }
+  const FileIdentity& disk = copy.document.disk;
+  out += "disk " + std::to_string(disk.known) + ' ' + std::to_string(disk.device) + ' ' +
+         std::to_string(disk.inode) + ' ' + std::to_string(disk.size) + ' ' +
+         std::to_string(disk.hash) + '\n';
   out += "boxes " + std::to_string(kOptionCount) + "\n";
   const auto catalog = optionCatalog();
   for (std::size_t row = 0; row < kOptionCount; ++row) {
@@ -124,6 +128,12 @@ RecoveryRead decodeRecoveryCopy(std::string_view bytes) {
   const auto texts = textsOf(read.copy.document);
   for (std::size_t i = 0; i < texts.size(); ++i)
     whole = whole && fields.text(kTextNames[i], *texts[i]);
+  FileIdentity& disk = read.copy.document.disk;
+  int known = 0;
+  whole = whole && fields.word("disk") && fields.number(known, ' ') && known >= 0 && known <= 1 &&
+          fields.number(disk.device, ' ') && fields.number(disk.inode, ' ') &&
+          fields.number(disk.size, ' ') && fields.number(disk.hash, '\n');
+  disk.known = known == 1;
   std::size_t boxes = 0;
   std::array<bool, kOptionCount> seen{};
   whole = whole && fields.word("boxes") && fields.number(boxes, '\n');  // more: one repeats

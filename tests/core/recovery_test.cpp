@@ -21,6 +21,7 @@ RecoveryCopy oddCopy() {  // a name that is not UTF-8, line ends and blanks insi
   copy.document.baseline[2] = "end 0\n";
   copy.document.boxes[0] = {1, false};
   copy.document.boxes[32] = {0, true};
+  copy.document.disk = {true, 1, 2, 3, 0xffffffffffffffff};
   return copy;
 }
 
@@ -131,7 +132,7 @@ TEST_F(Restore, ShowsTheCopyAndTellsTheLastWholeStep) {
   EXPECT_FALSE(form().labelDialogOpen);
   EXPECT_EQ(doc(), copy);
   EXPECT_EQ(form().formatted[0], flex::formattedView(copy.records[0]));
-  EXPECT_EQ(form().statusText, "File: /a/b.hs");
+  EXPECT_EQ(editor.statusText(), "File: /a/b.hs");
   EXPECT_TRUE(editor.modified() && !editor.canUndo());
 }
 

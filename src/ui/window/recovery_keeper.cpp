@@ -94,7 +94,7 @@ void RecoveryKeeper::offerOrphans() {
       const int answer = ask_(restoreQuestion(fromFileName(document.fileName), time));
       switch (finished_ ? RestoreAnswer::Later : static_cast<RestoreAnswer>(answer)) {
         case RestoreAnswer::Restore:
-          editor_.restore(document);
+          if (!editor_.restore(document)) return;  // the person stays with what the window holds
           writer_.adopt(std::move(lock));
           written_ = document;
           hasCopy_ = true;
