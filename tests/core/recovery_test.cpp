@@ -127,8 +127,12 @@ TEST_F(Restore, ShowsTheCopyAndTellsTheLastWholeStep) {
   const flex::Document before = doc();
   click("Check1(5)");
   EXPECT_EQ(editor.lastStep(), before);
+  editor.setLabelText("x");  // unsaved work, asked about as an open asks: the person stays
+  view.unsavedAnswer = flex::UnsavedAnswer::Cancel;
+  EXPECT_FALSE(editor.restore(copy));
+  view.unsavedAnswer = flex::UnsavedAnswer::Discard;
   copy.fileName = "/a/b.hs";
-  editor.restore(copy);
+  EXPECT_TRUE(editor.restore(copy));
   EXPECT_FALSE(form().labelDialogOpen);
   EXPECT_EQ(doc(), copy);
   EXPECT_EQ(form().formatted[0], flex::formattedView(copy.records[0]));
