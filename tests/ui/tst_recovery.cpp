@@ -28,6 +28,10 @@ class RecoveryTest : public QObject {
     prompts.ask = [this](QWidget*, const Question& question) {
       asked_ << question.objectName + ": " + question.text;
       const QString answer = answers_.isEmpty() ? QString() : answers_.takeFirst();
+      if (answer == "signal") {  // comes while the question shows, which then goes unanswered
+        std::raise(SIGTERM);
+        QCoreApplication::processEvents();
+      }
       for (std::size_t i = 0; i < question.answers.size(); ++i)
         if (question.answers[i].text == answer) return static_cast<int>(i);
       return question.escapeAnswer;
@@ -91,13 +95,28 @@ class RecoveryTest : public QObject {
     QCOMPARE(form_->isVisible(), kept || ending == "undo");
   }
 
-  // SIGTERM: the copy at once, and the window ends without asking.
+  // SIGTERM: the copy at once, and the window ends without asking; also while the close
+  // question shows (its loop ends unanswered).
+  void signalKeepsTheCopyAndEnds_data() {
+    QTest::addColumn<bool>("whileAsking");
+    QTest::newRow("at work") << false;
+    QTest::newRow("while the close question shows") << true;
+  }
   void signalKeepsTheCopyAndEnds() {
+    QFETCH(bool, whileAsking);
     const QuitSignals quitSignals([this](int) { form_->endAtSignal(); });
     click("Check1_0");
-    std::raise(SIGTERM);
+    if (whileAsking) {
+      form_->recovery()->writer().flush();
+      QTest::qWait(2 * RecoveryKeeper::kDelayMs);
+      answers_ = QStringList{"signal"};
+      click("Check1_1");  // a step not on the disk yet
+      form_->close();
+    } else {
+      std::raise(SIGTERM);
+    }
     QTRY_VERIFY(!form_->isVisible());
-    QVERIFY(asked_.isEmpty());
+    QCOMPARE(asked_.size(), whileAsking ? 1 : 0);
     QCOMPARE(copyOf(*form_), form_->editor().document());
   }
 

@@ -374,7 +374,9 @@ bool MainWindow::endSession(const std::function<bool()>& mayAsk) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (ending_ == Ending::Ask && !mayClose()) {
+  // A signal that comes while the question shows leaves it unanswered and ends the window
+  // all the same (its own close() does nothing while this one runs).
+  if (ending_ == Ending::Ask && !mayClose() && ending_ != Ending::KeepCopy) {
     event->ignore();
     return;
   }
