@@ -50,6 +50,15 @@ Written createFile(const SystemCalls& calls, int folder, const std::string& name
   return {err, file.named(), identity(calls, file.fd())};
 }
 
+int putOwnFile(const SystemCalls& calls, int folder, const std::string& name,
+               std::string_view content) {
+  removeLeftovers(calls, folder, name);
+  NewFile file(calls, folder);
+  if (const int err = file.create(name, 0600)) return err;
+  if (const int err = writeAll(calls, file.fd(), content)) return err;
+  return file.publish(name, NewFile::Publish::Over);
+}
+
 Replacement replaceFile(const SystemCalls& calls, int folder, const std::string& name,
                         std::string_view content, const FileMetadata& old) {
   NewFile file(calls, folder);

@@ -33,6 +33,11 @@ struct Written {
 Written createFile(const SystemCalls& calls, int folder, const std::string& name,
                    std::string_view content, bool appendOnly);
 
+// A file of the program's own at `name` in `folder` (a recovery copy): written as a new one,
+// then put in place of whatever has the name, with what earlier writes killed half-way left.
+int putOwnFile(const SystemCalls& calls, int folder, const std::string& name,
+               std::string_view content);
+
 // A new file that takes the old one's owner, group, mode and attributes and replaces it. When
 // it cannot take them all, or the system will not replace `name` (a mount point, another file
 // system), nothing is changed and `inPlaceInstead` tells that the file must be written in place.

@@ -4,6 +4,7 @@
 //   flexedit --help | --version
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSessionManager>
 #include <QStringList>
 
 #include <csignal>
@@ -14,7 +15,12 @@
 #include "flexedit/version.hpp"
 #include "ui/app/command_line.hpp"
 #include "ui/support/qt_translations.hpp"
+#include "ui/support/quit_signals.hpp"
 #include "ui/window/main_window.hpp"
+#include "ui/window/recovery_keeper.hpp"
+#ifdef FLEXEDIT_STEP_INPUT
+#include "step_input.hpp"  // flexedit-steps only: see scripts/kill-window
+#endif
 
 namespace {
 
@@ -32,7 +38,10 @@ only the first argument counts. A .hs file dropped on the window opens the
 same way. "Modifica" undoes and redoes the last steps (Ctrl+Z, Ctrl+Y); "File
 recenti" in the File menu reopens one of the last 8 files opened or saved.
 Closing the window on changes not saved asks whether to save them first.
-flexedit-cli makes the same edits without a window.
+Until they are saved, a recovery copy of them is kept, which the next start
+offers to restore after a crash, a kill or a power cut; SIGTERM, SIGHUP and
+SIGINT write it and end the window. flexedit-cli makes the same edits without
+a window.
 
 Options:
   -h, --help     display this help and exit
@@ -44,6 +53,9 @@ and -display DISPLAY; see the Qt documentation of QApplication.
 Files:
 A flex file (.hs) holds one record per line, as upper-case hexadecimal digit
 pairs, each line ended by CR LF.
+$XDG_STATE_HOME/flexedit/recovery (~/.local/state/flexedit/recovery when
+XDG_STATE_HOME is not set) holds the recovery copies, one per window with
+changes not saved.
 )";
 
 // --help and --version are answered before QApplication exists, so they need no display. The
@@ -79,7 +91,18 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("flexedit"));  // settings: "File recenti"
   flex::ui::loadQtTranslations(app);
   flex::ui::MainWindow window;
+  window.keepRecoveryCopies(flex::ui::recoveryFolder());
+  const flex::ui::QuitSignals quitSignals([&window](int) { window.endAtSignal(); });
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                   [&window](QSessionManager& session) {
+                     if (!window.endSession([&session] { return session.allowsInteraction(); }))
+                       session.cancel();
+                     session.release();
+                   });
   window.show();
-  if (const auto file = flex::ui::commandLineFile(argc, argv)) window.openFileLater(*file);
+#ifdef FLEXEDIT_STEP_INPUT
+  flex::ui::takeStepsFromStandardInput(window);
+#endif
+  window.startLater(flex::ui::commandLineFile(argc, argv));
   return app.exec();
 }
