@@ -80,6 +80,10 @@ class Editor {
   std::size_t redoCount() const;
   bool canUndo() const { return undoCount() > 0; }
   bool canRedo() const { return redoCount() > 0; }
+  // What the step undo / redo would apply did (for "Annulla: Menu Engineering"); Unnamed when
+  // neither is available.
+  StepName undoName() const;
+  StepName redoName() const;
   bool undo();  // false when there is nothing to undo now
   bool redo();
   std::size_t historyBytes() const { return history_.bytes(); }  // what the kept steps hold
@@ -109,6 +113,7 @@ class Editor {
   bool optionEditsEnabled_ = false;
   History history_;
   int depth_ = 0;
+  StepName stepName_;  // of the step the actions since the last commit make
   bool keepBackups_ = false;
   BackupLog backups_;  // the files backed up (or created) by this editor's saves
   FileContext files_;

@@ -6,7 +6,8 @@
 // keystroke goes to flex::Editor, and after each action the window is drawn again from the
 // editor's state. A flex also comes in from outside: a file named on the command line or
 // dropped on the window is opened as "Apri Flex" opens it. Closing the window on changes not
-// saved asks first.
+// saved asks first. Every menu item has its letter, the common commands their keys (Ctrl+O,
+// Ctrl+S, Ctrl+Shift+S, Ctrl+Q, F1), and "Help" opens the help window.
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
@@ -21,6 +22,7 @@ namespace flex::ui {
 
 class AboutDialog;
 class EditMenu;
+class HelpWindow;
 class LabelDialog;
 class OptionPages;
 class PreviewPanel;
@@ -43,6 +45,7 @@ class MainWindow : public QMainWindow, private EditorView {
   // The dialogs while they are open, else null.
   LabelDialog* labelDialog() const;
   AboutDialog* aboutDialog() const;
+  HelpWindow* helpWindow() const;
   RecentFiles* recentFiles() const { return recentFiles_; }
 
   // What "System Info..." of the About dialog talks to (the desktop's own by default).
@@ -74,9 +77,11 @@ class MainWindow : public QMainWindow, private EditorView {
   void createStatusBar(const Twips& tw);
   void rememberFile(FileOutcome outcome);
   FileOutcome saveFile();
+  FileOutcome saveInPlace();
   bool mayClose();
   int ask(const Question& question);  // the answer's place; the escape answer without Prompts
   void showAboutDialog();
+  void showHelpWindow();
   void updateTitle();
   QWidget* messageParent();
   QString lastFile() const;
@@ -89,6 +94,9 @@ class MainWindow : public QMainWindow, private EditorView {
   QAction* backupAction_ = nullptr;   // "Copia di sicurezza (~)"
   QAction* helpAction_ = nullptr;     // "Help"
   QAction* aboutAction_ = nullptr;    // "About"
+
+  QAction* saveInPlaceAction_ = nullptr;  // "Salva", above "Salva Flex..."
+  QAction* quitAction_ = nullptr;         // "Esci", the last item of "&File"
   // The menu bar, in its order.
   QMenu* fileMenu_ = nullptr;           // "&File"
   RecentFiles* recentFiles_ = nullptr;  // "File recenti", in "&File"
@@ -100,6 +108,7 @@ class MainWindow : public QMainWindow, private EditorView {
   StatusPanel* statusPanel_ = nullptr;
   QPointer<LabelDialog> labelDialog_;
   QPointer<AboutDialog> aboutDialog_;
+  QPointer<HelpWindow> helpWindow_;
   std::unique_ptr<SysInfoHost> sysInfo_;
 
   Editor editor_{static_cast<EditorView&>(*this)};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/option_pages.hpp"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QSignalBlocker>
@@ -13,6 +14,20 @@
 #include "ui/support/twips.hpp"
 
 namespace flex::ui {
+namespace {
+
+// Two boxes of page 2 share the caption "Disabilita Logo Motorola": to a screen reader they are
+// told apart by when the logo would show (their tool-tips say the same at more length).
+struct SpokenName {
+  std::string_view id;
+  const char* name;
+};
+constexpr SpokenName kSpokenNames[] = {
+    {"Check5(0)", "Disabilita Logo Motorola all'accensione"},
+    {"Check5(5)", "Disabilita Logo Motorola allo spegnimento"},
+};
+
+}  // namespace
 
 OptionPages::OptionPages(Editor& editor, const Twips& tw, QWidget* parent)
     : QWidget(parent), editor_(editor) {
@@ -30,6 +45,7 @@ OptionPages::OptionPages(Editor& editor, const Twips& tw, QWidget* parent)
   tabStrip_->setDrawBase(false);
   tabStrip_->addTab(QStringLiteral("Pagina 1"));
   tabStrip_->addTab(QStringLiteral("Pag. 2"));
+  tabStrip_->setAccessibleName(QStringLiteral("Pagine delle opzioni"));
   const int tabHeight = tabStrip_->sizeHint().height();
   tabStrip_->setGeometry(2, 0, strip.width() - 4, tabHeight);
   panel->setGeometry(rect().adjusted(0, tabHeight - 1, 0, 0));
@@ -42,8 +58,36 @@ OptionPages::OptionPages(Editor& editor, const Twips& tw, QWidget* parent)
     pages_[page]->setObjectName(QLatin1String(names[page]));
     pages_[page]->setFont(captionFont(true));
     pages_[page]->setGeometry(tw.rect(240, 600, 2535, 5055).translated(origin));
+    pages_[page]->setAccessibleName(QStringLiteral("Opzioni FLEX, pagina %1").arg(page + 1));
   }
   createBoxes(tw);
+  createPageActions();
+}
+
+// The next or the previous page, round: window-wide keys, so they work from any control.
+void OptionPages::createPageActions() {
+  const struct {
+    const char* name;
+    int step;
+    QList<QKeySequence> keys;
+  } actions[] = {
+      {"Pagina successiva", 1, {Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageDown}},
+      {"Pagina precedente",
+       -1,
+       {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, Qt::CTRL | Qt::SHIFT | Qt::Key_Tab,
+        Qt::CTRL | Qt::Key_PageUp}},
+  };
+  for (const auto& a : actions) {
+    auto* action = new QAction(QString::fromUtf8(a.name), this);
+    action->setShortcuts(a.keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, step = a.step] {
+      const int count = tabStrip_->count();
+      tabStrip_->setCurrentIndex((tabStrip_->currentIndex() + step + count) % count);
+    });
+    addAction(action);
+    pageActions_ << action;
+  }
 }
 
 void OptionPages::createBoxes(const Twips& tw) {
@@ -62,6 +106,8 @@ void OptionPages::createBoxes(const Twips& tw) {
     if (!firstBoxes_[page]) firstBoxes_[page] = box;
     box->setObjectName(QStringLiteral("Check%1_%2").arg(option.group()).arg(option.index()));
     box->setToolTip(fromUtf8(option.toolTip));
+    for (const SpokenName& spoken : kSpokenNames)
+      if (spoken.id == option.id) box->setAccessibleName(QString::fromUtf8(spoken.name));
     connect(box, &QCheckBox::clicked, this, [this, row] { editor_.clickOption(row); });
     boxes_[row] = box;
   }

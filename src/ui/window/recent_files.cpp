@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include "ui/window/recent_file_accessible.hpp"
+
 namespace flex::ui {
 namespace {
 
@@ -18,8 +20,11 @@ RecentFiles::RecentFiles(Opener open, QWidget* parent)
     : QMenu(QStringLiteral("File recenti"), parent), open_(std::move(open)) {
   setObjectName(QStringLiteral("mnuFileRecenti"));
   setToolTipsVisible(true);
-  connect(this, &QMenu::aboutToShow, this, &RecentFiles::rebuild);  // another run may have added
-  rebuild();
+  installAccessibleRecentFiles();
+  // The entries are read when a menu shows them (the window's File menu rebuilds too): another
+  // run may have added to them. Until then there is nothing to choose.
+  connect(this, &QMenu::aboutToShow, this, &RecentFiles::rebuild);
+  menuAction()->setEnabled(false);
 }
 
 QStringList RecentFiles::files() const {

@@ -23,10 +23,12 @@ class RecentFiles : public QMenu {
   QStringList files() const;      // most recent first
   void add(const QString& path);  // opened or saved just now
   void remove(const QString& path);
+  // The entries as the settings hold them now (another run may have changed them); the menu is
+  // enabled when there is one.
+  void rebuild();
 
  private:
   void store(const QStringList& files);
-  void rebuild();
 
   Opener open_;
 };
