@@ -186,7 +186,7 @@ void MainWindow::createMenus() {
   infoMenu_->addActions({helpAction_, aboutAction_});
 
   // Pop-ups are windows of their own: they take the menu bar's font only when given it.
-  for (QMenu* menu : menuBar()->findChildren<QMenu*>()) menu->setFont(menuBar()->font());
+  for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(menuBar()->font());
 }
 
 void MainWindow::createPictureButtons(QWidget* client, const Twips& tw) {

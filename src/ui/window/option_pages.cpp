@@ -67,18 +67,24 @@ OptionPages::OptionPages(Editor& editor, const Twips& tw, QWidget* parent)
 // The next or the previous page, round: window-wide keys, so they work from any control.
 void OptionPages::createPageActions() {
   const struct {
+    const char* objectName;
     const char* name;
     int step;
     QList<QKeySequence> keys;
   } actions[] = {
-      {"Pagina successiva", 1, {Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageDown}},
-      {"Pagina precedente",
+      {"PaginaSuccessiva",
+       "Pagina successiva",
+       1,
+       {Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageDown}},
+      {"PaginaPrecedente",
+       "Pagina precedente",
        -1,
        {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, Qt::CTRL | Qt::SHIFT | Qt::Key_Tab,
         Qt::CTRL | Qt::Key_PageUp}},
   };
   for (const auto& a : actions) {
     auto* action = new QAction(QString::fromUtf8(a.name), this);
+    action->setObjectName(QLatin1String(a.objectName));
     action->setShortcuts(a.keys);
     action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this, [this, step = a.step] {

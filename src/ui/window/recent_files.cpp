@@ -17,7 +17,7 @@ QString absolute(const QString& path) { return QFileInfo(path).absoluteFilePath(
 }  // namespace
 
 RecentFiles::RecentFiles(Opener open, QWidget* parent)
-    : QMenu(QStringLiteral("File recenti"), parent), open_(std::move(open)) {
+    : QMenu(QStringLiteral("File &recenti"), parent), open_(std::move(open)) {
   setObjectName(QStringLiteral("mnuFileRecenti"));
   setToolTipsVisible(true);
   installAccessibleRecentFiles();
