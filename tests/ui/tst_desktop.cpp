@@ -215,6 +215,10 @@ class DesktopTest : public WindowFixture {
       QCOMPARE(node->role(), row.role);
       QCOMPARE(node->text(QAccessible::Name), QString::fromUtf8(row.name));
     }
+    QAccessible::queryAccessibleInterface(child("Check1_0"))  // a screen reader's "Toggle"
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(form_->editor().document().boxes[0].state == 1);
     for (std::size_t i = 0; i < 3; ++i) {
       for (QWidget* box : {static_cast<QWidget*>(formatted(i)), static_cast<QWidget*>(raw(i))}) {
         QAccessibleInterface* node = QAccessible::queryAccessibleInterface(box);

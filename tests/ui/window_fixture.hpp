@@ -17,7 +17,6 @@ inline bool activate(QWidget* w) {
   return QTest::qWaitFor([w] { return QApplication::activeWindow() == w; });
 }
 
-
 class WindowFixture : public QObject {
   Q_OBJECT
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/previews/preview_panel.hpp"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -66,7 +67,8 @@ PreviewPanel::PreviewPanel(Editor& editor, const Twips& tw, QWidget* parent)
   const QRect place = tw.rect(480, 3540, 2175, 255);
   formatting_->setGeometry(
       place.adjusted(0, 0, std::max(0, formatting_->sizeHint().width() - place.width()), 0));
-  connect(formatting_, &QCheckBox::clicked, this, [this] { editor_.toggleFormatting(); });
+  // toggled, not clicked: a screen reader's "Toggle" action changes the box without a click.
+  connect(formatting_, &QCheckBox::toggled, this, [this] { editor_.toggleFormatting(); });
 
   byteTips_ = new ByteTips(editor_, this);
   for (std::size_t slot = 0; slot < 3; ++slot) byteTips_->watch(formatted_[slot], slot);
@@ -142,6 +144,10 @@ void PreviewPanel::createRawPreviews() {
     if (dropFilter_) box->viewport()->installEventFilter(dropFilter_);  // a file is opened
     byteTips_->watch(box, slot);
     raw_[slot] = box;
+    if (QAccessible::isActive()) {  // a screen reader learns that the frame has a new child
+      QAccessibleEvent created(box, QAccessible::ObjectCreated);
+      QAccessible::updateAccessibility(&created);
+    }
   }
 }
 

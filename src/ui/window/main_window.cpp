@@ -185,8 +185,12 @@ void MainWindow::createMenus() {
   infoMenu_->setObjectName(QStringLiteral("mnuInfo"));
   infoMenu_->addActions({helpAction_, aboutAction_});
 
-  // Pop-ups are windows of their own: they take the menu bar's font only when given it.
-  for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(menuBar()->font());
+  // Pop-ups are windows of their own: they take the menu bar's font only when given it, and a
+  // screen reader names them by their title.
+  for (QMenu* menu : findChildren<QMenu*>()) {
+    menu->setFont(menuBar()->font());
+    menu->setWindowTitle(QString(menu->title()).remove(QLatin1Char('&')));
+  }
 }
 
 void MainWindow::createPictureButtons(QWidget* client, const Twips& tw) {

@@ -39,13 +39,13 @@ OptionPages::OptionPages(Editor& editor, const Twips& tw, QWidget* parent)
   auto* panel = new QFrame(this);
   panel->setObjectName(QStringLiteral("TabStrip1Panel"));
   panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+  panel->setAccessibleName(QStringLiteral("Pagine delle opzioni"));
   tabStrip_ = new QTabBar(this);
   tabStrip_->setObjectName(QStringLiteral("TabStrip1"));
   tabStrip_->setExpanding(false);
   tabStrip_->setDrawBase(false);
   tabStrip_->addTab(QStringLiteral("Pagina 1"));
   tabStrip_->addTab(QStringLiteral("Pag. 2"));
-  tabStrip_->setAccessibleName(QStringLiteral("Pagine delle opzioni"));
   const int tabHeight = tabStrip_->sizeHint().height();
   tabStrip_->setGeometry(2, 0, strip.width() - 4, tabHeight);
   panel->setGeometry(rect().adjusted(0, tabHeight - 1, 0, 0));
@@ -114,7 +114,9 @@ void OptionPages::createBoxes(const Twips& tw) {
     box->setToolTip(fromUtf8(option.toolTip));
     for (const SpokenName& spoken : kSpokenNames)
       if (spoken.id == option.id) box->setAccessibleName(QString::fromUtf8(spoken.name));
-    connect(box, &QCheckBox::clicked, this, [this, row] { editor_.clickOption(row); });
+    // toggled, not clicked: a screen reader's "Toggle" action changes the box without a click;
+    // the boxes the editor redraws raise nothing.
+    connect(box, &QCheckBox::toggled, this, [this, row] { editor_.clickOption(row); });
     boxes_[row] = box;
   }
 
