@@ -29,10 +29,24 @@ and save .hs files. Its texts are in Italian.
 
 FILE.hs, when given, is opened as "Apri Flex" opens it, once the window shows;
 only the first argument counts. A .hs file dropped on the window opens the
-same way. "Modifica" undoes and redoes the last steps (Ctrl+Z, Ctrl+Y); "File
-recenti" in the File menu reopens one of the last 8 files opened or saved.
-Closing the window on changes not saved asks whether to save them first.
-flexedit-cli makes the same edits without a window.
+same way. "Salva" writes the file last opened or saved; "Salva Flex..." asks
+for a name. "Modifica" undoes and redoes the last steps; "File recenti" in the
+File menu reopens one of the last 8 files opened or saved. Closing the window
+on changes not saved asks whether to save them first. "Help" (F1) explains the
+window and lists the 33 options. flexedit-cli makes the same edits without a
+window.
+
+Keys:
+  Ctrl+O                        Apri Flex
+  Ctrl+S                        Salva (asks for a name while there is no file)
+  Ctrl+Shift+S                  Salva Flex...
+  Ctrl+Z                        Annulla
+  Ctrl+Y, Ctrl+Shift+Z          Ripeti
+  Ctrl+Tab, Ctrl+PgDown         the next option page
+  Ctrl+Shift+Tab, Ctrl+PgUp     the previous option page
+  F1                            Help
+  Ctrl+Q                        Esci (asks first about changes not saved)
+Every menu item also has its letter (Alt and the underlined letter).
 
 Options:
   -h, --help     display this help and exit
