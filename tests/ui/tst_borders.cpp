@@ -6,53 +6,53 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "options/option_catalog.hpp"
 #include "ui/dialogs/label_dialog.hpp"
-#include "ui/previews/hex_view.hpp"
 #include "ui/previews/preview_panel.hpp"
 #include "ui/previews/raw_preview.hpp"
+#include "ui/support/png_style.hpp"
 #include "ui/window/main_window.hpp"
 
 using namespace flex::ui;
 
 namespace {
 
-// How much of the line from a to b is `color`, give or take `slack` in each channel.
-double share(const QImage& image, QPoint a, QPoint b, const QColor& color, int slack = 6) {
-  const QPoint step((b.x() > a.x()) - (b.x() < a.x()), (b.y() > a.y()) - (b.y() < a.y()));
-  int near = 0, all = 0;
-  for (QPoint p = a; p != b + step; p += step, ++all)
-    near += std::max({std::abs(image.pixelColor(p).red() - color.red()),
-                      std::abs(image.pixelColor(p).green() - color.green()),
-                      std::abs(image.pixelColor(p).blue() - color.blue())}) <= slack;
-  return all ? double(near) / all : 0;
+// How much of the line of `length` device pixels from `from` along `step` is `color`, give or
+// take `slack` in each channel.
+double share(const QImage& image, QPoint from, QPoint step, int length, QColor color, int slack) {
+  int near = 0;
+  for (int i = 0; i < length; ++i) {
+    const QColor pixel = image.pixelColor(from + i * step);
+    near += std::max({std::abs(pixel.red() - color.red()), std::abs(pixel.green() - color.green()),
+                      std::abs(pixel.blue() - color.blue())}) <= slack;
+  }
+  return double(near) / length;
 }
 
-// Empty when the four borders of `box` are drawn whole in `image` (the window, device pixels).
-QString missingBorder(const QImage& image, QWidget* box, qreal ratio) {
+// Empty when the four borders of `box` are whole in `image` (its window, in device pixels).
+QString missingBorder(QWidget* box) {
+  const QImage image = box->window()->grab().toImage();
+  const qreal ratio = box->devicePixelRatioF();
   const QRect at(box->mapTo(box->window(), QPoint(0, 0)), box->size());
   const QColor background = box->parentWidget()->palette().color(QPalette::Window);
-  const QRect device(
+  const QRect r(
       QPoint(qRound(at.left() * ratio), qRound(at.top() * ratio)),
       QPoint(qRound((at.right() + 1) * ratio) - 1, qRound((at.bottom() + 1) * ratio) - 1));
   const struct {
     const char* side;
-    QPoint inward, along;  // one device pixel
-    QPoint edge;           // the outer edge's first pixel
+    QPoint edge, inward, along;
     int length;
-  } sides[] = {{"top", {0, 1}, {1, 0}, device.topLeft(), device.width()},
-               {"bottom", {0, -1}, {1, 0}, device.bottomLeft(), device.width()},
-               {"left", {1, 0}, {0, 1}, device.topLeft(), device.height()},
-               {"right", {-1, 0}, {0, 1}, device.topRight(), device.height()}};
+  } sides[] = {{"top", r.topLeft(), {0, 1}, {1, 0}, r.width()},
+               {"bottom", r.bottomLeft(), {0, -1}, {1, 0}, r.width()},
+               {"left", r.topLeft(), {1, 0}, {0, 1}, r.height()},
+               {"right", r.topRight(), {-1, 0}, {0, 1}, r.height()}};
   for (const auto& s : sides) {
-    const int skip = s.length / 5;  // the corners are rounded
-    bool border = false;
+    bool border = false;  // the middle three fifths of the side: the corners are rounded
     for (int depth = -2; depth <= 3; ++depth) {
-      const QPoint a = s.edge + depth * s.inward + skip * s.along;
-      const QPoint b = a + (s.length - 2 * skip) * s.along;
-      const bool dark = share(image, a, b, background, 24) < 0.1;
-      if (border && share(image, a, b, background) > 0.9)
+      const QPoint from = s.edge + depth * s.inward + s.length / 5 * s.along;
+      if (border && share(image, from, s.along, s.length * 3 / 5, background, 6) > 0.9)
         return QStringLiteral("%1: a gap inside its %2 border").arg(box->objectName(), s.side);
-      border = border || dark;
+      border = border || share(image, from, s.along, s.length * 3 / 5, background, 24) < 0.1;
     }
     if (!border) return QStringLiteral("%1: no %2 border").arg(box->objectName(), s.side);
   }
@@ -70,28 +70,28 @@ class BordersTest : public QObject {
     MainWindow window(Prompts{});
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const qreal ratio = window.devicePixelRatioF();
-    QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
-    QList<QWidget*> boxes;
-    for (std::size_t slot = 0; slot < 3; ++slot) boxes << window.preview()->formattedBox(slot);
-    QImage image = window.grab().toImage();
-    for (QWidget* box : boxes)
-      QVERIFY2(missingBorder(image, box, ratio).isEmpty(),
-               qPrintable(missingBorder(image, box, ratio)));
-
-    window.findChild<QCheckBox*>("CheckFormattazioneTesto")->click();
-    boxes.clear();
-    for (std::size_t slot = 0; slot < 3; ++slot) boxes << window.preview()->rawPreview(slot);
-    image = window.grab().toImage();
-    for (QWidget* box : boxes)
-      QVERIFY2(missingBorder(image, box, ratio).isEmpty(),
-               qPrintable(missingBorder(image, box, ratio)));
-
+    QCOMPARE(window.devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
+    for (std::size_t slot = 0; slot < 3; ++slot)
+      QCOMPARE(missingBorder(window.preview()->formattedBox(slot)), QString());
+    window.editor().toggleFormatting();
+    for (std::size_t slot = 0; slot < 3; ++slot)
+      QCOMPARE(missingBorder(window.preview()->rawPreview(slot)), QString());
     window.editor().clickOption(*flex::findOption(1, 5));  // "GPRS Personale": the label dialog
-    LabelDialog* dialog = window.labelDialog();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    const QString field = missingBorder(dialog->grab().toImage(), dialog->textField(), ratio);
-    QVERIFY2(field.isEmpty(), qPrintable(field));
+    QVERIFY(QTest::qWaitForWindowExposed(window.labelDialog()));
+    QCOMPARE(missingBorder(window.labelDialog()->textField()), QString());
+  }
+
+  // The style that reads Fusion's pictures itself draws the menu bar and the frames as Fusion.
+  void pngStyleDrawsAsFusion() {
+    const std::unique_ptr<QStyle> png(new PngStyle), fusion(QStyleFactory::create("fusion"));
+    for (const QString& title : {QString(), QStringLiteral("Preview")}) {
+      QGroupBox box(title);
+      box.resize(120, 80);
+      const auto drawn = [&box](QStyle* style) {
+        return box.setStyle(style), box.grab().toImage();
+      };
+      QCOMPARE(drawn(png.get()), drawn(fusion.get()));
+    }
   }
 };
 

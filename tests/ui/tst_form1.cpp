@@ -72,8 +72,6 @@ class Form1Test : public WindowFixture {
       form_->editor().setOptionState(r, was);  // and what the editor holds, the box shows
       QVERIFY2(box->isChecked() == was, qPrintable(box->objectName()));
     }
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
-    QCOMPARE(focus(), QStringLiteral("Check1_0"));
     QStringList chain;
     for (int i = 0; i < 40; ++i, chain << focus())
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -360,7 +358,6 @@ class Form1Test : public WindowFixture {
 
   void recentFiles() {
     RecentFiles* recent = form_->recentFiles();
-    QVERIFY(!recent->menuAction()->isEnabled());  // no file yet
     QTemporaryDir dir;
     auto name = [&dir](int i) { return dir.filePath(QStringLiteral("f%1.hs").arg(i)); };
     for (int i = 0; i < 9; ++i) {
