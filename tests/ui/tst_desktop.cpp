@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What users of a desktop editor expect of the window: "Salva" in place, keys and letters for
 // the menus, the help window, names and roles for screen readers, "File recenti" kept up with
-// other runs, the file dialogs in the window's language.
-#include <set>
-
+// other runs, the file dialogs in the window's language, whole borders at every screen scale.
 #include "options/option_catalog.hpp"
 #include "ui/dialogs/help_window.hpp"
+#include "ui/dialogs/label_dialog.hpp"
+#include "ui/support/png_style.hpp"
 #include "ui/support/qt_translations.hpp"
 #include "ui/window/recent_files.hpp"
 #include "window_fixture.hpp"
@@ -31,6 +31,48 @@ QStringList cells(QTextTable* table, int row) {
     texts << cursor.selectedText();
   }
   return texts;
+}
+
+// How much of the line of `length` device pixels from `from` along `step` is `color`, give or
+// take `slack` in each channel.
+double share(const QImage& image, QPoint from, QPoint step, int length, QColor color, int slack) {
+  int near = 0;
+  for (int i = 0; i < length; ++i) {
+    const QColor pixel = image.pixelColor(from + i * step);
+    near += std::max({std::abs(pixel.red() - color.red()), std::abs(pixel.green() - color.green()),
+                      std::abs(pixel.blue() - color.blue())}) <= slack;
+  }
+  return double(near) / length;
+}
+
+// Empty when the four borders of `box` are whole in `image` (its window, in device pixels).
+QString missingBorder(QWidget* box) {
+  const QImage image = box->window()->grab().toImage();
+  const qreal ratio = box->devicePixelRatioF();
+  const QRect at(box->mapTo(box->window(), QPoint(0, 0)), box->size());
+  const QColor background = box->parentWidget()->palette().color(QPalette::Window);
+  const QRect r(
+      QPoint(qRound(at.left() * ratio), qRound(at.top() * ratio)),
+      QPoint(qRound((at.right() + 1) * ratio) - 1, qRound((at.bottom() + 1) * ratio) - 1));
+  const struct {
+    const char* side;
+    QPoint edge, inward, along;
+    int length;
+  } sides[] = {{"top", r.topLeft(), {0, 1}, {1, 0}, r.width()},
+               {"bottom", r.bottomLeft(), {0, -1}, {1, 0}, r.width()},
+               {"left", r.topLeft(), {1, 0}, {0, 1}, r.height()},
+               {"right", r.topRight(), {-1, 0}, {0, 1}, r.height()}};
+  for (const auto& s : sides) {
+    bool border = false;  // the middle three fifths of the side: the corners are rounded
+    for (int depth = -2; depth <= 3; ++depth) {
+      const QPoint from = s.edge + depth * s.inward + s.length / 5 * s.along;
+      if (border && share(image, from, s.along, s.length * 3 / 5, background, 6) > 0.9)
+        return QStringLiteral("%1: a gap inside its %2 border").arg(box->objectName(), s.side);
+      border = border || share(image, from, s.along, s.length * 3 / 5, background, 24) < 0.1;
+    }
+    if (!border) return QStringLiteral("%1: no %2 border").arg(box->objectName(), s.side);
+  }
+  return {};
 }
 
 }  // namespace
@@ -84,24 +126,37 @@ class DesktopTest : public WindowFixture {
     }
   }
 
-  // "Salva" asks for a name only while the flex came from no file; then it writes that file,
-  // and so does the close question's "Salva". "Salva Flex..." always asks.
-  void saveInPlace() {
+  // Closing asks about changes not saved only: "Annulla" stays, and so does "Salva" with the
+  // name dialog cancelled. "Salva" asks for a name only while the flex came from no file; then
+  // it (Ctrl+S) and the question's "Salva" write that file. "Salva Flex..." always asks; "Non
+  // salvare" closes.
+  void savingAndClosing() {
     QTemporaryDir dir;
-    const QString file = saveName_ = dir.filePath("mio.hs");
-    for (const char* box : {"Check1_0", "Check1_2", "Check1_4"}) {
-      click(box);
-      answer_ = "Salva";
-      QVERIFY(QByteArray(box) == "Check1_4" ? form_->close()
-                                            : (action("mnuSalvaFile")->trigger(), true));
-      saveName_ = dir.filePath("altro.hs");  // what a dialog would choose from now on
+    const QString file = dir.filePath("mio.hs");
+    const auto saved = [&] {
       QFile written(file);
-      QVERIFY(written.open(QIODevice::ReadOnly) &&
-              written.readAll().startsWith(QByteArray::fromStdString(slot(0))));
-      QVERIFY(!form_->windowTitle().endsWith('*') && folders_.size() == 1);
-    }
+      return written.open(QIODevice::ReadOnly) && !form_->windowTitle().endsWith('*') &&
+             written.readAll().startsWith(QByteArray::fromStdString(slot(0)));
+    };
+    click("Check1_0");
+    for (const char* answer : {"Annulla", "Salva"}) QVERIFY(!(answer_ = answer, form_->close()));
+    QCOMPARE(asked_, "Salvare le modifiche alla flex interna prima di uscire?");
+    saveName_ = file;
+    action("mnuSalvaFile")->trigger();
+    saveName_ = dir.filePath("altro.hs");  // what a dialog would choose from now on
+    click("Check1_2");
+    QTest::keyClick(form_.get(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(saved() && folders_.size() == 2);
+    click("Check1_4");
+    QVERIFY(form_->close() && saved() && folders_.size() == 2);  // answer_ is "Salva"
+    form_->show();
+    asked_.clear();
+    QVERIFY(form_->close() && asked_.isEmpty());  // nothing changed
+    form_->show();
     action("mnuSalva")->trigger();
-    QCOMPARE(folders_.size(), 2);
+    click("Check1_0");
+    answer_ = "Non salvare";
+    QVERIFY(form_->close() && !saved() && folders_.size() == 3);
   }
 
   // F1: the option table holds the catalogue, each option once with its record, byte and bits;
@@ -115,25 +170,23 @@ class DesktopTest : public WindowFixture {
     QVERIFY(help->isVisible() && tables.size() == 2);
     QCOMPARE(cells(tables[0], 2), QStringList({"Ctrl+S", "Salva"}));
     QCOMPARE(cells(tables[1], 0), HelpWindow::optionColumns());
-    QCOMPARE(tables[1]->rows(), 1 + int(flex::kOptionCount));
-    std::set<std::size_t> found;
+    QStringList shown, expected;  // caption, tool-tip, record, byte, bits
     for (int row = 1; row < tables[1]->rows(); ++row) {
-      const QStringList c = cells(tables[1], row);
-      for (std::size_t r = 0; r < flex::kOptionCount; ++r) {
-        const flex::OptionDef& o = flex::optionCatalog()[r];
-        if (c[0] != QString::fromUtf8(o.caption) || c[1] != QString::fromUtf8(o.toolTip)) continue;
-        QStringList bits;
-        for (int k = 0; k < o.bitCount(); ++k) bits << QString::number(o.bits[std::size_t(k)]);
-        QCOMPARE(c[2], QString::fromUtf8(flex::recordName(o.record)));
-        QCOMPARE(c[3].section(' ', 0, 0),
-                 o.isLabelOption() ? "-" : QString::number(o.byteOffset()));
-        QCOMPARE(c[4], o.effect == flex::OptionEffect::WholeByte ? "tutti"
-                       : bits.isEmpty()                          ? "-"
-                                                                 : bits.join(", "));
-        QVERIFY(found.insert(r).second);
-      }
+      QStringList c = cells(tables[1], row).mid(0, 5);
+      shown << (c.replace(3, c[3].section(' ', 0, 0)), c.join('|'));
     }
-    QCOMPARE(found.size(), flex::kOptionCount);
+    for (const flex::OptionDef& o : flex::optionCatalog()) {
+      QStringList bits;
+      for (int k = 0; k < o.bitCount(); ++k) bits << QString::number(o.bits[std::size_t(k)]);
+      expected << QStringList{QString::fromUtf8(o.caption), QString::fromUtf8(o.toolTip),
+                              QString::fromUtf8(flex::recordName(o.record)),
+                              o.isLabelOption() ? "-" : QString::number(o.byteOffset()),
+                              o.effect == flex::OptionEffect::WholeByte ? "tutti"
+                              : bits.isEmpty()                          ? "-"
+                                                                        : bits.join(", ")}
+                      .join('|');
+    }
+    QCOMPARE((shown.sort(), shown), (expected.sort(), expected));
     QPalette dark = help->palette();
     dark.setColor(QPalette::Base, Qt::black);
     help->setPalette(dark);
@@ -235,6 +288,36 @@ class DesktopTest : public WindowFixture {
     });
     QVERIFY(desktopPrompts().openFileName(form_.get(), dir.path()).isEmpty());
     QCOMPARE(shown, QStringList({"Dimensione", QLocale(QLocale::Italian).formattedDataSize(1500)}));
+  }
+
+  // Every box of the main window and of the label dialog shows all four borders at the screen
+  // scale of this run (CTest runs these two at 100, 125, 150, 175 and 200%, QT_SCALE_FACTOR):
+  // walking in from outside each side, a line of border comes before the inside, with no line
+  // of the background between them.
+  void everyBoxHasFourBorders() {
+    MainWindow& window = *form_;
+    QCOMPARE(window.devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
+    for (std::size_t slot = 0; slot < 3; ++slot)
+      QCOMPARE(missingBorder(window.preview()->formattedBox(slot)), QString());
+    window.editor().toggleFormatting();
+    for (std::size_t slot = 0; slot < 3; ++slot)
+      QCOMPARE(missingBorder(window.preview()->rawPreview(slot)), QString());
+    window.editor().clickOption(*flex::findOption(1, 5));  // "GPRS Personale": the label dialog
+    QVERIFY(QTest::qWaitForWindowExposed(window.labelDialog()));
+    QCOMPARE(missingBorder(window.labelDialog()->textField()), QString());
+  }
+
+  // The style that reads Fusion's pictures itself draws the menu bar and the frames as Fusion.
+  void pngStyleDrawsAsFusion() {
+    const std::unique_ptr<QStyle> png(new PngStyle), fusion(QStyleFactory::create("fusion"));
+    for (const QString& title : {QString(), QStringLiteral("Preview")}) {
+      QGroupBox box(title);
+      box.resize(120, 80);
+      const auto drawn = [&box](QStyle* style) {
+        return box.setStyle(style), box.grab().toImage();
+      };
+      QCOMPARE(drawn(png.get()), drawn(fusion.get()));
+    }
   }
 };
 

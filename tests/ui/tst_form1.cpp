@@ -162,10 +162,8 @@ class Form1Test : public WindowFixture {
     QTest::newRow("OK") << 0 << QString::fromUtf8("cià") << "0043004900C0";
     QTest::newRow("Enter, 13 typed") << int(Qt::Key_Return) << "abcdefghijklm"
                                      << "004100420043004400450046004700480049004A004B004C";
-    QTest::newRow("Enter, none") << int(Qt::Key_Enter) << ""
-                                 << "";
-    QTest::newRow("Esc") << int(Qt::Key_Escape) << "ci"
-                         << "";
+    QTest::newRow("Enter, none") << int(Qt::Key_Enter) << QString() << QString();
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << "ci" << QString();
   }
   void labelDialogWiring() {
     QFETCH(int, key);
@@ -307,29 +305,6 @@ class Form1Test : public WindowFixture {
       QTest::keyClick(raw(0), redo.key(), redo.keyboardModifiers());
       QCOMPARE(slot(0), typed);
     }
-  }
-
-  // Closing on changes not saved asks: save first (or stay if that is cancelled), discard, stay.
-  void closeAsksToSaveChanges_data() {
-    QTest::addColumn<QString>("answer");  // empty: nothing changed
-    QTest::addColumn<bool>("closes");
-    QTest::newRow("unchanged") << "" << true;
-    QTest::newRow("save") << "Salva" << true;
-    QTest::newRow("save cancelled") << "Salva" << false;
-    QTest::newRow("discard") << "Non salvare" << true;
-    QTest::newRow("stay") << "Annulla" << false;
-  }
-  void closeAsksToSaveChanges() {
-    QFETCH(QString, answer);
-    QFETCH(bool, closes);
-    QTemporaryDir dir;
-    saveName_ = closes ? dir.filePath("mio.hs") : QString();
-    if (!answer.isEmpty()) click("Check1_0");
-    answer_ = answer.isEmpty() ? "Annulla" : answer;  // should it ask after all
-    QCOMPARE(form_->close(), closes);
-    QCOMPARE(asked_,
-             answer.isEmpty() ? "" : "Salvare le modifiche alla flex interna prima di uscire?");
-    QCOMPARE(QFileInfo::exists(saveName_), answer == "Salva" && closes);
   }
 
   // The desktop's question box gives the place of the button clicked; Esc, the escape answer.
