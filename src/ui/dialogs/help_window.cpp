@@ -89,7 +89,8 @@ QString keyRows(const QList<QAction*>& actions) {
   for (const QAction* action : actions) {
     QStringList keys;
     for (const QKeySequence& key : action->shortcuts())
-      keys << key.toString(QKeySequence::NativeText).toHtmlEscaped();
+      if (key[0].key() != Qt::Key_Backtab)  // what Shift+Tab gives: already listed as such
+        keys << key.toString(QKeySequence::NativeText).toHtmlEscaped();
     html += row({keys.join(QStringLiteral(", ")), action->iconText().toHtmlEscaped()});
   }
   return html;

@@ -9,6 +9,7 @@
 #include <QIdentityProxyModel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeView>
 #include <array>
 #include <vector>
@@ -54,6 +55,26 @@ class SizesAndDatesInWindowLanguage : public QIdentityProxyModel {
   }
 };
 
+// The size and date columns of the file dialog wide enough for their headings, a size and a
+// date; the name column takes what is left.
+void fitColumns(QTreeView* view) {
+  const QFontMetrics metrics(view->header()->font());
+  const int margins = 2 * view->style()->pixelMetric(QStyle::PM_HeaderMargin) +
+                      view->style()->pixelMetric(QStyle::PM_HeaderMarkSize);
+  const auto fit = [&](int column, const QString& sample) {
+    const QString heading = view->model()->headerData(column, Qt::Horizontal).toString();
+    view->header()->resizeSection(
+        column,
+        std::max(metrics.horizontalAdvance(heading), metrics.horizontalAdvance(sample)) + margins);
+  };
+  fit(1, QLocale().formattedDataSize(999900));
+  fit(3, QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
+  const QHeaderView* header = view->header();
+  const int rest = header->sectionSize(1) + header->sectionSize(2) + header->sectionSize(3);
+  view->header()->resizeSection(
+      0, std::max(header->sectionSize(0) / 2, view->viewport()->width() - rest));
+}
+
 // The open or save dialog in `folder`, with no name filled in; its size column wide enough for
 // its heading and a size.
 QString askFileName(QWidget* parent, const QString& folder, QFileDialog::AcceptMode mode) {
@@ -64,15 +85,8 @@ QString askFileName(QWidget* parent, const QString& folder, QFileDialog::AcceptM
   dialog.setOption(QFileDialog::HideNameFilterDetails);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, mode == QFileDialog::AcceptSave);
   dialog.setProxyModel(new SizesAndDatesInWindowLanguage(&dialog));
-  if (auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
-    const QFontMetrics metrics(view->header()->font());
-    const int margins = 2 * view->style()->pixelMetric(QStyle::PM_HeaderMargin) +
-                        view->style()->pixelMetric(QStyle::PM_HeaderMarkSize);
-    const int size =
-        std::max(metrics.horizontalAdvance(view->model()->headerData(1, Qt::Horizontal).toString()),
-                 metrics.horizontalAdvance(QLocale().formattedDataSize(999900)));
-    view->header()->resizeSection(1, size + margins);
-  }
+  if (auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView")))
+    QTimer::singleShot(0, view, [view] { fitColumns(view); });  // once the dialog is laid out
   return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
