@@ -3,9 +3,6 @@
 
 #include <QAction>
 #include <QEvent>
-#include <algorithm>
-#include <array>
-
 #include "options/option_catalog.hpp"
 #include "ui/support/app_info.hpp"
 #include "ui/support/pictures.hpp"
@@ -69,14 +66,8 @@ QString readbackCell(const OptionDef& option) {
 
 QString optionRows() {
   const auto catalog = optionCatalog();
-  std::array<std::size_t, kOptionCount> rows{};
-  for (std::size_t r = 0; r < kOptionCount; ++r) rows[r] = r;
-  std::stable_sort(rows.begin(), rows.end(), [&](std::size_t a, std::size_t b) {
-    return std::pair(catalog[a].layout.page, catalog[a].layout.top) <
-           std::pair(catalog[b].layout.page, catalog[b].layout.top);
-  });
   QString html;
-  for (std::size_t r : rows) {
+  for (std::size_t r : optionsByPlace()) {  // as the pages show them
     const OptionDef& o = catalog[r];
     html += row({escaped(o.caption), escaped(o.toolTip), escaped(recordName(o.record)), byteCell(o),
                  bitsCell(o), tickedCell(o), readbackCell(o)});

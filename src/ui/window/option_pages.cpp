@@ -99,13 +99,7 @@ void OptionPages::createPageActions() {
 void OptionPages::createBoxes(const Twips& tw) {
   // The boxes in the order they stand on their page, so the tab order runs top to bottom.
   const auto table = optionCatalog();
-  std::array<std::size_t, kOptionCount> rows{};
-  for (std::size_t row = 0; row < kOptionCount; ++row) rows[row] = row;
-  std::sort(rows.begin(), rows.end(), [&](std::size_t a, std::size_t b) {
-    return std::pair(table[a].layout.page, table[a].layout.top) <
-           std::pair(table[b].layout.page, table[b].layout.top);
-  });
-  for (std::size_t row : rows) {
+  for (std::size_t row : optionsByPlace()) {
     const OptionDef& option = table[row];
     const auto page = static_cast<std::size_t>(option.layout.page - 1);
     auto* box = new QCheckBox(fromUtf8(option.caption), pages_[page]);
