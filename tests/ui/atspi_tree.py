@@ -67,7 +67,7 @@ def main():
             if not name and role not in CONTAINERS:
                 problems.append(f"nameless {role} in {window.name!r}")
             if name and (role, name) in seen:
-                problems.append(f"two {role}s named {name!r} in {window.name!r}")
+                problems.append(f"two objects of role {role!r} named {name!r} in {window.name!r}")
             seen.add((role, name))
     hex_pairs = re.compile(r"^[0-9A-F]{2}( [0-9A-F]{2})*(\n[0-9A-F]{2}( [0-9A-F]{2})*)*$")
     for name in ["Record Base", "Record Call", "Etichetta GPRS"]:
