@@ -39,7 +39,7 @@ constexpr std::array<Syntax, 13> kSyntax{{
     {"--redo", Step::Redo, Arg::None, Arg::None, false},
 }};
 
-constexpr std::array<std::string_view, 6> kSwitches{"--json", "--backup", "--list",
+constexpr std::array<std::string_view, 7> kSwitches{"--json", "--backup", "--force",  "--list",
                                                     "--help", "-h",       "--version"};
 
 const Syntax* findSyntax(std::string_view word) {
@@ -149,6 +149,10 @@ ParseResult parseCommandLine(std::span<const std::string_view> args) {
       command.backup = true;
       continue;
     }
+    if (word == "--force") {
+      command.force = true;
+      continue;
+    }
     const Syntax* syntax = findSyntax(word);
     if (syntax == nullptr) {
       result.error = "unknown action '" + printable(word) + "'";
@@ -178,7 +182,7 @@ ParseResult parseCommandLine(std::span<const std::string_view> args) {
 }
 
 std::string_view usageText() {
-  return R"(Usage: flexedit-cli [ACTION]... [--json] [--backup]
+  return R"(Usage: flexedit-cli [ACTION]... [--json] [--backup] [--force]
   or:  flexedit-cli --list [--json]
   or:  flexedit-cli diff A.hs [B.hs] [--json]
   or:  flexedit-cli --help | --version
@@ -197,10 +201,14 @@ nothing at all.
 
 Actions:
   --open PATH     "Apri Flex" with PATH chosen in the open dialog; --open ""
-                  cancels the dialog. The status bar shows "File: " and PATH.
+                  cancels the dialog. Once PATH is loaded, the status bar shows
+                  "File: " and PATH; a cancelled or failed open leaves it.
   --save PATH     "Salva Flex..." with PATH chosen in the save dialog; --save ""
                   cancels the dialog. An existing file is replaced without a
-                  prompt; a save that fails leaves it as it was.
+                  prompt; a save that fails leaves it as it was. A save to the
+                  file last opened or saved that another program has changed,
+                  moved or deleted since is refused (an "Errore File" message,
+                  nothing written) unless --force is given.
   --reset         "Carica Flex Interna": back to the built-in flex.
   --click ID      one click on option ID (it toggles).
   --tick ID       a click on option ID only when it is not ticked.
@@ -267,6 +275,8 @@ Options:
   --backup        before a save first replaces an existing file, keep its
                   previous content as NAME~ beside it (same mode); once per
                   file and run, so NAME~ holds what the file held before.
+  --force         let --save replace the file last opened or saved even when
+                  another program has changed it since (see --save).
   --list          print the 33 options (ID, caption, tool-tip, record,
                   position, bits, polarity, readback) and run nothing.
   -h, --help      display this help and exit.
@@ -274,7 +284,8 @@ Options:
 
 Exit status:
   0   done.
-  1   a file could not be read or written (its message is recorded and the
+  1   a file could not be read or written, or a save was refused because
+      another program changed the file (its message is recorded and the
       remaining actions still run), or the output could not be written.
   2   usage error: a malformed command line (nothing is done), or a label
       dialog action while the dialog is closed or --undo or --redo while it

@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
 
   if (command.mode == Mode::Diff) return runDiff(command);
 
-  flex::cli::CliView view;
+  flex::cli::CliView view(command.force);
   flex::Editor editor(view);
   editor.setKeepBackups(command.backup);
   editor.start();
