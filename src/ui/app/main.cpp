@@ -31,10 +31,20 @@ FILE.hs, when given, is opened as "Apri Flex" opens it, once the window shows;
 only the first argument counts. A .hs file dropped on the window opens the
 same way. "Salva" writes the file last opened or saved; "Salva Flex..." asks
 for a name. "Modifica" undoes and redoes the last steps; "File recenti" in the
-File menu reopens one of the last 8 files opened or saved. Closing the window
-on changes not saved asks whether to save them first. "Help" (F1) explains the
-window and lists the 33 options. flexedit-cli makes the same edits without a
-window.
+File menu reopens one of the last 8 files opened or saved. "Help" (F1) explains
+the window and lists the 33 options. flexedit-cli makes the same edits without
+a window.
+
+The window asks before work is lost:
+  - closing it, "Apri Flex", a dropped file, "File recenti" or "Carica Flex
+    Interna" on changes not saved (a label typed and not yet confirmed
+    included) asks whether to save them first: "Salva" saves as "Salva" does,
+    "Non salvare" lets them go, "Annulla" changes nothing;
+  - a save over a file that another program changed since it was opened or
+    saved here, or moved or deleted, asks first: "Sovrascrivi" or "Annulla";
+  - when another program changes, moves or deletes the open file, the status
+    bar says so; with no changes not saved it offers "Ricarica" (open it again,
+    a step that "Annulla" undoes).
 
 Keys:
   Ctrl+O                        Apri Flex
