@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What users of a desktop editor expect of the window: "Salva" in place, keys and letters for
-// the menus, the help window, names and roles for screen readers, "File recenti" kept up with
-// other runs, the file dialogs in the window's language, whole borders at every screen scale.
+// the menus, the help window, names and roles for screen readers, the file dialogs in the
+// window's language, whole borders at every screen scale.
 #include "options/option_catalog.hpp"
 #include "ui/dialogs/help_window.hpp"
 #include "ui/dialogs/label_dialog.hpp"
 #include "ui/support/png_style.hpp"
 #include "ui/support/qt_translations.hpp"
-#include "ui/window/recent_files.hpp"
 #include "window_fixture.hpp"
 
 using namespace flex::ui;
@@ -241,20 +240,6 @@ class DesktopTest : public WindowFixture {
                  box == formatted(i) ? formatted(i)->text() : raw(i)->text());
       }
     }
-  }
-
-  // Another run's list enables "File recenti" as the File menu opens; an entry gives a screen
-  // reader its whole path, however the menu shortens it.
-  void recentFilesOfAnotherRun() {
-    RecentFiles* recent = form_->recentFiles();
-    QVERIFY(!recent->menuAction()->isEnabled());
-    const QString path = '/' + QString(30, 'd') + '/' + QString(80, 'f') + ".hs";
-    QSettings().setValue("recentFiles", QStringList{path});
-    Q_EMIT form_->findChild<QMenu*>("mnuFile")->aboutToShow();
-    QVERIFY(recent->menuAction()->isEnabled() && recent->actions()[0]->text().size() < path.size());
-    QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(recent)->child(0);
-    QCOMPARE(std::pair(entry->role(), entry->text(QAccessible::Name)),
-             std::pair(QAccessible::MenuItem, path));
   }
 
   // The desktop's open dialog: a size in the window's language, the size column wide enough for
