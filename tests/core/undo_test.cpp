@@ -75,18 +75,18 @@ TEST_F(Undo, StepsOfActionSequences) {
   struct Case {
     const char* script;
     std::vector<std::size_t> undoTo;
-    const char* names = nullptr;
+    std::vector<std::string> names = {};
   };
   const Case cases[] = {
       {"Check1(0) Check1(0) Check2(1)", {2, 1, 0}},  // every click, even one taken back by hand
-      {"Check1(5) type:Ciao ok Check1(3)", {3, 0}, "GPRS Null|GPRS Personale"},  // nested
+      {"Check1(5) type:Ciao ok Check1(3)", {3, 0}, {"GPRS Null", "GPRS Personale"}},  // nested
       {"Check1(0) Check1(5) noundo raw0 Check1(3) type:X noundo ok", {1, 0}},
       {"Check1(5) close", {0}},               // the personal label record is set back too
       {"Check1(3) Check1(5)", {0}},           // refused with a message: nothing changed
       {"cancel open! save page2 reset", {}},  // nothing changed, no step
       {"Check1(0) open Check1(4) reset",
        {3, 2, 1, 0},
-       "Carica Flex Interna|Selezione Fissa|Apri Flex|Menu Engineering"},
+       {"Carica Flex Interna", "Selezione Fissa", "Apri Flex", "Menu Engineering"}},
       {"Check1(0) save Check1(2)", {2, 0}},
       {"Check1(0) Check2(1) undo Check1(4)", {3, 0}},  // a new step drops what could be redone
       {"Check1(0) Check2(1) undo page2 save redo", {5, 0}},  // no step: redo stays
@@ -94,7 +94,8 @@ TEST_F(Undo, StepsOfActionSequences) {
       {"key1 bs1", {}},
       {"key1 key2 key1 Check1(0) key1 page2 key1",
        {6, 4, 3, 2, 1, 0},
-       "record Call|record Call|Menu Engineering|record Call|etichetta GPRS|record Call"},
+       {"record Call", "record Call", "Menu Engineering", "record Call", "etichetta GPRS",
+        "record Call"}},
       {"key1 undo key1", {2}},
       {"raw0 cancel", {1, 0}},  // the readback of a cancelled open wrote slot 0
   };
@@ -109,17 +110,14 @@ TEST_F(Undo, StepsOfActionSequences) {
     at.insert(at.end(), c.undoTo.begin(), c.undoTo.end());
     const auto outside = std::tuple(editor.statusText(), view.messages, view.dialogShown);
     const std::size_t n = c.undoTo.size();
-    std::vector<std::string> names;
-    std::istringstream list(c.names ? c.names : "");
-    for (std::string name; std::getline(list, name, '|');) names.push_back(name);
     const auto check = [&](std::size_t undone) {  // `undone` steps undone (99: undo/redo failed)
       ASSERT_LE(undone, n);
       EXPECT_EQ(tracked(), states[at[undone]]) << undone;
       EXPECT_EQ(editor.modified(), doc().records != saved) << undone;
       EXPECT_EQ(std::pair(editor.undoCount(), editor.redoCount()), std::pair(n - undone, undone));
-      if (names.empty()) return;
-      EXPECT_EQ(flex::stepText(editor.undoName()), undone < n ? names[undone] : "") << undone;
-      EXPECT_EQ(flex::stepText(editor.redoName()), undone > 0 ? names[undone - 1] : "") << undone;
+      if (c.names.empty()) return;
+      EXPECT_EQ(flex::stepText(editor.undoName()), undone < n ? c.names[undone] : "") << undone;
+      EXPECT_EQ(flex::stepText(editor.redoName()), undone > 0 ? c.names[undone - 1] : "") << undone;
     };
     check(0);
     for (std::size_t u = 1; u <= n; ++u) check(editor.undo() ? u : 99);
