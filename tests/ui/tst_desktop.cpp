@@ -125,30 +125,21 @@ class DesktopTest : public WindowFixture {
     }
   }
 
-  // "Salva" asks for a name only while the flex came from no file; then it (Ctrl+S) and the close
-  // question's "Salva" write that file. "Salva Flex..." always asks; "Non salvare" closes.
+  // "Salva" asks for a name only while the flex came from no file; then it (Ctrl+S) writes that
+  // file. "Salva Flex..." always asks.
   void saveInPlace() {
     QTemporaryDir dir;
     const QString file = saveName_ = dir.filePath("mio.hs");
-    const auto saved = [&] {
-      QFile written(file);
-      return written.open(QIODevice::ReadOnly) && !form_->windowTitle().endsWith('*') &&
-             written.readAll().startsWith(QByteArray::fromStdString(slot(0)));
-    };
     click("Check1_0");
     action("mnuSalvaFile")->trigger();
     saveName_ = dir.filePath("altro.hs");  // what a dialog would choose from now on
     click("Check1_2");
     QTest::keyClick(form_.get(), Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(saved() && folders_.size() == 1);
-    click("Check1_4");
-    answer_ = "Salva";
-    QVERIFY(form_->close() && saved() && folders_.size() == 1);
-    form_->show();
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly) && !form_->windowTitle().endsWith('*'));
+    QVERIFY(written.readAll().startsWith(QByteArray::fromStdString(slot(0))));
     action("mnuSalva")->trigger();
-    click("Check1_0");
-    answer_ = "Non salvare";
-    QVERIFY(form_->close() && !saved() && folders_.size() == 2);
+    QVERIFY(folders_.size() == 2 && QFile::exists(saveName_));
   }
 
   // F1: the option table holds the catalogue, each option once with its record, byte and bits;
