@@ -108,8 +108,11 @@ scritta GPRS.</li>
 <li>"Apri Flex" carica un file .hs, anche trascinato sulla finestra o scelto fra i "File
 recenti". "Salva" riscrive il file aperto o salvato per ultimo; "Salva Flex...", il dischetto e
 "Genera File FLEX" chiedono il nome. "Carica Flex Interna" torna alla flex interna. "Modifica"
-annulla e ripete gli ultimi passi. Chiudendo la finestra con modifiche non salvate il programma
-chiede se salvarle.</li>
+annulla e ripete gli ultimi passi.</li>
+<li>Prima che modifiche non salvate vadano perse (chiudendo la finestra, aprendo un altro file o
+caricando la flex interna) il programma chiede se salvarle. Se un altro programma cambia il file
+aperto, la barra di stato lo dice e, se non ci sono modifiche non salvate, offre "Ricarica"; un
+salvataggio sopra un file cambiato così chiede prima di sovrascriverlo.</li>
 </ul>
 )";
 
