@@ -7,6 +7,7 @@
 #include "flex/file_error.hpp"
 #include "options/byte_inspector.hpp"
 #include "session/editor_message.hpp"
+#include "session/recovery_copy.hpp"
 #include "session/step_name.hpp"
 
 namespace flex {
@@ -20,6 +21,9 @@ MessageText messageText(const EditorMessage& message);
 
 // Why a load or save failed, e.g. "permesso negato".
 std::string fileErrorText(const FileError& error);
+
+// Why a recovery file cannot be restored, e.g. "è danneggiata (incompleta o alterata)".
+std::string recoveryProblemText(const RecoveryProblem& problem);
 
 // A tool-tip of several lines (UTF-8): record, offset in hex and decimal, value in hex and
 // binary, then one line per option with its bits and state.

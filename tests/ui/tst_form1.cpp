@@ -229,7 +229,7 @@ class Form1Test : public WindowFixture {
         openName_ = path;
         click("cmdApri");
       } else if (way == "command line") {
-        form_->openFileLater(QFile::encodeName(path).toStdString());
+        form_->startLater(QFile::encodeName(path).toStdString());
         QVERIFY(status() != "File: " + path);  // not before the event loop runs
       } else {
         const QString other = path == good ? missing : good;
@@ -255,7 +255,7 @@ class Form1Test : public WindowFixture {
              QDir::current().absoluteFilePath("mio.hs"));
     MainWindow started(Prompts{});  // as the program starts: shown, then given the file
     started.show();
-    started.openFileLater(good.toStdString());
+    started.startLater(good.toStdString());
     QTRY_COMPARE(started.editor().document().fileName, good.toStdString());
   }
 

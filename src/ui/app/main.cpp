@@ -4,6 +4,7 @@
 //   flexedit --help | --version
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSessionManager>
 #include <QStringList>
 
 #include <csignal>
@@ -14,7 +15,12 @@
 #include "flexedit/version.hpp"
 #include "ui/app/command_line.hpp"
 #include "ui/support/qt_translations.hpp"
+#include "ui/support/quit_signals.hpp"
 #include "ui/window/main_window.hpp"
+#include "ui/window/recovery_keeper.hpp"
+#ifdef FLEXEDIT_STEP_INPUT
+#include "step_input.hpp"  // flexedit-steps only: see scripts/kill-window
+#endif
 
 namespace {
 
@@ -45,6 +51,9 @@ The window asks before work is lost:
   - when another program changes, moves or deletes the open file, the status
     bar says so; with no changes not saved it offers "Ricarica" (open it again,
     a step that "Annulla" undoes).
+Until changes are saved, a recovery copy of them is kept, which the next start
+offers to restore after a crash, a kill or a power cut; SIGTERM, SIGHUP and
+SIGINT write it and end the window.
 
 Keys:
   Ctrl+O                        Apri Flex
@@ -68,6 +77,9 @@ and -display DISPLAY; see the Qt documentation of QApplication.
 Files:
 A flex file (.hs) holds one record per line, as upper-case hexadecimal digit
 pairs, each line ended by CR LF.
+$XDG_STATE_HOME/flexedit/recovery (~/.local/state/flexedit/recovery when
+XDG_STATE_HOME is not set) holds the recovery copies, one per window with
+changes not saved.
 )";
 
 // --help and --version are answered before QApplication exists, so they need no display. The
@@ -103,7 +115,18 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("flexedit"));  // settings: "File recenti"
   flex::ui::loadQtTranslations(app);
   flex::ui::MainWindow window;
+  window.keepRecoveryCopies(flex::ui::recoveryFolder());
+  const flex::ui::QuitSignals quitSignals([&window](int) { window.endAtSignal(); });
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                   [&window](QSessionManager& session) {
+                     if (!window.endSession([&session] { return session.allowsInteraction(); }))
+                       session.cancel();
+                     session.release();
+                   });
   window.show();
-  if (const auto file = flex::ui::commandLineFile(argc, argv)) window.openFileLater(*file);
+#ifdef FLEXEDIT_STEP_INPUT
+  flex::ui::takeStepsFromStandardInput(window);
+#endif
+  window.startLater(flex::ui::commandLineFile(argc, argv));
   return app.exec();
 }

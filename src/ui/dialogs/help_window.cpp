@@ -112,7 +112,9 @@ annulla e ripete gli ultimi passi.</li>
 <li>Prima che modifiche non salvate vadano perse (chiudendo la finestra, aprendo un altro file o
 caricando la flex interna) il programma chiede se salvarle. Se un altro programma cambia il file
 aperto, la barra di stato lo dice e, se non ci sono modifiche non salvate, offre "Ricarica"; un
-salvataggio sopra un file cambiato così chiede prima di sovrascriverlo.</li>
+salvataggio sopra un file cambiato così chiede prima di sovrascriverlo. Finché le modifiche non
+sono salvate, il programma ne tiene una copia di recupero, che offre di ripristinare
+all'avvio successivo dopo un arresto improvviso.</li>
 </ul>
 )";
 

@@ -12,7 +12,9 @@
 // Ctrl+Q, F1), and "Help" opens the help window.
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "session/editor.hpp"
 #include "ui/dialogs/prompts.hpp"
@@ -30,6 +32,7 @@ class LabelDialog;
 class OptionPages;
 class PreviewPanel;
 class RecentFiles;
+class RecoveryKeeper;
 class StatusPanel;
 class SysInfoHost;
 class Twips;
@@ -55,9 +58,20 @@ class MainWindow : public QMainWindow, private EditorView {
   void setSysInfoHost(std::unique_ptr<SysInfoHost> host);
 
   // "Apri Flex" with `name` (the file system's bytes) already chosen: at once, or once the
-  // event loop runs (for the file named on the command line, after the window shows).
+  // event loop runs (for the file named on the command line, after the window shows), followed
+  // by the offer of the recovery copies that no running window holds.
   void openFile(const std::string& name);
-  void openFileLater(const std::string& name);
+  void startLater(std::optional<std::string> name);
+
+  // Keeps a recovery copy in `folder` while the flex has changes not saved (see
+  // RecoveryKeeper); without it, none is kept.
+  void keepRecoveryCopies(const std::string& folder);
+  RecoveryKeeper* recovery() const { return recovery_; }
+  // A signal ends the program: the copy is written now and kept, the window closes unasked.
+  void endAtSignal();
+  // The desktop session ends. With `mayAsk()` the person is asked as closing asks (false: the
+  // session is to go on); without, the copy is written now and kept.
+  bool endSession(const std::function<bool()>& mayAsk);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -81,6 +95,7 @@ class MainWindow : public QMainWindow, private EditorView {
   void createCommandButtons(const Twips& tw);
   void createStatusBar(const Twips& tw);
   bool mayClose();
+  bool mayOpen(const std::string& name);
   int ask(const Question& question);  // the answer's place; the escape answer without Prompts
   void showAboutDialog();
   void showHelpWindow();
@@ -113,6 +128,8 @@ class MainWindow : public QMainWindow, private EditorView {
   QPointer<AboutDialog> aboutDialog_;
   QPointer<HelpWindow> helpWindow_;
   std::unique_ptr<SysInfoHost> sysInfo_;
+  RecoveryKeeper* recovery_ = nullptr;
+  enum class Ending { Ask, Asked, KeepCopy } ending_ = Ending::Ask;  // how a close goes
 
   Editor editor_{static_cast<EditorView&>(*this)};
 };
