@@ -169,4 +169,20 @@ std::string byteToolTip(const ByteInfo& info) {
   return out;
 }
 
+std::string stepText(const StepName& step) {
+  static constexpr const char* kRecords[] = {"record Base", "record Call", "etichetta GPRS"};
+  switch (step.kind) {
+    case StepKind::Unnamed: break;
+    case StepKind::Option:
+      if (step.index < kOptionCount) return std::string(optionCatalog()[step.index].caption);
+      break;
+    case StepKind::RawEdit:
+      if (step.index < 3) return kRecords[step.index];
+      break;
+    case StepKind::Open: return "Apri Flex";
+    case StepKind::Builtin: return "Carica Flex Interna";
+  }
+  return {};
+}
+
 }  // namespace flex

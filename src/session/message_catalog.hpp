@@ -8,6 +8,7 @@
 #include "options/byte_inspector.hpp"
 #include "session/editor_message.hpp"
 #include "session/recovery_copy.hpp"
+#include "session/step_name.hpp"
 
 namespace flex {
 
@@ -27,5 +28,9 @@ std::string recoveryProblemText(const RecoveryProblem& problem);
 // A tool-tip of several lines (UTF-8): record, offset in hex and decimal, value in hex and
 // binary, then one line per option with its bits and state.
 std::string byteToolTip(const ByteInfo& info);
+
+// What an undo step did, for "Annulla: ..." and "Ripeti: ...": the option's caption, the record
+// edited by hand ("etichetta GPRS"), the file action; "" for an unnamed step.
+std::string stepText(const StepName& step);
 
 }  // namespace flex
