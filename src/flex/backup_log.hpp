@@ -23,6 +23,12 @@ class BackupLog {
   bool covers(FileId file) const { return covered_.contains(file); }
   // Backed up or created this session; also the new file that replaced one that was.
   void noteCovered(FileId file) { covered_.insert(file); }
+  // A file replaced by a new one is gone, and the system may give its number to a file made
+  // later: that one is another file, with no backup yet.
+  void forget(FileId file) {
+    covered_.erase(file);
+    torn_.erase(file);
+  }
   bool torn(FileId file) const { return torn_.contains(file); }
   void noteTorn(FileId file, bool torn) {
     if (torn)

@@ -92,7 +92,7 @@ std::optional<FileError> saveOverFile(const SystemCalls& calls, int folder, cons
   if (metadata.info.st_nlink == 1 && !appendOnly) {
     const Replacement replaced = replaceFile(calls, folder, name, content, metadata);
     if (log && options.keepBackups && replaced.named) log->noteCovered(replaced.made);
-    if (log && replaced.named) log->noteTorn(id, false);  // the torn file is gone
+    if (log && replaced.named) log->forget(id);  // the old file, torn or not, is gone
     if (replaced.err == 0) return std::nullopt;
     if (!replaced.inPlaceInstead)
       return failure(replaced.named ? FileStep::Flush : FileStep::Replace, replaced.err);
