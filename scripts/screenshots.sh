@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real program on a virtual X screen and saves screenshots of option page 1, option
-# page 2, a message, the GPRS label dialog in front of the main window, the open and the save dialog, a
-# flex opened from the command line with the bytes it changes on a tint, the byte inspector's
-# tool-tip, that flex in the raw previews, and the status bar's notice once another program has
-# changed its file.
+# page 2, a message, the GPRS label dialog in front of the main window, the open and the save
+# dialog, the File menu, the help window, a flex opened from the command line with the bytes it
+# changes on a tint, the byte inspector's tool-tip, that flex in the raw previews, the status
+# bar's notice once another program has changed its file, and the recovery question after a kill.
 #   scripts/screenshots.sh [--scale FACTOR] [OUTDIR] [PROGRAM]
 # FACTOR scales the whole window as a high-resolution desktop does (QT_SCALE_FACTOR; 1.25 is
 # a desktop at 125%). OUTDIR defaults to out/screenshots; PROGRAM to build/src/ui/flexedit
@@ -148,6 +148,17 @@ dialog "$out/open-dialog.png"
 click 252 20   # "Salva Flex..."
 dialog "$out/save-dialog.png"
 
+# The File menu with its letters and keys, then the help window (F1) in front of the window.
+xdotool key --window "$main" alt+f
+sleep 0.7
+import -window root "$out/file-menu.png"
+xdotool key Escape
+sleep 0.3
+xdotool key --window "$main" F1
+xdotool search --sync --onlyvisible --name '^Help - Tessaron Orvane$' >/dev/null
+sleep 1
+import -window root "$out/help.png"
+
 kill "$program_pid"
 wait "$program_pid" 2>/dev/null || true
 
@@ -196,5 +207,17 @@ shoot "$out/raw.png"
 sleep 1.5
 shoot "$out/disk-notice.png"
 
+# A change not saved, the window killed a second later: started again, it offers the recovery
+# copy (the whole screen: the question over the main window).
+click 24 72    # "Menu Engineering", the highest box of page 1
+sleep 1
+kill -9 "$program_pid"
+wait "$program_pid" 2>/dev/null || true
+"$program" &
+pids+=($!)
+sleep 3
+import -window root "$out/restore-question.png"
+
 echo "Screenshots in $out: page1.png page2.png message.png label-dialog.png open-dialog.png save-dialog.png" \
-  "highlight.png inspector.png raw.png disk-notice.png"
+  "file-menu.png help.png highlight.png inspector.png raw.png disk-notice.png" \
+  "restore-question.png"

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -92,6 +93,9 @@ int main(int argc, char** argv) {
   flex::cli::CliView view(command.force);
   flex::Editor editor(view);
   editor.setKeepBackups(command.backup);
+  flex::FileContext files;  // restore copies in the user's state folder
+  files.restoreFolder = flex::restoreFolderFor(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+  editor.setFileContext(std::move(files));
   editor.start();
   const flex::cli::RunResult run = flex::cli::runActions(editor, command.actions);
   if (!run.stopped.empty()) return usageError(run.stopped);

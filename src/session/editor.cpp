@@ -18,11 +18,13 @@ const std::size_t kGprsPersonaleRow = *findOption(1, 5);
 
 // Every public action opens one. When the outermost ends, what it changed becomes a step of the
 // history and the view hears "state changed" once. `typingRun` (nonzero) names the preview an
-// edit was typed in: such edits join one step.
+// edit was typed in: such edits join one step. The first action that names itself names the step.
 class Editor::ActionScope {
  public:
-  explicit ActionScope(Editor& editor, int typingRun = 0) : editor_(editor), typingRun_(typingRun) {
+  explicit ActionScope(Editor& editor, StepName name = {}, int typingRun = 0)
+      : editor_(editor), typingRun_(typingRun) {
     ++editor_.depth_;
+    if (editor_.stepName_.kind == StepKind::Unnamed) editor_.stepName_ = name;
   }
   ~ActionScope() {
     if (--editor_.depth_ > 0) return;
@@ -42,14 +44,18 @@ Editor::Editor(EditorView& view) : view_(view) {}
 // While the label dialog is open, everything done joins the step of the click that opened it:
 // the step is made when the dialog has closed.
 void Editor::endAction(int typingRun) {
-  if (form_.labelDialogOpen)
+  if (form_.labelDialogOpen) {
     history_.endRun();
-  else
-    history_.commit(doc_, typingRun);
+    return;
+  }
+  history_.commit(doc_, typingRun, stepName_);
+  stepName_ = {};
 }
 
 std::size_t Editor::undoCount() const { return historyAvailable() ? history_.undoCount() : 0; }
 std::size_t Editor::redoCount() const { return historyAvailable() ? history_.redoCount() : 0; }
+StepName Editor::undoName() const { return canUndo() ? history_.undoName() : StepName{}; }
+StepName Editor::redoName() const { return canRedo() ? history_.redoName() : StepName{}; }
 
 bool Editor::undo() { return stepThroughHistory(false); }
 bool Editor::redo() { return stepThroughHistory(true); }
@@ -59,6 +65,22 @@ bool Editor::stepThroughHistory(bool forward) {
   ActionScope scope(*this);
   forward ? history_.redo(doc_) : history_.undo(doc_);
   rebuildFormattedViews();  // the formatted boxes follow the slots
+  return true;
+}
+
+Document Editor::lastStep() const {
+  Document document = doc_;
+  if (form_.labelDialogOpen || depth_ > 0) history_.lastCommitted(document);
+  return document;
+}
+
+bool Editor::restore(Document document) {
+  if (!settleUnsavedWork(Leaving::Open)) return false;
+  ActionScope scope(*this);
+  if (form_.labelDialogOpen) unloadLabelDialog();
+  doc_ = std::move(document);
+  rebuildFormattedViews();
+  history_.reset(doc_);
   return true;
 }
 
@@ -79,7 +101,7 @@ void Editor::closeMainWindow() {
 
 void Editor::clickOption(std::size_t row) {
   if (row >= kOptionCount) return;
-  ActionScope scope(*this);
+  ActionScope scope(*this, {StepKind::Option, row});
   auto& box = doc_.boxes[row];
   box.state = box.state ? 0 : 1;
   runClickHandling(row);
@@ -87,7 +109,7 @@ void Editor::clickOption(std::size_t row) {
 
 void Editor::setOptionState(std::size_t row, int value) {
   if (row >= kOptionCount) return;
-  ActionScope scope(*this);
+  ActionScope scope(*this, {StepKind::Option, row});
   value = value ? 1 : 0;
   if (doc_.boxes[row].state == value) return;  // no change, no click
   doc_.boxes[row].state = value;
@@ -162,7 +184,8 @@ void Editor::selectPage(int tabIndex) {
 
 void Editor::editRaw(std::size_t slot, std::string ansiText, RawEdit kind) {
   if (slot >= doc_.records.size()) return;
-  ActionScope scope(*this, kind == RawEdit::Typing ? static_cast<int>(slot) + 1 : 0);
+  ActionScope scope(*this, {StepKind::RawEdit, slot},
+                    kind == RawEdit::Typing ? static_cast<int>(slot) + 1 : 0);
   setPreview(slot, std::move(ansiText));
 }
 
@@ -181,7 +204,7 @@ void Editor::readBackOptions() {
 
 void Editor::loadBuiltinFlex() {
   if (!settleUnsavedWork(Leaving::Builtin)) return;
-  ActionScope scope(*this);
+  ActionScope scope(*this, {StepKind::Builtin});
   for (std::size_t slot = 0; slot < 3; ++slot) setPreview(slot, {});
   showBuiltinRecords();
   readBackOptions();
@@ -207,7 +230,7 @@ bool Editor::settleUnsavedWork(Leaving why) {
       return true;
     case UnsavedAnswer::Save:
       if (typedLabel && (!confirmLabel() || form_.labelDialogOpen)) return false;
-      return saveWithDialog() == FileOutcome::Done;
+      return save() == FileOutcome::Done;
   }
   return false;
 }
@@ -228,7 +251,7 @@ FileOutcome Editor::openFile(const std::string& name) {
 }
 
 FileOutcome Editor::loadFile(const std::string& name) {
-  ActionScope scope(*this);
+  ActionScope scope(*this, {StepKind::Open});
   if (name.empty()) {
     readBackOptions();
     return FileOutcome::Cancelled;
@@ -250,9 +273,22 @@ FileOutcome Editor::loadFile(const std::string& name) {
   return FileOutcome::Done;
 }
 
+FileOutcome Editor::save() {
+  return doc_.fileName.empty() ? saveWithDialog() : saveFile(doc_.fileName);
+}
+
 FileOutcome Editor::saveWithDialog() {
   ActionScope scope(*this);
   return saveFile(view_.saveFileName());
+}
+
+// A failed save that still changed the file the flex belongs to (replaced, its folder not
+// flushed; or torn, with no rollback put back) made a change of this program's own: the next
+// save is not taken for one over another program's change.
+void Editor::forgetOwnChange(const std::string& name, const std::string& content, FileStep step) {
+  if (step != FileStep::Flush && step != FileStep::Restore) return;
+  if (name == doc_.fileName || sameFile(name, doc_.fileName, files_))
+    doc_.disk = step == FileStep::Flush ? identityAfterSave(name, content, files_) : FileIdentity{};
 }
 
 // The file the flex belongs to, changed or gone since: overwritten only on the person's word.
@@ -269,14 +305,15 @@ FileOutcome Editor::saveFile(const std::string& name) {
       case OverwriteAnswer::Refuse: {
         const FileReason why =
             change == DiskChange::Gone ? FileReason::GoneFromDisk : FileReason::ChangedOnDisk;
-        message({MessageId::SaveFailed, name, {FileStep::Check, why, 0, {}}});
+        message({MessageId::SaveFailed, name, {FileStep::Check, why, 0, {}, {}}});
         return FileOutcome::Failed;
       }
     }
   }
-  const SaveOptions options{keepBackups_ ? &backups_ : nullptr};
+  const SaveOptions options{&backups_, keepBackups_};
   if (const auto error = writeFlexFile(name, content, options, files_)) {
     message({MessageId::SaveFailed, name, *error});
+    forgetOwnChange(name, content, error->step);
     return FileOutcome::Failed;
   }
   doc_.fileName = name;

@@ -64,9 +64,12 @@ class Editor {
   FileOutcome openFile(const std::string& name);
   FileOutcome saveWithDialog();
   FileOutcome saveFile(const std::string& name);
+  // "Salva": to the file the flex belongs to, without a dialog; as saveWithDialog() while the
+  // flex came from no file.
+  FileOutcome save();
   // Before the flex goes (`why`), with unsaved work: the view is asked. Save confirms a typed
-  // label as OK does (when OK keeps the dialog open, nothing is saved), then saves through
-  // "Salva Flex..."; Discard drops the typed label (its dialog closes). True when the action
+  // label as OK does (when OK keeps the dialog open, nothing is saved), then saves as "Salva"
+  // does; Discard drops the typed label (its dialog closes). True when the action
   // may go on: nothing unsaved, not asked, Discard, or Save that saved.
   bool settleUnsavedWork(Leaving why);
   // How the file the flex belongs to stands on the disk now, against what it was when last loaded
@@ -76,7 +79,8 @@ class Editor {
   // life, before its first replacement, so that NAME~ holds what it held before. Off at start.
   void setKeepBackups(bool keep) { keepBackups_ = keep; }
   bool keepsBackups() const { return keepBackups_; }
-  // How loads and saves reach the file system: the real calls unless replaced (tests).
+  // How loads and saves reach the file system: the real calls unless replaced (tests), and the
+  // folder for restore copies.
   void setFileContext(FileContext context) { files_ = std::move(context); }
   void loadBuiltinFlex();      // "Carica Flex Interna" (unsaved work settled first)
   void readBackOptions();      // the option readback
@@ -99,15 +103,30 @@ class Editor {
   std::size_t redoCount() const;
   bool canUndo() const { return undoCount() > 0; }
   bool canRedo() const { return redoCount() > 0; }
+  // What the step undo / redo would apply did (for "Annulla: Menu Engineering"); Unnamed when
+  // neither is available.
+  StepName undoName() const;
+  StepName redoName() const;
   bool undo();  // false when there is nothing to undo now
   bool redo();
   std::size_t historyBytes() const { return history_.bytes(); }  // what the kept steps hold
+
+  // --- recovery ---
+  // The document as the last whole step left it: while an action runs (a message box shows
+  // from inside it) or the label dialog is open (its step not yet made), without what was done
+  // since the action or the click that opened the dialog began.
+  Document lastStep() const;
+  // Puts `document` (a recovery copy's) in place of the one held, as an open does (unsaved work
+  // settled first; false when the person stays): it shows marked modified (unless it matches
+  // what was loaded), with nothing to undo. The label dialog closes first.
+  bool restore(Document document);
 
  private:
   bool stepThroughHistory(bool forward);  // undo (false) or redo (true)
   class ActionScope;                      // the outermost one ends a step and notifies the view
 
   FileOutcome loadFile(const std::string& name);
+  void forgetOwnChange(const std::string& name, const std::string& content, FileStep step);
   void showBuiltinRecords();
   void setPreview(std::size_t slot, std::string text);
   void rebuildFormattedViews();
@@ -129,8 +148,9 @@ class Editor {
   bool optionEditsEnabled_ = false;
   History history_;
   int depth_ = 0;
+  StepName stepName_;  // of the step the actions since the last commit make
   bool keepBackups_ = false;
-  BackupLog backups_;  // the files backed up (or created) by this editor's saves
+  BackupLog backups_;  // what this editor's saves did to files: backed up, created, left torn
   FileContext files_;
 };
 

@@ -54,7 +54,13 @@ void History::reset(const Document& now) {
   mirrorBoxes_ = now.boxes;
 }
 
-bool History::commit(const Document& now, int run) {
+void History::lastCommitted(Document& document) const {
+  const auto texts = document.texts();
+  for (std::size_t i = 0; i < kTextCount; ++i) *texts[i] = mirror_[i];
+  document.boxes = mirrorBoxes_;
+}
+
+bool History::commit(const Document& now, int run, StepName name) {
   const bool joins = run != 0 && run == run_ && runStepOnTop_;
   run_ = run;
   runStepOnTop_ = false;
@@ -65,9 +71,11 @@ bool History::commit(const Document& now, int run) {
     bytes_ -= top.bytes;
     for (const TextChange& change : top.changes) replaceIn(mirror_[change.text], change, false);
     mirrorBoxes_ = top.boxesBefore;
+    name = top.name;
   }
   Step step = changesSinceCommit(now);
   if (step.changes.empty() && step.boxesBefore == step.boxesAfter) return false;
+  step.name = name;
   push(std::move(step));
   runStepOnTop_ = run != 0;
   return true;

@@ -75,6 +75,7 @@ std::string systemErrorText(int err, const Words& w) {
     case EINVAL: return w.tr("operazione non valida per questo file");
     case ESTALE: return w.tr("il file non è più valido sul server");
     case ETIMEDOUT: return w.tr("tempo scaduto");
+    case EBADF: return w.tr("il descrittore non è aperto in scrittura");
     default: return fill(w.tr("errore di sistema %1"), {std::to_string(err)});
   }
 }
@@ -88,9 +89,26 @@ std::string reasonText(const FileError& error, const Words& w) {
     case FileReason::GoneFromDisk:
       return w.tr(
           "un altro programma lo ha spostato o cancellato da quando è stato aperto o salvato");
+    case FileReason::Moved:
+      return w.tr("il file è stato spostato o sostituito più volte durante il salvataggio");
     case FileReason::SystemError: break;
   }
   return systemErrorText(error.err, w);
+}
+
+// Why a copy is not beside the file as NAME~.
+std::string obstacleText(CopyObstacle obstacle, const Words& w) {
+  switch (obstacle) {
+    case CopyObstacle::Folder:
+      return w.tr("la cartella del file non permette di scrivervi una copia");
+    case CopyObstacle::LongName:
+      return w.tr("il nome del file è troppo lungo per aggiungervi \"~\"");
+    case CopyObstacle::NameTaken:
+      return w.tr(
+          "il nome della copia accanto al file è occupato da qualcosa che non si può sostituire");
+    case CopyObstacle::None: break;
+  }
+  return {};
 }
 
 }  // namespace
@@ -105,16 +123,37 @@ std::string fileErrorText(const FileError& error, const Translate& translate) {
     case FileStep::Create:
     case FileStep::Replace:
     case FileStep::InPlace: return reason;
-    case FileStep::Backup:
-      return fill(w.tr("la copia di sicurezza \"%1\" non si può scrivere: %2"),
-                  {error.copy, reason});
+    case FileStep::Backup: {
+      const std::string failed =
+          fill(w.tr("la copia di sicurezza \"%1\" non si può scrivere: %2"), {error.copy, reason});
+      if (error.obstacle == CopyObstacle::None) return failed;
+      return obstacleText(error.obstacle, w) + "; " + failed;
+    }
     case FileStep::RollbackCopy:
       return fill(w.tr("la copia di ripristino non si può scrivere: %1"), {reason});
-    case FileStep::Restore:
+    case FileStep::Restore: {
       if (error.copy.empty()) return reason;
-      return fill(w.tr("%1; la copia di sicurezza è in \"%2\""), {reason, error.copy});
+      const std::string copy =
+          fill(w.tr("%1; la copia di sicurezza è in \"%2\""), {reason, error.copy});
+      if (error.obstacle == CopyObstacle::None) return copy;
+      return copy + " (" + obstacleText(error.obstacle, w) + ")";
+    }
+    case FileStep::Flush:
+      return fill(w.tr("il file è stato salvato, ma non è certo che sia sul disco: %1"), {reason});
   }
   return reason;
+}
+
+std::string recoveryProblemText(const RecoveryProblem& problem, const Translate& translate) {
+  const Words w(translate);
+  switch (problem.kind) {
+    case RecoveryProblem::Kind::Unreadable:
+      return fill(w.tr("non si può leggere: %1"), {reasonText(problem.error, w)});
+    case RecoveryProblem::Kind::Foreign:
+      return w.tr("non è una copia di ripristino che questa versione del programma sa leggere");
+    case RecoveryProblem::Kind::Damaged: return w.tr("è danneggiata (incompleta o alterata)");
+  }
+  return {};
 }
 
 MessageText messageText(const EditorMessage& message, const Translate& translate) {
@@ -166,6 +205,26 @@ std::string byteToolTip(const ByteInfo& info, const Translate& translate) {
     out += ' ' + (o.state ? w.tr("(attiva)") : w.tr("(non attiva)"));
   }
   return out;
+}
+
+std::string stepText(const StepName& step, const Translate& translate) {
+  const Words w(translate);
+  switch (step.kind) {
+    case StepKind::Unnamed: break;
+    case StepKind::Option:
+      if (step.index < kOptionCount) {
+        return w.tr(std::string(optionCatalog()[step.index].caption).c_str());
+      }
+      break;
+    case StepKind::RawEdit:
+      if (step.index == 0) return w.tr("record Base");
+      if (step.index == 1) return w.tr("record Call");
+      if (step.index == 2) return w.tr("etichetta GPRS");
+      break;
+    case StepKind::Open: return w.tr("Apri Flex");
+    case StepKind::Builtin: return w.tr("Carica Flex Interna");
+  }
+  return {};
 }
 
 }  // namespace flex

@@ -11,6 +11,8 @@
 #include "flex/file_error.hpp"
 #include "options/byte_inspector.hpp"
 #include "session/editor_message.hpp"
+#include "session/recovery_copy.hpp"
+#include "session/step_name.hpp"
 
 namespace flex {
 
@@ -26,8 +28,15 @@ MessageText messageText(const EditorMessage& message, const Translate& translate
 // Why a load or save failed, e.g. "permesso negato".
 std::string fileErrorText(const FileError& error, const Translate& translate = {});
 
+// Why a recovery file cannot be restored, e.g. "è danneggiata (incompleta o alterata)".
+std::string recoveryProblemText(const RecoveryProblem& problem, const Translate& translate = {});
+
 // A tool-tip of several lines (UTF-8): record, offset in hex and decimal, value in hex and
 // binary, then one line per option with its bits and state.
 std::string byteToolTip(const ByteInfo& info, const Translate& translate = {});
+
+// What an undo step did, for "Annulla: ..." and "Ripeti: ...": the option's caption, the record
+// edited by hand ("etichetta GPRS"), the file action; "" for an unnamed step.
+std::string stepText(const StepName& step, const Translate& translate = {});
 
 }  // namespace flex

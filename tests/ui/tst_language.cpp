@@ -4,12 +4,15 @@
 // caption fits its control, and that the core's texts seen by the translation tools are the core's.
 #include <QtTest>
 #include <QtWidgets>
-#include <fstream>
 #include <set>
 
 #include "options/option_catalog.hpp"
 #include "session/message_catalog.hpp"
+#include "ui/dialogs/help_window.hpp"
+#include "ui/dialogs/recovery_questions.hpp"
+#include "ui/support/app_info.hpp"
 #include "ui/support/core_texts.hpp"
+#include "ui/support/core_words.hpp"
 #include "ui/support/qt_translations.hpp"
 #include "ui/window/main_window.hpp"
 #include "ui/window/option_pages.hpp"
@@ -28,7 +31,7 @@ QList<std::pair<QString, QString>> shownTexts(QWidget* root) {
   widgets.prepend(root);
   for (QWidget* w : widgets) {
     if (!w->isVisibleTo(root) && !qobject_cast<QMenu*>(w)) continue;  // a menu shows when opened
-    if (w->isWindow()) add(w, w->windowTitle());
+    if (w->isWindow() && !qobject_cast<QMenu*>(w)) add(w, w->windowTitle());  // a menu: its title
     add(w, w->toolTip());
     if (auto* b = qobject_cast<QAbstractButton*>(w); b && !qobject_cast<QToolButton*>(w))
       add(w, b->text());  // a tool button shows only its action's picture
@@ -40,6 +43,22 @@ QList<std::pair<QString, QString>> shownTexts(QWidget* root) {
     for (const QAction* a : w->actions()) add(a, a->text());
   }
   return out;
+}
+
+// The texts of the help and of the questions about recovery copies, many of them made of parts.
+QStringList composedTexts() {
+  QStringList out;
+  HelpWindow help({});
+  for (QTextBlock b = help.document()->begin(); b.isValid(); b = b.next()) out << b.text();
+  const QDateTime time(QDate(2026, 1, 2), QTime(3, 4, 5));
+  const QString problem = QString::fromStdString(
+      flex::recoveryProblemText({flex::RecoveryProblem::Kind::Damaged}, coreTranslate()));
+  for (const Question& q : {restoreQuestion("f.hs", time), restoreQuestion({}, time),
+                            badCopyQuestion("r", problem), heldElsewhereQuestion("f.hs")}) {
+    out << q.text << q.detail;
+    for (const auto& answer : q.answers) out << answer.text;
+  }
+  return out << help.windowTitle() << copyNotWrittenText("d", problem);
 }
 
 }  // namespace
@@ -99,6 +118,9 @@ class LanguageTest : public QObject {
     QCOMPARE(child("cmdEsci")->property("text").toString(),
              say("Esci Dal Programma", "Exit Program"));
     QCOMPARE(form_->findChild<QMenu*>("mnuModifica")->title(), say("&Modifica", "&Edit"));
+    click("Check1_1");
+    QCOMPARE(form_->findChild<QAction*>("mnuAnnulla")->text(),
+             say("&Annulla: Disposizione Schermo", "&Undo: Screen Layout"));
     click("Check1_3");
     click("Check1_5");
     click("Check1_3");
@@ -121,7 +143,8 @@ class LanguageTest : public QObject {
     QTranslator english;
     QVERIFY(english.load(QStringLiteral(":/i18n/flexedit_en.qm")));
     const QStringList contexts{"core", "flex::ui::Question"};
-    const QStringList names{"lblVersion", "lblTitle", "frmAbout", "Form1"};  // a number, a name
+    // A number, a name, a step's name after its verb.
+    const QStringList names{"lblVersion", "lblTitle", "frmAbout", "Form1", "mnuAnnulla"};
     for (QWidget* window : QApplication::topLevelWidgets()) {
       if (!window->isVisible()) continue;
       QStringList classes = contexts;
@@ -154,8 +177,37 @@ class LanguageTest : public QObject {
         if (!names.contains(l->objectName()))
           QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->objectName()));
     }
+    QList<QWidget*> menus{form_->menuBar()};
+    for (QMenu* menu : form_->findChildren<QMenu*>()) menus << menu;
+    for (const QWidget* menu : menus) {  // no letter twice in a menu
+      QStringList letters;
+      for (const QAction* a : menu->actions())
+        if (!a->isSeparator()) letters << a->text().section('&', 1).left(1).toLower();
+      QVERIFY2(letters.removeDuplicates() == 0, qPrintable(letters.join(' ')));
+    }
     auto* tabs = form_->findChild<QTabBar*>("TabStrip1");
     QVERIFY(tabs->tabRect(tabs->count() - 1).right() < tabs->width());
+  }
+
+  // The help and the recovery questions: in English a text left as the Italian shows it is one
+  // the translation keeps (a name), never one that escaped it.
+  void composedTextsTranslated() {
+    if (!english_) QSKIP("the Italian is the source");
+    const QStringList en = composedTexts();
+    const auto translators = qApp->findChildren<QTranslator*>();
+    for (QTranslator* t : translators) QCoreApplication::removeTranslator(t);
+    const QStringList it = composedTexts();
+    for (QTranslator* t : translators) QCoreApplication::installTranslator(t);
+    QCOMPARE(en.size(), it.size());
+    const QString title = QString::fromUtf8(kAppTitle);
+    const QStringList names{"Help", "Base", "Call", title, "Help - " + title};  // names
+    for (qsizetype i = 0; i < it.size(); ++i) {
+      bool kept = en[i] != it[i] || names.contains(it[i]) ||
+                  !it[i].contains(QRegularExpression("[a-z]{2}"));
+      for (const char* c : {"core", "flex::ui::HelpWindow"})
+        kept = kept || translators.value(0)->translate(c, it[i].toUtf8()) == it[i];
+      QVERIFY2(kept, qPrintable(it[i]));
+    }
   }
 
   // lupdate reads the core's option texts and sentences from core_texts.hpp: the same, in order.
@@ -166,39 +218,40 @@ class LanguageTest : public QObject {
       if (std::find(texts.begin(), texts.end(), text) == texts.end()) texts.emplace_back(text);
       return std::string(text);
     };
-    for (const flex::OptionDef& o : flex::optionCatalog()) {
-      note(std::string(o.caption).c_str());
-      note(std::string(o.toolTip).c_str());
-    }
+    for (const flex::OptionDef& o : flex::optionCatalog())
+      note(std::string(o.caption).c_str()), note(std::string(o.toolTip).c_str());
     for (int id = 0; id < 16; ++id)
       for (int step = 0; step < 16; ++step)
         for (int reason = 0; reason < 16; ++reason)
           for (int err = 0; err < (reason == 0 ? 130 : 1); ++err)
             for (const char* copy : {"", "b~"})
-              flex::messageText({flex::MessageId(id),
-                                 "f",
-                                 {flex::FileStep(step), flex::FileReason(reason), err, copy}},
-                                note);
+              for (int obstacle = 0; obstacle < 4; ++obstacle)
+                flex::messageText({flex::MessageId(id),
+                                   "f",
+                                   {flex::FileStep(step), flex::FileReason(reason), err, copy,
+                                    flex::CopyObstacle(obstacle)}},
+                                  note);
+    for (int kind = 0; kind < 3; ++kind)
+      flex::recoveryProblemText({flex::RecoveryProblem::Kind(kind)}, note);
+    for (int kind = 0; kind < 5; ++kind)
+      for (std::size_t index = 0; index < 3; ++index)
+        flex::stepText({flex::StepKind(kind), index}, note);
     for (const int value : {-1, 7})
       for (const int mask : {0xFF, 0x10})
         for (const int state : {0, 1})
           flex::byteToolTip({0, 1, "07", value, {{0, mask, state}}}, note);
     const std::vector<std::string> listed(std::begin(kCoreTexts), std::end(kCoreTexts));
     if (const QByteArray path = qgetenv("FLEXEDIT_CORE_TEXTS"); !path.isEmpty()) {
-      std::ofstream out(path.toStdString());
-      out << "// SPDX-License-Identifier: GPL-3.0-or-later\n#pragma once\n// Made by "
-             "tst_language from the option table and the message catalogue: do not edit.\n"
-             "#include <QtGlobal>\n\n// clang-format off\ninline constexpr const char* "
-             "kCoreTexts[] = {\n";
-      for (const std::string& t : texts)
-        out << "    QT_TRANSLATE_NOOP(\"core\", "
-            << QJsonDocument(QJsonArray{t.c_str()})
-                   .toJson(QJsonDocument::Compact)
-                   .mid(1)
-                   .chopped(1)
-                   .toStdString()
-            << "),\n";
-      out << "};\n// clang-format on\n";
+      QFile file(path);  // the list as it is: its head stays
+      QVERIFY(file.open(QIODevice::ReadWrite));
+      QByteArray list = file.readAll();
+      list.truncate(list.indexOf("= {\n") + 4);
+      for (const std::string& t : texts) {
+        const QByteArray quoted =
+            QJsonDocument(QJsonArray{t.c_str()}).toJson(QJsonDocument::Compact);
+        list += "    QT_TRANSLATE_NOOP(\"core\", " + quoted.mid(1).chopped(1) + "),\n";
+      }
+      QVERIFY(file.resize(0) && file.write(list + "};\n// clang-format on\n"));
     }
     QVERIFY(listed == texts);
   }

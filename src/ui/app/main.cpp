@@ -4,6 +4,7 @@
 //   flexedit --help | --version
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSessionManager>
 #include <QStringList>
 
 #include <csignal>
@@ -14,7 +15,12 @@
 #include "flexedit/version.hpp"
 #include "ui/app/command_line.hpp"
 #include "ui/support/qt_translations.hpp"
+#include "ui/support/quit_signals.hpp"
 #include "ui/window/main_window.hpp"
+#include "ui/window/recovery_keeper.hpp"
+#ifdef FLEXEDIT_STEP_INPUT
+#include "step_input.hpp"  // flexedit-steps only: see scripts/kill-window
+#endif
 
 namespace {
 
@@ -30,10 +36,37 @@ languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) ask; Italian when neither is.
 
 FILE.hs, when given, is opened as "Apri Flex" opens it, once the window shows;
 only the first argument counts. A .hs file dropped on the window opens the
-same way. "Modifica" undoes and redoes the last steps (Ctrl+Z, Ctrl+Y); "File
-recenti" in the File menu reopens one of the last 8 files opened or saved.
-Closing the window on changes not saved asks whether to save them first.
-flexedit-cli makes the same edits without a window.
+same way. "Salva" writes the file last opened or saved; "Salva Flex..." asks
+for a name. "Modifica" undoes and redoes the last steps; "File recenti" in the
+File menu reopens one of the last 8 files opened or saved. "Help" (F1) explains
+the window and lists the 33 options. flexedit-cli makes the same edits without
+a window.
+
+The window asks before work is lost:
+  - closing it, "Apri Flex", a dropped file, "File recenti" or "Carica Flex
+    Interna" on changes not saved (a label typed and not yet confirmed
+    included) asks whether to save them first: "Salva" saves as "Salva" does,
+    "Non salvare" lets them go, "Annulla" changes nothing;
+  - a save over a file that another program changed since it was opened or
+    saved here, or moved or deleted, asks first: "Sovrascrivi" or "Annulla";
+  - when another program changes, moves or deletes the open file, the status
+    bar says so; with no changes not saved it offers "Ricarica" (open it again,
+    a step that "Annulla" undoes).
+Until changes are saved, a recovery copy of them is kept, which the next start
+offers to restore after a crash, a kill or a power cut; SIGTERM, SIGHUP and
+SIGINT write it and end the window.
+
+Keys:
+  Ctrl+O                        Apri Flex
+  Ctrl+S                        Salva (asks for a name while there is no file)
+  Ctrl+Shift+S                  Salva Flex...
+  Ctrl+Z                        Annulla
+  Ctrl+Y, Ctrl+Shift+Z          Ripeti
+  Ctrl+Tab, Ctrl+PgDown         the next option page
+  Ctrl+Shift+Tab, Ctrl+PgUp     the previous option page
+  F1                            Help
+  Ctrl+Q                        Esci (asks first about changes not saved)
+Every menu item also has its letter (Alt and the underlined letter).
 
 Options:
   -h, --help     display this help and exit
@@ -45,6 +78,9 @@ and -display DISPLAY; see the Qt documentation of QApplication.
 Files:
 A flex file (.hs) holds one record per line, as upper-case hexadecimal digit
 pairs, each line ended by CR LF.
+$XDG_STATE_HOME/flexedit/recovery (~/.local/state/flexedit/recovery when
+XDG_STATE_HOME is not set) holds the recovery copies, one per window with
+changes not saved.
 )";
 
 // --help and --version are answered before QApplication exists, so they need no display. The
@@ -80,7 +116,18 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("flexedit"));  // settings: "File recenti"
   flex::ui::loadQtTranslations(app);
   flex::ui::MainWindow window;
+  window.keepRecoveryCopies(flex::ui::recoveryFolder());
+  const flex::ui::QuitSignals quitSignals([&window](int) { window.endAtSignal(); });
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                   [&window](QSessionManager& session) {
+                     if (!window.endSession([&session] { return session.allowsInteraction(); }))
+                       session.cancel();
+                     session.release();
+                   });
   window.show();
-  if (const auto file = flex::ui::commandLineFile(argc, argv)) window.openFileLater(*file);
+#ifdef FLEXEDIT_STEP_INPUT
+  flex::ui::takeStepsFromStandardInput(window);
+#endif
+  window.startLater(flex::ui::commandLineFile(argc, argv));
   return app.exec();
 }

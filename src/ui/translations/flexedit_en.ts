@@ -463,6 +463,62 @@
         <source>Valore: %1 = %2 = %3</source>
         <translation>Value: %1 = %2 = %3</translation>
     </message>
+    <message>
+        <source>il descrittore non è aperto in scrittura</source>
+        <translation>the descriptor is not open for writing</translation>
+    </message>
+    <message>
+        <source>il file è stato spostato o sostituito più volte durante il salvataggio</source>
+        <translation>the file was moved or replaced several times during the save</translation>
+    </message>
+    <message>
+        <source>la cartella del file non permette di scrivervi una copia</source>
+        <translation>the file&apos;s folder does not allow a copy to be written in it</translation>
+    </message>
+    <message>
+        <source>il nome del file è troppo lungo per aggiungervi &quot;~&quot;</source>
+        <translation>the file name is too long to add &quot;~&quot; to it</translation>
+    </message>
+    <message>
+        <source>il nome della copia accanto al file è occupato da qualcosa che non si può sostituire</source>
+        <translation>the copy&apos;s name beside the file is taken by something that cannot be replaced</translation>
+    </message>
+    <message>
+        <source>il file è stato salvato, ma non è certo che sia sul disco: %1</source>
+        <translation>the file was saved, but it is not certain that it is on the disk: %1</translation>
+    </message>
+    <message>
+        <source>non si può leggere: %1</source>
+        <translation>cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>non è una copia di ripristino che questa versione del programma sa leggere</source>
+        <translation>is not a recovery copy this version of the program can read</translation>
+    </message>
+    <message>
+        <source>è danneggiata (incompleta o alterata)</source>
+        <translation>is damaged (incomplete or altered)</translation>
+    </message>
+    <message>
+        <source>record Base</source>
+        <translation>Base record</translation>
+    </message>
+    <message>
+        <source>record Call</source>
+        <translation>Call record</translation>
+    </message>
+    <message>
+        <source>etichetta GPRS</source>
+        <translation>GPRS label</translation>
+    </message>
+    <message>
+        <source>Apri Flex</source>
+        <translation>Open Flex</translation>
+    </message>
+    <message>
+        <source>Carica Flex Interna</source>
+        <translation>Load Built-in Flex</translation>
+    </message>
 </context>
 <context>
     <name>flex::ui::AboutDialog</name>
@@ -528,12 +584,147 @@
         <source>Ripeti</source>
         <translation>Redo</translation>
     </message>
+    <message>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Ripeti</source>
+        <translation>&amp;Redo</translation>
+    </message>
+</context>
+<context>
+    <name>flex::ui::HelpWindow</name>
+    <message>
+        <source>tutti</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>azzera i bit</source>
+        <translation>clears the bits</translation>
+    </message>
+    <message>
+        <source>imposta i bit</source>
+        <translation>sets the bits</translation>
+    </message>
+    <message>
+        <source>scrive %1 (tolta: %2)</source>
+        <translation>writes %1 (cleared: %2)</translation>
+    </message>
+    <message>
+        <source>etichetta GPRS vuota</source>
+        <translation>empty GPRS label</translation>
+    </message>
+    <message>
+        <source>etichetta GPRS personale</source>
+        <translation>custom GPRS label</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>sì</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>Che cos&apos;è una flex</source>
+        <translation>What a flex is</translation>
+    </message>
+    <message>
+        <source>Una flex è la configurazione del telefono Motorola A835: tre record, ciascuno una stringa di coppie di cifre esadecimali maiuscole. Il record Base e il record Call reggono menu, loghi e opzioni di rete; il terzo record è l&apos;etichetta che il telefono mostra al posto di &quot;GPRS&quot; in modalità 2.5G. Ogni opzione attiva o disattiva singoli bit di un byte di questi record. Un file .hs contiene i tre record, uno per riga.</source>
+        <translation>A flex is the configuration of the Motorola A835 phone: three records, each a string of pairs of upper-case hexadecimal digits. The Base record and the Call record hold menus, logos and network options; the third record is the label the phone shows in place of &quot;GPRS&quot; in 2.5G mode. Each option turns single bits of a byte of these records on or off. A .hs file holds the three records, one per line.</translation>
+    </message>
+    <message>
+        <source>Come si usa la finestra</source>
+        <translation>Using the window</translation>
+    </message>
+    <message>
+        <source>All&apos;avvio la finestra mostra la flex interna. Le 33 opzioni stanno su due pagine, &quot;Pagina 1&quot; e &quot;Pag. 2&quot;: spuntare o togliere un&apos;opzione cambia subito i suoi bit.</source>
+        <translation>At start the window shows the built-in flex. The 33 options are on two pages, &quot;Page 1&quot; and &quot;Page 2&quot;: ticking or clearing an option changes its bits at once.</translation>
+    </message>
+    <message>
+        <source>Il riquadro &quot;Preview&quot; mostra i tre record. Con &quot;Formattazione Testo&quot; spuntata si vedono i byte dei dati a coppie, 16 per riga, sotto il righello delle colonne e accanto all&apos;indirizzo della riga; senza, i record interi, che si possono modificare a mano. Fermando il mouse su un byte si vede il suo valore e quali opzioni lo usano; i byte diversi dalla flex interna hanno lo sfondo colorato.</source>
+        <translation>The &quot;Preview&quot; frame shows the three records. With &quot;Text Formatting&quot; ticked, the data bytes show as pairs, 16 to a line, under the column ruler and beside the line&apos;s address; without it, the whole records, which can be edited by hand. Resting the mouse on a byte shows its value and which options use it; bytes that differ from the built-in flex have a tinted background.</translation>
+    </message>
+    <message>
+        <source>&quot;GPRS Personale&quot; apre una piccola finestra in cui scrivere fino a 12 caratteri al posto della scritta GPRS.</source>
+        <translation>&quot;Custom GPRS&quot; opens a small window in which to write up to 12 characters in place of the GPRS label.</translation>
+    </message>
+    <message>
+        <source>&quot;Apri Flex&quot; carica un file .hs, anche trascinato sulla finestra o scelto fra i &quot;File recenti&quot;. &quot;Salva&quot; riscrive il file aperto o salvato per ultimo; &quot;Salva Flex...&quot;, il dischetto e &quot;Genera File FLEX&quot; chiedono il nome. &quot;Carica Flex Interna&quot; torna alla flex interna. &quot;Modifica&quot; annulla e ripete gli ultimi passi.</source>
+        <translation>&quot;Open Flex&quot; loads a .hs file, also one dropped on the window or chosen from &quot;Recent Files&quot;. &quot;Save&quot; writes the file last opened or saved again; &quot;Save Flex...&quot;, the diskette and &quot;Make FLEX File&quot; ask for a name. &quot;Load Built-in Flex&quot; goes back to the built-in flex. &quot;Edit&quot; undoes and redoes the last steps.</translation>
+    </message>
+    <message>
+        <source>Prima che modifiche non salvate vadano perse (chiudendo la finestra, aprendo un altro file o caricando la flex interna) il programma chiede se salvarle. Se un altro programma cambia il file aperto, la barra di stato lo dice e, se non ci sono modifiche non salvate, offre &quot;Ricarica&quot;; un salvataggio sopra un file cambiato così chiede prima di sovrascriverlo. Finché le modifiche non sono salvate, il programma ne tiene una copia di recupero, che offre di ripristinare all&apos;avvio successivo dopo un arresto improvviso.</source>
+        <translation>Before changes not saved would be lost (closing the window, opening another file or loading the built-in flex) the program asks whether to save them. If another program changes the open file, the status bar says so and, when there are no changes not saved, offers &quot;Reload&quot;; a save over a file changed that way asks before overwriting it. While changes are not saved, the program keeps a recovery copy of them, which it offers to restore at the next start after a sudden stop.</translation>
+    </message>
+    <message>
+        <source>Riga di comando</source>
+        <translation>Command line</translation>
+    </message>
+    <message>
+        <source>&lt;code&gt;flexedit FILE.hs&lt;/code&gt; apre la finestra con quel file. &lt;code&gt;flexedit-cli&lt;/code&gt; fa le stesse modifiche senza finestra: parte dalla flex interna, esegue le azioni nell&apos;ordine dato (per esempio &lt;code&gt;flexedit-cli --open in.hs --tick &apos;Check1(0)&apos; --save out.hs&lt;/code&gt;) e stampa lo stato finale, in JSON con &lt;code&gt;--json&lt;/code&gt;; &lt;code&gt;--list&lt;/code&gt; elenca le opzioni, &lt;code&gt;diff A.hs B.hs&lt;/code&gt; confronta due flex e &lt;code&gt;--help&lt;/code&gt; spiega ogni azione.</source>
+        <translation>&lt;code&gt;flexedit FILE.hs&lt;/code&gt; opens the window with that file. &lt;code&gt;flexedit-cli&lt;/code&gt; makes the same changes without a window: it starts from the built-in flex, runs the actions in the order given (for example &lt;code&gt;flexedit-cli --open in.hs --tick &apos;Check1(0)&apos; --save out.hs&lt;/code&gt;) and prints the final state, in JSON with &lt;code&gt;--json&lt;/code&gt;; &lt;code&gt;--list&lt;/code&gt; lists the options, &lt;code&gt;diff A.hs B.hs&lt;/code&gt; compares two flexes and &lt;code&gt;--help&lt;/code&gt; explains each action.</translation>
+    </message>
+    <message>
+        <source>Help - %1</source>
+        <translation>Help - %1</translation>
+    </message>
+    <message>
+        <source>Opzione</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Descrizione</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>Bit</source>
+        <translation>Bits</translation>
+    </message>
+    <message>
+        <source>Se spuntata</source>
+        <translation>When ticked</translation>
+    </message>
+    <message>
+        <source>Rilettura</source>
+        <translation>Readback</translation>
+    </message>
+    <message>
+        <source>Tasti</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>Comando</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>Le %1 opzioni</source>
+        <translation>The %1 options</translation>
+    </message>
+    <message>
+        <source>Byte: la posizione nel record, da 0. Bit: da 1 (0x01) a 8 (0x80), nell&apos;ordine in cui sono scritti. Rilettura: se l&apos;opzione scrive il suo record anche quando la casella cambia perché è stata aperta una flex.</source>
+        <translation>Byte: the place in the record, from 0. Bits: from 1 (0x01) to 8 (0x80), in the order they are written. Readback: whether the option writes its record also when the box changes because a flex was opened.</translation>
+    </message>
 </context>
 <context>
     <name>flex::ui::HexView</name>
     <message>
         <source>Seleziona &amp;tutto</source>
         <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>&amp;Copia</source>
+        <translation>&amp;Copy</translation>
     </message>
 </context>
 <context>
@@ -554,10 +745,6 @@
 <context>
     <name>flex::ui::MainWindow</name>
     <message>
-        <source>Apri Flex</source>
-        <translation>Open Flex</translation>
-    </message>
-    <message>
         <source>Apri Flex...</source>
         <translation>Open Flex...</translation>
     </message>
@@ -568,14 +755,6 @@
     <message>
         <source>Carica Flex Interna</source>
         <translation>Load Built-in Flex</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>About</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -598,8 +777,40 @@
         <translation>Exit Program</translation>
     </message>
     <message>
-        <source>Copia di sicurezza (~)</source>
-        <translation>Backup Copy (~)</translation>
+        <source>&amp;Apri Flex</source>
+        <translation>&amp;Open Flex</translation>
+    </message>
+    <message>
+        <source>&amp;Salva</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Salva &amp;Flex...</source>
+        <translation>Save &amp;Flex...</translation>
+    </message>
+    <message>
+        <source>Carica Flex &amp;Interna</source>
+        <translation>Load Built-&amp;in Flex</translation>
+    </message>
+    <message>
+        <source>&amp;Esci</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>&amp;Copia di sicurezza (~)</source>
+        <translation>&amp;Backup Copy (~)</translation>
+    </message>
+    <message>
+        <source>Barra di stato</source>
+        <translation>Status bar</translation>
     </message>
 </context>
 <context>
@@ -616,6 +827,30 @@
         <source>Opzioni FLEX</source>
         <translation>FLEX Options</translation>
     </message>
+    <message>
+        <source>Disabilita Logo Motorola all&apos;accensione</source>
+        <translation>No Motorola logo at switch-on</translation>
+    </message>
+    <message>
+        <source>Disabilita Logo Motorola allo spegnimento</source>
+        <translation>No Motorola logo at switch-off</translation>
+    </message>
+    <message>
+        <source>Pagine delle opzioni</source>
+        <translation>Option pages</translation>
+    </message>
+    <message>
+        <source>Opzioni FLEX, pagina %1</source>
+        <translation>FLEX options, page %1</translation>
+    </message>
+    <message>
+        <source>Pagina successiva</source>
+        <translation>Next page</translation>
+    </message>
+    <message>
+        <source>Pagina precedente</source>
+        <translation>Previous page</translation>
+    </message>
 </context>
 <context>
     <name>flex::ui::PreviewPanel</name>
@@ -626,6 +861,38 @@
     <message>
         <source>Formattazione Testo</source>
         <translation>Text Formatting</translation>
+    </message>
+    <message>
+        <source>Record Base</source>
+        <translation>Base Record</translation>
+    </message>
+    <message>
+        <source>Record Call</source>
+        <translation>Call Record</translation>
+    </message>
+    <message>
+        <source>Etichetta GPRS</source>
+        <translation>GPRS Label</translation>
+    </message>
+    <message>
+        <source>Record Base non formattato</source>
+        <translation>Base Record unformatted</translation>
+    </message>
+    <message>
+        <source>Record Call non formattato</source>
+        <translation>Call Record unformatted</translation>
+    </message>
+    <message>
+        <source>Etichetta GPRS non formattata</source>
+        <translation>GPRS Label unformatted</translation>
+    </message>
+    <message>
+        <source>Colonne dei byte, da 00 a 0F</source>
+        <translation>Byte columns, 00 to 0F</translation>
+    </message>
+    <message>
+        <source>%1, riga %2</source>
+        <translation>%1, line %2</translation>
     </message>
 </context>
 <context>
@@ -694,12 +961,68 @@
         <source>Sovrascrivi</source>
         <translation>Overwrite</translation>
     </message>
+    <message>
+        <source>a %1</source>
+        <translation>to %1</translation>
+    </message>
+    <message>
+        <source>Sono rimaste modifiche non salvate %1, del %2.</source>
+        <translation>Changes not saved were left %1, from %2.</translation>
+    </message>
+    <message>
+        <source>dd/MM/yyyy &apos;alle&apos; HH:mm:ss</source>
+        <comment>the time a recovery copy was written</comment>
+        <translation>dd/MM/yyyy &apos;at&apos; HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>Il programma si è chiuso senza salvarle. Ripristina le riapre, Scarta le elimina, Più tardi le conserva per il prossimo avvio.</source>
+        <translation>The program closed without saving them. Restore opens them again, Discard deletes them, Later keeps them for the next start.</translation>
+    </message>
+    <message>
+        <source>Ripristina</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Scarta</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Più tardi</source>
+        <translation>Later</translation>
+    </message>
+    <message>
+        <source>La copia di ripristino %1 %2.</source>
+        <translation>The recovery copy %1 %2.</translation>
+    </message>
+    <message>
+        <source>Non si può ripristinare. Scarta la elimina, Più tardi la lascia dov&apos;è.</source>
+        <translation>It cannot be restored. Discard deletes it, Later leaves it where it is.</translation>
+    </message>
+    <message>
+        <source>%1 è aperto in un&apos;altra finestra di flexedit, con modifiche non salvate.</source>
+        <translation>%1 is open in another flexedit window, with changes not saved.</translation>
+    </message>
+    <message>
+        <source>Se lo apri anche qui, salvando da una finestra si perdono le modifiche dell&apos;altra.</source>
+        <translation>If you open it here too, saving from one window loses the other&apos;s changes.</translation>
+    </message>
+    <message>
+        <source>Apri comunque</source>
+        <translation>Open Anyway</translation>
+    </message>
 </context>
 <context>
     <name>flex::ui::RecentFiles</name>
     <message>
-        <source>File recenti</source>
-        <translation>Recent Files</translation>
+        <source>File &amp;recenti</source>
+        <translation>&amp;Recent Files</translation>
+    </message>
+</context>
+<context>
+    <name>flex::ui::StatusPanel</name>
+    <message>
+        <source>Nessun file aperto</source>
+        <translation>No file open</translation>
     </message>
 </context>
 </TS>

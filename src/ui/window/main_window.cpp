@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -12,11 +13,15 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QWindow>
+#include <cstdlib>
+
+#include "flex/file_context.hpp"
 
 #include "session/message_catalog.hpp"
 #include "ui/dialogs/about_dialog.hpp"
 #include "ui/dialogs/close_question.hpp"
 #include "ui/dialogs/desktop_sys_info.hpp"
+#include "ui/dialogs/help_window.hpp"
 #include "ui/dialogs/label_dialog.hpp"
 #include "ui/dialogs/overwrite_question.hpp"
 #include "ui/previews/preview_panel.hpp"
@@ -24,6 +29,7 @@
 #include "ui/support/core_words.hpp"
 #include "ui/support/fonts.hpp"
 #include "ui/support/pictures.hpp"
+#include "ui/support/png_style.hpp"
 #include "ui/support/qt_strings.hpp"
 #include "ui/support/show_in_front.hpp"
 #include "ui/support/twips.hpp"
@@ -33,14 +39,17 @@
 #include "ui/window/file_drops.hpp"
 #include "ui/window/option_pages.hpp"
 #include "ui/window/recent_files.hpp"
+#include "ui/window/recovery_keeper.hpp"
 #include "ui/window/status_panel.hpp"
 
 namespace flex::ui {
 namespace {
 
-QAction* makeAction(QObject* parent, const char* name, const QString& text) {
+QAction* makeAction(QObject* parent, const char* name, const QString& text,
+                    QList<QKeySequence> keys = {}) {
   auto* action = new QAction(text, parent);
   action->setObjectName(QLatin1String(name));
+  action->setShortcuts(keys);
   return action;
 }
 
@@ -51,6 +60,7 @@ MainWindow::MainWindow(Prompts prompts, QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                               Qt::MSWindowsFixedSizeDialogHint),
       prompts_(std::move(prompts)) {
+  PngStyle::installOverFusion();  // before the first widget: no image plugin is loaded at start
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(fromUtf8(kAppTitle));
   setWindowIcon(spannerIcon());
@@ -78,6 +88,7 @@ MainWindow::MainWindow(Prompts prompts, QWidget* parent)
   createCommandButtons(tw);
   createStatusBar(tw);
   setFixedSize(sizeHint());
+  pages_->firstBox(1)->setFocus();  // where the keyboard starts
 
   auto* drops =
       new FileDrops([this](const QByteArray& path) { openFile(path.toStdString()); }, this);
@@ -85,10 +96,15 @@ MainWindow::MainWindow(Prompts prompts, QWidget* parent)
   preview_->setDropFilter(drops);
   setAcceptDrops(true);
 
+  // Restore copies in the user's state folder, where the CLI keeps them too.
+  flex::FileContext files;
+  files.restoreFolder = flex::restoreFolderFor(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+  editor_.setFileContext(std::move(files));
   editor_.start();
 }
 
 MainWindow::~MainWindow() {
+  delete helpWindow_.data();
   delete aboutDialog_.data();
   delete labelDialog_.data();
   // The widgets go before the editor they talk to.
@@ -99,44 +115,72 @@ LabelDialog* MainWindow::labelDialog() const { return labelDialog_; }
 
 AboutDialog* MainWindow::aboutDialog() const { return aboutDialog_; }
 
+HelpWindow* MainWindow::helpWindow() const { return helpWindow_; }
+
 void MainWindow::setSysInfoHost(std::unique_ptr<SysInfoHost> host) {
   if (host) sysInfo_ = std::move(host);
 }
 
-void MainWindow::openFile(const std::string& name) { editor_.openFile(name); }
+void MainWindow::openFile(const std::string& name) {
+  if (mayOpen(name)) editor_.openFile(name);
+}
 
 // Once the window stands where the desktop put it, so that a message about the file is
 // centred over it.
-void MainWindow::openFileLater(const std::string& name) {
+void MainWindow::startLater(std::optional<std::string> name) {
+  const auto start = [this, name] {
+    if (name) openFile(*name);
+    if (recovery_) recovery_->offerOrphans();
+  };
   QWindow* window = windowHandle();
   if (window && !window->isExposed())
-    new WhenExposed(window, [this, name] { openFile(name); });
+    new WhenExposed(window, start);
   else
-    QMetaObject::invokeMethod(
-        this, [this, name] { openFile(name); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, start, Qt::QueuedConnection);
+}
+
+void MainWindow::keepRecoveryCopies(const std::string& folder) {
+  delete recovery_;
+  recovery_ = new RecoveryKeeper(
+      editor_, folder, [this](const Question& question) { return ask(question); },
+      [this](const QString& text) {
+        if (prompts_.messageBox) prompts_.messageBox(messageParent(), text, fromUtf8(kAppTitle));
+      },
+      this);
 }
 
 // --- building the window ---
 
+// Each item has a letter of its own within its menu (the "&" before it).
 void MainWindow::createActions() {
-  openAction_ = makeAction(this, "mnuApri", tr("Apri Flex"));
+  openAction_ = makeAction(this, "mnuApri", tr("&Apri Flex"), {Qt::CTRL | Qt::Key_O});
   openAction_->setIcon(openFolderPicture());
   openAction_->setToolTip(tr("Apri Flex..."));
   connect(openAction_, &QAction::triggered, this, [this] { editor_.openWithDialog(); });
 
-  saveAction_ = makeAction(this, "mnuSalva", tr("Salva Flex..."));
+  // "Salva" writes the file in hand; "Salva Flex..." always asks for a name.
+  saveInPlaceAction_ = makeAction(this, "mnuSalvaFile", tr("&Salva"), {Qt::CTRL | Qt::Key_S});
+  connect(saveInPlaceAction_, &QAction::triggered, this, [this] { editor_.save(); });
+
+  saveAction_ =
+      makeAction(this, "mnuSalva", tr("Salva &Flex..."), {Qt::CTRL | Qt::SHIFT | Qt::Key_S});
   saveAction_->setIcon(diskettePicture());
   saveAction_->setToolTip(tr("Salva Flex..."));
   connect(saveAction_, &QAction::triggered, this, [this] { editor_.saveWithDialog(); });
 
-  builtinAction_ = makeAction(this, "mnuFlexInterna", tr("Carica Flex Interna"));
+  builtinAction_ = makeAction(this, "mnuFlexInterna", tr("Carica Flex &Interna"));
   builtinAction_->setIcon(blankPagePicture());
   builtinAction_->setToolTip(tr("Carica Flex Interna"));
   connect(builtinAction_, &QAction::triggered, this, [this] { editor_.loadBuiltinFlex(); });
 
-  helpAction_ = makeAction(this, "mnuHelp", tr("Help"));  // no action
+  // Through the question about changes not saved.
+  quitAction_ = makeAction(this, "mnuEsci", tr("&Esci"), {Qt::CTRL | Qt::Key_Q});
+  connect(quitAction_, &QAction::triggered, this, &QWidget::close);
 
-  aboutAction_ = makeAction(this, "mnuAbout", tr("About"));
+  helpAction_ = makeAction(this, "mnuHelp", tr("&Help"), {Qt::Key_F1});
+  connect(helpAction_, &QAction::triggered, this, [this] { showHelpWindow(); });
+
+  aboutAction_ = makeAction(this, "mnuAbout", tr("&About"));
   connect(aboutAction_, &QAction::triggered, this, [this] { showAboutDialog(); });
 
   for (QAction* action : {openAction_, saveAction_, builtinAction_})
@@ -147,9 +191,14 @@ void MainWindow::createActions() {
 void MainWindow::createMenus() {
   fileMenu_ = menuBar()->addMenu(tr("&File"));
   fileMenu_->setObjectName(QStringLiteral("mnuFile"));
-  fileMenu_->addActions({openAction_, saveAction_, builtinAction_, backupAction_});
+  fileMenu_->addActions(
+      {openAction_, saveInPlaceAction_, saveAction_, builtinAction_, backupAction_});
   fileMenu_->addSeparator();
   fileMenu_->addMenu(recentFiles_);
+  fileMenu_->addSeparator();
+  fileMenu_->addAction(quitAction_);
+  // Another run may have added to the list since: "File recenti" is enabled as it has entries.
+  connect(fileMenu_, &QMenu::aboutToShow, recentFiles_, &RecentFiles::rebuild);
 
   editMenu_ = new EditMenu(editor_, this);
   menuBar()->addMenu(editMenu_);
@@ -160,6 +209,13 @@ void MainWindow::createMenus() {
   infoMenu_ = menuBar()->addMenu(tr("&Informazioni"));
   infoMenu_->setObjectName(QStringLiteral("mnuInfo"));
   infoMenu_->addActions({helpAction_, aboutAction_});
+
+  // Pop-ups are windows of their own: they take the menu bar's font only when given it, and a
+  // screen reader names them by their title.
+  for (QMenu* menu : findChildren<QMenu*>()) {
+    menu->setFont(menuBar()->font());
+    menu->setWindowTitle(QString(menu->title()).remove(QLatin1Char('&')));
+  }
 }
 
 void MainWindow::createPictureButtons(QWidget* client, const Twips& tw) {
@@ -197,7 +253,7 @@ void MainWindow::createCommandButtons(const Twips& tw) {
 // (once per file while the window is open). On by default, remembered between runs.
 void MainWindow::createBackupAction() {
   const QString key = QStringLiteral("keepBackups");
-  backupAction_ = makeAction(this, "mnuCopiaSicurezza", tr("Copia di sicurezza (~)"));
+  backupAction_ = makeAction(this, "mnuCopiaSicurezza", tr("&Copia di sicurezza (~)"));
   backupAction_->setCheckable(true);
   backupAction_->setChecked(QSettings().value(key, true).toBool());
   editor_.setKeepBackups(backupAction_->isChecked());
@@ -211,6 +267,7 @@ void MainWindow::createBackupAction() {
 void MainWindow::createRecentFilesMenu() {
   recentFiles_ = new RecentFiles(
       [this](const QByteArray& path) {
+        if (!mayOpen(path.toStdString())) return true;
         return editor_.openFile(path.toStdString()) != FileOutcome::Failed;
       },
       this);
@@ -219,6 +276,7 @@ void MainWindow::createRecentFilesMenu() {
 void MainWindow::createStatusBar(const Twips& tw) {
   statusBar()->setObjectName(QStringLiteral("StatusBar"));
   statusBar()->setSizeGripEnabled(false);
+  statusBar()->setAccessibleName(tr("Barra di stato"));
   statusBar()->setFixedHeight(tw(255));
   statusPanel_ = new StatusPanel(statusBar());
   statusPanel_->setObjectName(QStringLiteral("StatusBarPanel1"));
@@ -262,7 +320,9 @@ QString MainWindow::startFolder() const {
 }
 
 std::string MainWindow::openFileName() {
-  return toFileName(prompts_.openFileName ? prompts_.openFileName(this, startFolder()) : QString());
+  std::string name =
+      toFileName(prompts_.openFileName ? prompts_.openFileName(this, startFolder()) : QString());
+  return mayOpen(name) ? name : std::string();
 }
 
 std::string MainWindow::saveFileName() {
@@ -308,6 +368,7 @@ void MainWindow::stateChanged() {
   editMenu_->updateEnabled();
   updateTitle();
   if (labelDialog_) labelDialog_->redraw();
+  if (recovery_) recovery_->stepDone();
 }
 
 // "Tessaron Orvane - mio.hs *": the file last loaded or saved, and a mark while the records
@@ -325,22 +386,57 @@ void MainWindow::showAboutDialog() {
   showInFront(aboutDialog_, *this, [this] { return new AboutDialog(*sysInfo_); });
 }
 
+// The help lists the keys of these actions.
+void MainWindow::showHelpWindow() {
+  showInFront(helpWindow_, *this, [this] {
+    QList<QAction*> keys{openAction_, saveInPlaceAction_, saveAction_, editMenu_->undoAction(),
+                         editMenu_->redoAction()};
+    keys << pages_->pageActions() << helpAction_ << quitAction_;
+    return new HelpWindow(keys);
+  });
+}
+
 int MainWindow::ask(const Question& question) {
   return prompts_.ask ? prompts_.ask(messageParent(), question) : question.escapeAnswer;
 }
 
-// Work not saved: the person saves it first ("Salva Flex..."; the window stays open when that
-// is cancelled or fails), lets it go, or stays. Asked before the label dialog closes, so that
+// Work not saved: the person saves it first ("Salva"; the window stays open when that is
+// cancelled or fails), lets it go, or stays. Asked before the label dialog closes, so that
 // staying keeps it as it is.
 bool MainWindow::mayClose() { return editor_.settleUnsavedWork(Leaving::Close); }
 
+bool MainWindow::mayOpen(const std::string& name) { return !recovery_ || recovery_->mayOpen(name); }
+
+void MainWindow::endAtSignal() {
+  ending_ = Ending::KeepCopy;
+  close();
+  QCoreApplication::quit();
+}
+
+bool MainWindow::endSession(const std::function<bool()>& mayAsk) {
+  if (!editor_.hasUnsavedWork()) return true;
+  if (!mayAsk()) {
+    if (recovery_) recovery_->keepNow();
+    return true;
+  }
+  if (!mayClose()) return false;
+  ending_ = Ending::Asked;
+  close();
+  return true;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!mayClose()) {
+  // A signal that comes while the question shows leaves it unanswered and ends the window
+  // all the same (its own close() does nothing while this one runs).
+  if (ending_ == Ending::Ask && !mayClose() && ending_ != Ending::KeepCopy) {
     event->ignore();
     return;
   }
+  // Saved, let go, or nothing to save: the copy goes. A signal keeps it.
+  if (recovery_) recovery_->finish(ending_ == Ending::KeepCopy);
   editor_.closeMainWindow();  // closes the label dialog by the editor's rules
   if (aboutDialog_) aboutDialog_->close();
+  if (helpWindow_) helpWindow_->close();
   QMainWindow::closeEvent(event);
 }
 

@@ -8,9 +8,13 @@
 // dropped on the window is opened as "Apri Flex" opens it. Closing the window, or another flex
 // taking the place of one, on work not saved asks first (the editor says when); so does a save
 // over a file that another program has changed, and the status bar tells of such a change.
+// Every menu item has its letter, the common commands their keys (Ctrl+O, Ctrl+S, Ctrl+Shift+S,
+// Ctrl+Q, F1), and "Help" opens the help window.
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "session/editor.hpp"
 #include "ui/dialogs/prompts.hpp"
@@ -23,10 +27,12 @@ namespace flex::ui {
 class AboutDialog;
 class DiskNotice;
 class EditMenu;
+class HelpWindow;
 class LabelDialog;
 class OptionPages;
 class PreviewPanel;
 class RecentFiles;
+class RecoveryKeeper;
 class StatusPanel;
 class SysInfoHost;
 class Twips;
@@ -45,15 +51,27 @@ class MainWindow : public QMainWindow, private EditorView {
   // The dialogs while they are open, else null.
   LabelDialog* labelDialog() const;
   AboutDialog* aboutDialog() const;
+  HelpWindow* helpWindow() const;
   RecentFiles* recentFiles() const { return recentFiles_; }
 
   // What "System Info..." of the About dialog talks to (the desktop's own by default).
   void setSysInfoHost(std::unique_ptr<SysInfoHost> host);
 
   // "Apri Flex" with `name` (the file system's bytes) already chosen: at once, or once the
-  // event loop runs (for the file named on the command line, after the window shows).
+  // event loop runs (for the file named on the command line, after the window shows), followed
+  // by the offer of the recovery copies that no running window holds.
   void openFile(const std::string& name);
-  void openFileLater(const std::string& name);
+  void startLater(std::optional<std::string> name);
+
+  // Keeps a recovery copy in `folder` while the flex has changes not saved (see
+  // RecoveryKeeper); without it, none is kept.
+  void keepRecoveryCopies(const std::string& folder);
+  RecoveryKeeper* recovery() const { return recovery_; }
+  // A signal ends the program: the copy is written now and kept, the window closes unasked.
+  void endAtSignal();
+  // The desktop session ends. With `mayAsk()` the person is asked as closing asks (false: the
+  // session is to go on); without, the copy is written now and kept.
+  bool endSession(const std::function<bool()>& mayAsk);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -77,8 +95,10 @@ class MainWindow : public QMainWindow, private EditorView {
   void createCommandButtons(const Twips& tw);
   void createStatusBar(const Twips& tw);
   bool mayClose();
+  bool mayOpen(const std::string& name);
   int ask(const Question& question);  // the answer's place; the escape answer without Prompts
   void showAboutDialog();
+  void showHelpWindow();
   void updateTitle();
   QWidget* messageParent();
   QString lastFile() const;
@@ -91,6 +111,9 @@ class MainWindow : public QMainWindow, private EditorView {
   QAction* backupAction_ = nullptr;   // "Copia di sicurezza (~)"
   QAction* helpAction_ = nullptr;     // "Help"
   QAction* aboutAction_ = nullptr;    // "About"
+
+  QAction* saveInPlaceAction_ = nullptr;  // "Salva", above "Salva Flex..."
+  QAction* quitAction_ = nullptr;         // "Esci", the last item of "&File"
   // The menu bar, in its order.
   QMenu* fileMenu_ = nullptr;           // "&File"
   RecentFiles* recentFiles_ = nullptr;  // "File recenti", in "&File"
@@ -103,7 +126,10 @@ class MainWindow : public QMainWindow, private EditorView {
   DiskNotice* diskNotice_ = nullptr;
   QPointer<LabelDialog> labelDialog_;
   QPointer<AboutDialog> aboutDialog_;
+  QPointer<HelpWindow> helpWindow_;
   std::unique_ptr<SysInfoHost> sysInfo_;
+  RecoveryKeeper* recovery_ = nullptr;
+  enum class Ending { Ask, Asked, KeepCopy } ending_ = Ending::Ask;  // how a close goes
 
   Editor editor_{static_cast<EditorView&>(*this)};
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/option_pages.hpp"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QSignalBlocker>
@@ -13,6 +14,22 @@
 #include "ui/support/twips.hpp"
 
 namespace flex::ui {
+namespace {
+
+// Two boxes of page 2 share the caption "Disabilita Logo Motorola": to a screen reader they are
+// told apart by when the logo would show (their tool-tips say the same at more length).
+struct SpokenName {
+  std::string_view id;
+  const char* name;
+};
+constexpr SpokenName kSpokenNames[] = {
+    {"Check5(0)",
+     QT_TRANSLATE_NOOP("flex::ui::OptionPages", "Disabilita Logo Motorola all'accensione")},
+    {"Check5(5)",
+     QT_TRANSLATE_NOOP("flex::ui::OptionPages", "Disabilita Logo Motorola allo spegnimento")},
+};
+
+}  // namespace
 
 OptionPages::OptionPages(Editor& editor, const Twips& tw, QWidget* parent)
     : QWidget(parent), editor_(editor) {
@@ -24,6 +41,7 @@ OptionPages::OptionPages(Editor& editor, const Twips& tw, QWidget* parent)
   auto* panel = new QFrame(this);
   panel->setObjectName(QStringLiteral("TabStrip1Panel"));
   panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+  panel->setAccessibleName(tr("Pagine delle opzioni"));
   tabStrip_ = new QTabBar(this);
   tabStrip_->setObjectName(QStringLiteral("TabStrip1"));
   tabStrip_->setExpanding(false);
@@ -42,27 +60,59 @@ OptionPages::OptionPages(Editor& editor, const Twips& tw, QWidget* parent)
     pages_[page]->setObjectName(QLatin1String(names[page]));
     pages_[page]->setFont(captionFont(true));
     pages_[page]->setGeometry(tw.rect(240, 600, 2535, 5055).translated(origin));
+    pages_[page]->setAccessibleName(tr("Opzioni FLEX, pagina %1").arg(page + 1));
   }
   createBoxes(tw);
+  createPageActions();
+}
+
+// The next or the previous page, round: window-wide keys, so they work from any control.
+void OptionPages::createPageActions() {
+  const struct {
+    const char* objectName;
+    const char* name;
+    int step;
+    QList<QKeySequence> keys;
+  } actions[] = {
+      {"PaginaSuccessiva",
+       QT_TR_NOOP("Pagina successiva"),
+       1,
+       {Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageDown}},
+      {"PaginaPrecedente",
+       QT_TR_NOOP("Pagina precedente"),
+       -1,
+       {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, Qt::CTRL | Qt::SHIFT | Qt::Key_Tab,
+        Qt::CTRL | Qt::Key_PageUp}},
+  };
+  for (const auto& a : actions) {
+    auto* action = new QAction(tr(a.name), this);
+    action->setObjectName(QLatin1String(a.objectName));
+    action->setShortcuts(a.keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, step = a.step] {
+      const int count = tabStrip_->count();
+      tabStrip_->setCurrentIndex((tabStrip_->currentIndex() + step + count) % count);
+    });
+    addAction(action);
+    pageActions_ << action;
+  }
 }
 
 void OptionPages::createBoxes(const Twips& tw) {
   // The boxes in the order they stand on their page, so the tab order runs top to bottom.
   const auto table = optionCatalog();
-  std::array<std::size_t, kOptionCount> rows{};
-  for (std::size_t row = 0; row < kOptionCount; ++row) rows[row] = row;
-  std::sort(rows.begin(), rows.end(), [&](std::size_t a, std::size_t b) {
-    return std::pair(table[a].layout.page, table[a].layout.top) <
-           std::pair(table[b].layout.page, table[b].layout.top);
-  });
-  for (std::size_t row : rows) {
+  for (std::size_t row : optionsByPlace()) {
     const OptionDef& option = table[row];
     const auto page = static_cast<std::size_t>(option.layout.page - 1);
     auto* box = new QCheckBox(coreText(option.caption), pages_[page]);
     if (!firstBoxes_[page]) firstBoxes_[page] = box;
     box->setObjectName(QStringLiteral("Check%1_%2").arg(option.group()).arg(option.index()));
     box->setToolTip(coreText(option.toolTip));
-    connect(box, &QCheckBox::clicked, this, [this, row] { editor_.clickOption(row); });
+    for (const SpokenName& spoken : kSpokenNames)
+      if (spoken.id == option.id) box->setAccessibleName(tr(spoken.name));
+    // toggled, not clicked: a screen reader's "Toggle" action changes the box without a click;
+    // the boxes the editor redraws raise nothing.
+    connect(box, &QCheckBox::toggled, this, [this, row] { editor_.clickOption(row); });
     boxes_[row] = box;
   }
 

@@ -3,12 +3,14 @@
 // The tab strip "TabStrip1" with its two option pages, "frmPagina1" (the Check1 to Check4
 // groups) and "frmPagina2" (Check5), built from the option table: one check box per row, named,
 // captioned and placed as the row says. A click on a box or a tab goes to the editor; redraw()
-// draws ticks and pages from the editor's state.
+// draws ticks and pages from the editor's state. Ctrl+Tab and Ctrl+PgDown show the next page,
+// Ctrl+Shift+Tab and Ctrl+PgUp the previous one, wherever the focus is in the window.
 #include <QWidget>
 #include <array>
 
 #include "options/option_catalog.hpp"
 
+class QAction;
 class QCheckBox;
 class QGroupBox;
 class QTabBar;
@@ -33,16 +35,21 @@ class OptionPages : public QWidget {
   void redraw(const Document& document, const FormState& form);
 
   QCheckBox* box(std::size_t row) const { return boxes_[row]; }
+  QCheckBox* firstBox(int page) const { return firstBoxes_[page == 1 ? 0 : 1]; }
   QTabBar* tabStrip() const { return tabStrip_; }
+  // "Pagina successiva" and "Pagina precedente", with their keys.
+  QList<QAction*> pageActions() const { return pageActions_; }
 
  private:
   void createBoxes(const Twips& tw);
+  void createPageActions();
 
   Editor& editor_;
   QTabBar* tabStrip_ = nullptr;
   std::array<QGroupBox*, 2> pages_{};             // "Pagina 1", "Pag. 2"
   std::array<QCheckBox*, kOptionCount> boxes_{};  // by table row
   std::array<QCheckBox*, 2> firstBoxes_{};        // the top box of each page
+  QList<QAction*> pageActions_;
 };
 
 }  // namespace flex::ui

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QCoreApplication>
 #include <QLabel>
 #include <QResizeEvent>
 #include <QString>
@@ -14,6 +15,10 @@ class StatusPanel : public QLabel {
   void setFullText(const QString& text) {
     full_ = text;
     setToolTip(text);
+    // A screen reader reads the whole text, and something while there is none.
+    setAccessibleName(
+        text.isEmpty() ? QCoreApplication::translate("flex::ui::StatusPanel", "Nessun file aperto")
+                       : text);
     fit();
   }
 
