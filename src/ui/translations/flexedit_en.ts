@@ -967,12 +967,12 @@
     </message>
     <message>
         <source>Sono rimaste modifiche non salvate %1, del %2.</source>
-        <translation>Changes not saved were left %1, from %2.</translation>
+        <translation>Unsaved changes %1 were left behind, from %2.</translation>
     </message>
     <message>
         <source>dd/MM/yyyy &apos;alle&apos; HH:mm:ss</source>
         <comment>the time a recovery copy was written</comment>
-        <translation>dd/MM/yyyy &apos;at&apos; HH:mm:ss</translation>
+        <translation>yyyy-MM-dd &apos;at&apos; HH:mm:ss</translation>
     </message>
     <message>
         <source>Il programma si è chiuso senza salvarle. Ripristina le riapre, Scarta le elimina, Più tardi le conserva per il prossimo avvio.</source>
