@@ -21,7 +21,7 @@ struct Document {
   std::string workingBase;    // FlexBase: the Base record as the option clicks edit it
   std::string workingCall;    // FlexCall: the same for the Call record
   std::string personalLabel;  // FlexGprsPersonale: the label record "GPRS Personale" writes
-  OptionBoxes boxes;          // the 33 option boxes, by catalogue row
+  OptionBoxes boxes;          // the option boxes, by row of the editor's option set
 
   // The file last loaded or saved, empty before the first. Its encoding is the file system's:
   // the bytes open(2) takes, whatever they are (a name need not be UTF-8). The faces convert only

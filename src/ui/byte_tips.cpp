@@ -12,11 +12,12 @@
 
 namespace flex::ui {
 
-QString byteTipText(const Document& document, std::size_t slot, std::size_t offset) {
-  std::array<int, kOptionCount> states{};
-  for (std::size_t row = 0; row < kOptionCount; ++row) states[row] = document.boxes[row].state;
+QString byteTipText(const Editor& editor, std::size_t slot, std::size_t offset) {
+  const Document& document = editor.document();
+  std::vector<int> states;
+  for (const OptionBox& box : document.boxes) states.push_back(box.state);
   return QString::fromStdString(
-      byteToolTip(inspectByte(slot, document.records[slot], offset, states)));
+      byteToolTip(inspectByte(editor.options(), slot, document.records[slot], offset, states)));
 }
 
 ByteTips::ByteTips(const Editor& editor, QObject* parent) : QObject(parent), editor_(editor) {}
@@ -45,7 +46,7 @@ bool ByteTips::eventFilter(QObject* watched, QEvent* event) {
       spot = box.raw->byteAt(help->pos());
     }
     if (spot)
-      QToolTip::showText(help->globalPos(), byteTipText(editor_.document(), box.slot, spot->index),
+      QToolTip::showText(help->globalPos(), byteTipText(editor_, box.slot, spot->index),
                          static_cast<QWidget*>(watched), spot->rect);
     else
       QToolTip::hideText();
