@@ -14,9 +14,9 @@
 
 #include <fstream>
 
-#include "ui/main_window.hpp"
-#include "ui/preview_panel.hpp"
-#include "ui/raw_preview.hpp"
+#include "ui/previews/preview_panel.hpp"
+#include "ui/previews/raw_preview.hpp"
+#include "ui/window/main_window.hpp"
 
 namespace {
 

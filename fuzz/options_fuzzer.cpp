@@ -8,7 +8,7 @@
 
 #include "fuzz_support.hpp"
 #include "options/option_file.hpp"
-#include "session/option_file_text.hpp"
+#include "session/message_catalog.hpp"
 
 using namespace flex;
 using namespace flex::fuzz;

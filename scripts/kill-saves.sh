@@ -2,17 +2,20 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Kills saves at random moments and counts what they leave behind.
 #
-#   scripts/kill-saves.sh [KILLS] [replace|inplace] [CLI]
+#   scripts/kill-saves.sh [KILLS] [replace|inplace][+backup] [CLI]
 #
 # Each round starts flexedit-cli saving one file 100 times, toggling an option between saves,
 # and kills it (SIGKILL) at a random moment of its run. Then it counts entries other than the
 # file itself (temporary files left), again after one more save of the file (which removes what
 # a save killed in its last step left), and files that hold neither of the two flexes (mixed).
 # "inplace" gives the file a second name, so that every save writes it in place after copying
-# the old content to NAME~; a mixed file then must have a whole NAME~ beside it.
+# the old content to NAME~; a mixed file then must have a whole NAME~ beside it. "+backup" runs
+# flexedit-cli with --backup (NAME~ once per run, before the first save).
 set -euo pipefail
 kills=${1:-500}
 mode=${2:-replace}
+backup=()
+case $mode in *+backup) backup=(--backup) mode=${mode%+backup} ;; esac
 cli=$(realpath "${3:-build/src/cli/flexedit-cli}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -22,6 +25,7 @@ mkdir "$dir"
 "$cli" --click 'Check1(0)' --save "$work/b.ref" >/dev/null
 args=()
 for ((k = 0; k < 100; k++)); do args+=(--save "$dir/t.hs" --click 'Check1(0)'); done
+args+=(${backup[@]+"${backup[@]}"})
 
 whole() { cmp -s "$1" "$work/a.ref" || cmp -s "$1" "$work/b.ref"; }
 strays() {  # entries of the folder besides the file, its second name and NAME~
@@ -42,7 +46,7 @@ reset
 start=$(date +%s%N)
 "$cli" "${args[@]}" >/dev/null
 span=$((($(date +%s%N) - start) / 1000))  # microseconds of one whole run
-echo "one run of 100 saves: $((span / 1000)) ms; $kills kills, mode $mode"
+echo "one run of 100 saves: $((span / 1000)) ms; $kills kills, mode $mode ${backup[*]-}"
 
 left=0 stayed=0 mixed=0 unsafe=0
 for ((i = 0; i < kills; i++)); do

@@ -8,7 +8,9 @@
 # FACTOR scales the whole window as a high-resolution desktop does (QT_SCALE_FACTOR; 1.25 is
 # a desktop at 125%). OUTDIR defaults to out/screenshots; PROGRAM to build/src/ui/flexedit
 # (built when missing). The changed flex is made with flexedit-cli from the same build (src/cli
-# beside src/ui).
+# beside src/ui). SCREENSHOTS_DISPLAY (a number) is the first display tried, 99 by default.
+# Settings, recent files and run-time files go to a scratch folder of the script's own, never
+# the user's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scale=1
@@ -43,8 +45,12 @@ cli=$(dirname "$program")/../cli/flexedit-cli
 mkdir -p "$out"
 work=$(mktemp -d)
 
+export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_STATE_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
 # A free display number.
-display=99
+display=${SCREENSHOTS_DISPLAY:-99}
 while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
   display=$((display + 1))
 done

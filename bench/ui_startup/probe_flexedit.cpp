@@ -3,8 +3,8 @@
 #include <QApplication>
 
 #include "first_paint.hpp"
-#include "ui/main_window.hpp"
-#include "ui/prompts.hpp"
+#include "ui/support/qt_translations.hpp"
+#include "ui/window/main_window.hpp"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -14,6 +14,7 @@
 #include "flex/builtin_records.hpp"
 #include "flex/flex_file.hpp"
 #include "options/option_set.hpp"
+#include "session/message_catalog.hpp"
 #include "text/ansi.hpp"
 
 namespace flex::cli {
@@ -128,9 +129,9 @@ void appendRecords(std::string& out, const FlexDiff& diff) {
 
 LoadedFlex loadFlex(const std::string& path) {
   LoadedFlex loaded;
-  const FileResult file = readFlexFile(path);
-  if (!file.ok) {
-    loaded.error = "cannot read '" + printable(path) + "': " + file.reason;
+  const ReadResult file = readFlexFile(path);
+  if (file.error) {
+    loaded.error = "cannot read '" + printable(path) + "': " + fileErrorText(*file.error);
     return loaded;
   }
   loaded.ok = true;

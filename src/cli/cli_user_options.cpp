@@ -5,7 +5,7 @@
 #include <unistd.h>
 
 #include "options/option_file.hpp"
-#include "session/option_file_text.hpp"
+#include "session/message_catalog.hpp"
 
 namespace flex::cli {
 

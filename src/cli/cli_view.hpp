@@ -5,10 +5,11 @@
 // (Editor::openFile, Editor::saveFile), so no file dialog is ever asked for: one would be
 // cancelled.
 #include <string>
-#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "session/editor_view.hpp"
+#include "session/message_catalog.hpp"
 
 namespace flex::cli {
 
@@ -21,8 +22,9 @@ class CliView : public NullEditorView {
  public:
   const std::vector<Message>& messages() const { return messages_; }
 
-  void messageBox(std::string_view prompt, std::string_view title) override {
-    messages_.push_back({std::string(prompt), std::string(title)});
+  void messageBox(const EditorMessage& message) override {
+    MessageText text = messageText(message);
+    messages_.push_back({std::move(text.prompt), std::move(text.title)});
   }
 
  private:

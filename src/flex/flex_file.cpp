@@ -9,69 +9,70 @@
 #include <cstdint>
 #include <utility>
 
+#include "flex/fd.hpp"
+#include "flex/file_metadata.hpp"
 #include "flex/safe_write.hpp"
 #include "flex/save_target.hpp"
-#include "flex/system_calls.hpp"
 
 namespace flex {
 namespace {
 
-constexpr std::string_view kTooLarge = "il file supera 1 MiB";
-
-FileResult failure(int err) { return {false, {}, errorText(err)}; }
-FileResult failure(std::string reason) { return {false, {}, std::move(reason)}; }
-FileResult success() { return {true, {}, {}}; }
+FileError refusal(FileStep step, FileReason reason) { return {step, reason, 0, {}}; }
 
 // Names the file for the backup log: the folder's device and inode number, and the name in it.
-std::string backupKey(int folder, const std::string& name) {
+int backupKey(const SystemCalls& calls, int folder, const std::string& name, std::string& key) {
   struct stat info {};
-  ::fstat(folder, &info);
-  return std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino) + "/" + name;
-}
-
-std::string backupFailure(const std::string& name, int err) {
-  return "la copia di sicurezza \"" + name + "~\" non si può scrivere: " + errorText(err);
+  if (calls.fstat(folder, &info) != 0) return errno;
+  key = std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino) + "/" + name;
+  return 0;
 }
 
 // An existing regular file: replaced by a new one, or written in place when a new one cannot
-// stand in for it; NAME~ first when a backup is due or the file is written in place.
-FileResult replaceFile(int folder, const std::string& name, std::string_view content,
-                       BackupLog* log) {
-  auto& sys = systemCalls();
+// stand in for it. NAME~ first when the backup log asks for one, or (with no log) before an
+// in-place write: a rollback copy dies with a save killed half-way, NAME~ stays.
+std::optional<FileError> saveOverFile(const SystemCalls& calls, int folder, const std::string& name,
+                                      std::string_view content, BackupLog* log) {
   const int readable = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-  Fd original(sys.openat(folder, name.c_str(), readable, 0));
+  Fd original(calls, calls.openat(folder, name.c_str(), readable, 0));
   const int readError = original.valid() ? 0 : errno;
   if (!original.valid())  // a file that may be written but not read: its metadata all the same
-    original.reset(sys.openat(folder, name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC, 0));
-  if (!original.valid()) return failure(errno);
-  const FileMetadata metadata = readMetadata(original.get());
-  const std::string key = backupKey(folder, name);
-  const bool backedUp = log && log->contains(key);  // earlier in this session
-  Fd backup;
-  const auto makeBackup = [&]() -> std::string {
-    if (readError) return backupFailure(name, readError);
-    const Fill copy = [&](int fd) { return copyAll(original.get(), fd); };
-    const WriteOutcome made = writeNewFile(folder, name + "~", copy, &metadata, false, &backup);
-    return made.step == WriteStep::Done ? "" : backupFailure(name, made.err);
+    original.reset(calls.openat(folder, name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC, 0));
+  if (!original.valid()) return systemError(FileStep::Check, errno);
+  FileMetadata metadata;
+  std::string key;
+  if (const int err = readMetadata(calls, original.get(), metadata))
+    return systemError(FileStep::Check, err);
+  if (log)
+    if (const int err = backupKey(calls, folder, name, key))
+      return systemError(FileStep::Check, err);
+  const std::string copyName = name + "~";
+  const auto backUp = [&]() -> std::optional<FileError> {
+    int err = readError;
+    if (err == 0) err = writeBackup(calls, folder, copyName, original.get(), metadata);
+    if (err == 0) return std::nullopt;
+    return FileError{FileStep::Backup, FileReason::SystemError, err, copyName};
   };
-  if (log && !backedUp)
-    if (std::string why = makeBackup(); !why.empty()) return failure(std::move(why));
-  WriteOutcome outcome{WriteStep::InPlace, 0};
-  if (metadata.info.st_nlink <= 1) {
-    const Fill fill = [content](int fd) { return writeAll(fd, content); };
-    outcome = writeNewFile(folder, name, fill, &metadata, true);
+  const bool backupDue = log && !log->covers(key);
+  if (backupDue)
+    if (auto error = backUp()) return error;
+  bool inPlace = metadata.info.st_nlink > 1;
+  if (!inPlace) {
+    const Replacement replaced = replaceFile(calls, folder, name, content, metadata);
+    if (replaced.err != 0 && !replaced.inPlaceInstead)
+      return systemError(FileStep::Replace, replaced.err);
+    inPlace = replaced.inPlaceInstead;
   }
-  if (outcome.step == WriteStep::Failed) return failure(outcome.err);
-  if (outcome.step == WriteStep::InPlace) {
-    if (!backup.valid() && !backedUp)
-      if (std::string why = makeBackup(); !why.empty()) return failure(std::move(why));
-    bool restored = false;
-    if (const int err = writeInPlace(folder, name, false, content, backup.get(), restored))
-      return failure(errorText(err) +
-                     (restored ? "" : "; la copia di sicurezza è in \"" + name + "~\""));
+  if (inPlace) {
+    if (!log)
+      if (auto error = backUp()) return error;
+    if (auto error = writeInPlace(calls, folder, name, false, content)) {
+      if (error->step == FileStep::Restore && (!log || log->backedUp(key) || backupDue))
+        error->copy = copyName;  // what the file held before the save, or before the session
+      return error;
+    }
   }
-  if (log) log->insert(key);
-  return success();
+  if (backupDue) log->noteBackup(std::move(key));
+  return std::nullopt;
 }
 
 }  // namespace
@@ -102,58 +103,60 @@ std::string joinFlexLines(const std::vector<std::string>& records) {
   return out;
 }
 
-FileResult readFlexFile(const std::string& path) {
-  auto& sys = systemCalls();
-  Fd fd(sys.openat(AT_FDCWD, path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0));
-  if (!fd.valid()) return failure(errno);
+ReadResult readFlexFile(const std::string& path, const FileContext& context) {
+  const SystemCalls& calls = context.calls;
+  const auto failed = [](int err) { return ReadResult{{}, systemError(FileStep::Read, err)}; };
+  const auto refused = [](FileReason why) { return ReadResult{{}, refusal(FileStep::Read, why)}; };
+  Fd fd(calls,
+        calls.openat(AT_FDCWD, path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0));
+  if (!fd.valid()) return failed(errno);
   struct stat st {};
-  if (::fstat(fd.get(), &st) != 0) return failure(errno);
-  if (S_ISDIR(st.st_mode)) return failure(EISDIR);
-  if (!S_ISREG(st.st_mode)) return failure(std::string("non è un file normale"));
-  if (static_cast<std::uint64_t>(st.st_size) > kMaxFileSize) return failure(std::string(kTooLarge));
+  if (calls.fstat(fd.get(), &st) != 0) return failed(errno);
+  if (S_ISDIR(st.st_mode)) return failed(EISDIR);
+  if (!S_ISREG(st.st_mode)) return refused(FileReason::NotRegular);
+  if (static_cast<std::uint64_t>(st.st_size) > kMaxFileSize) return refused(FileReason::TooLarge);
 
-  FileResult result{true, {}, {}};
+  ReadResult result;
   char buffer[65536];
   for (;;) {
-    const ssize_t n = sys.read(fd.get(), buffer, sizeof buffer);
+    const ssize_t n = calls.read(fd.get(), buffer, sizeof buffer);
     if (n < 0) {
       if (errno == EINTR) continue;
-      return failure(errno);
+      return failed(errno);
     }
     if (n == 0) break;
     result.content.append(buffer, static_cast<std::size_t>(n));
-    if (result.content.size() > kMaxFileSize) return failure(std::string(kTooLarge));
+    if (result.content.size() > kMaxFileSize) return refused(FileReason::TooLarge);
   }
   return result;
 }
 
-FileResult writeFlexFile(const std::string& path, std::string_view content,
-                         const SaveOptions& options) {
-  if (content.size() > kMaxFileSize) return failure(std::string(kTooLarge));
-  if (path.empty()) return failure(ENOENT);
-  SaveTarget target;
-  if (const int err = findSaveTarget(path, target)) return failure(err);
+std::optional<FileError> writeFlexFile(const std::string& path, std::string_view content,
+                                       const SaveOptions& options, const FileContext& context) {
+  const SystemCalls& calls = context.calls;
+  const auto check = [](int err) { return systemError(FileStep::Check, err); };
+  if (content.size() > kMaxFileSize) return refusal(FileStep::Check, FileReason::TooLarge);
+  if (path.empty()) return check(ENOENT);
+  SaveTarget target(calls);
+  if (const int err = findSaveTarget(calls, path, target)) return check(err);
   const int folder = target.folder.get();
   const std::string& name = target.name;
-  bool restored = false;
-  const auto inPlace = [&](bool followLink) {
-    const int err = writeInPlace(folder, name, followLink, content, -1, restored);
-    return err == 0 ? success() : failure(err);
-  };
-  if (target.throughLink) return inPlace(true);
+  if (target.throughLink) return writeInPlace(calls, folder, name, true, content);
   struct stat info {};
-  if (::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
-    if (S_ISDIR(info.st_mode)) return failure(EISDIR);
-    if (!S_ISREG(info.st_mode)) return inPlace(false);
-    if (::faccessat(folder, name.c_str(), W_OK, AT_EACCESS) != 0) return failure(errno);
-    return replaceFile(folder, name, content, options.backups);
+  if (calls.fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0) {
+    if (S_ISDIR(info.st_mode)) return check(EISDIR);
+    if (!S_ISREG(info.st_mode)) return writeInPlace(calls, folder, name, false, content);
+    if (calls.faccessat(folder, name.c_str(), W_OK, AT_EACCESS) != 0) return check(errno);
+    return saveOverFile(calls, folder, name, content, options.backups);
   }
-  if (errno != ENOENT) return failure(errno);
-  const Fill fill = [content](int fd) { return writeAll(fd, content); };
-  const WriteOutcome made = writeNewFile(folder, name, fill, nullptr, false);
-  if (made.step != WriteStep::Done) return failure(made.err);
-  if (options.backups) options.backups->insert(backupKey(folder, name));
-  return success();
+  if (errno != ENOENT) return check(errno);
+  std::string key;
+  if (options.backups)
+    if (const int err = backupKey(calls, folder, name, key)) return check(err);
+  if (const int err = createFile(calls, folder, name, content))
+    return systemError(FileStep::Create, err);
+  if (options.backups) options.backups->noteCreated(std::move(key));
+  return std::nullopt;
 }
 
 }  // namespace flex

@@ -2,11 +2,14 @@
 #pragma once
 // ".hs" flex files: one record per line, CR LF after every line, 8-bit text.
 #include <cstddef>
-#include <set>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
+
+#include "flex/backup_log.hpp"
+#include "flex/file_context.hpp"
+#include "flex/file_error.hpp"
 
 namespace flex {
 
@@ -25,25 +28,13 @@ std::vector<std::string> splitFlexLines(std::string_view content);
 // Each non-empty record followed by CR LF, in order; empty records write nothing.
 std::string joinFlexLines(const std::vector<std::string>& records);
 
-struct FileResult {
-  bool ok = false;
-  std::string content;  // what was read (reads only)
-  std::string reason;   // why it failed, in Italian, UTF-8
+struct ReadResult {
+  std::string content;
+  std::optional<FileError> error;  // step Read
 };
 
 // Reads a whole regular file of at most kMaxFileSize bytes.
-FileResult readFlexFile(const std::string& path);
-
-// The files whose previous content this session has kept as NAME~, and those it created: each
-// is backed up at its first save only, so that NAME~ holds what it held before the session.
-class BackupLog {
- public:
-  bool contains(const std::string& key) const { return keys_.contains(key); }
-  void insert(std::string key) { keys_.insert(std::move(key)); }
-
- private:
-  std::set<std::string> keys_;  // the folder (device and inode number) and the name in it
-};
+ReadResult readFlexFile(const std::string& path, const FileContext& context = {});
 
 struct SaveOptions {
   BackupLog* backups = nullptr;  // keep NAME~ before a file is first replaced; null: keep none
@@ -58,9 +49,13 @@ struct SaveOptions {
 //   and no temporary file. The new file keeps the old one's owner, group, mode and extended
 //   attributes (the access list among them). Where it cannot (another user's file, one with
 //   more than one name, an attribute that cannot be set, a name the system will not replace),
-//   the file is written in place, after its previous content has been copied to NAME~.
+//   the file is written in place, after its previous content has been copied to NAME~ (which
+//   a save killed half-way leaves; with a backup log only when none was made this session) and
+//   to an unnamed rollback copy (put back when the write fails).
 // - An existing file the user may not write, and content over kMaxFileSize, are refused.
-FileResult writeFlexFile(const std::string& path, std::string_view content,
-                         const SaveOptions& options = {});
+// Returns the error, or nothing when the content is saved.
+std::optional<FileError> writeFlexFile(const std::string& path, std::string_view content,
+                                       const SaveOptions& options = {},
+                                       const FileContext& context = {});
 
 }  // namespace flex

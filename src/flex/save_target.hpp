@@ -5,11 +5,13 @@
 // name short, so any path the system accepts can be saved.
 #include <string>
 
+#include "flex/fd.hpp"
 #include "flex/system_calls.hpp"
 
 namespace flex {
 
 struct SaveTarget {
+  explicit SaveTarget(const SystemCalls& calls) : folder(calls) {}
   Fd folder;
   std::string name;  // one folder entry: a regular file, a special file, or no file yet
   // `name` is a link to something no path names (a pipe, a socket, a deleted file, as in
@@ -20,6 +22,6 @@ struct SaveTarget {
 // Follows the links of `path` one by one, growing the buffer until a link's text fits. A link
 // in a sticky folder that everyone may write is followed only as the kernel would: when it
 // belongs to the user or to the folder's owner. Returns 0 or the error number.
-int findSaveTarget(const std::string& path, SaveTarget& target);
+int findSaveTarget(const SystemCalls& calls, const std::string& path, SaveTarget& target);
 
 }  // namespace flex

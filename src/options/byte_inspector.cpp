@@ -1,21 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "options/byte_inspector.hpp"
 
-#include <cstdio>
-
 #include "options/option_rules.hpp"
-#include "text/ansi.hpp"
 
 namespace flex {
-namespace {
-
-std::string hex(std::size_t value, int width) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%0*zX", width, value);
-  return buffer;
-}
-
-}  // namespace
 
 std::string maskBits(int mask) {
   std::string out;
@@ -43,34 +31,6 @@ ByteInfo inspectByte(const OptionSet& options, std::size_t slot, std::string_vie
       info.options.push_back({row, option.id, option.caption, mask, states[row]});
   }
   return info;
-}
-
-std::string byteToolTip(const ByteInfo& info) {
-  static constexpr const char* kRecords[] = {"Base", "Call", "GPRS"};
-  std::string out = "Record " + std::string(kRecords[info.slot < 3 ? info.slot : 2]) + ", byte 0x" +
-                    hex(info.offset, 2) + " (" + std::to_string(info.offset) + ")";
-  if (info.value >= 0) {
-    std::string binary;
-    for (int bit = 7; bit >= 0; --bit) {
-      binary += (info.value >> bit & 1) ? '1' : '0';
-      if (bit == 4) binary += ' ';
-    }
-    out += "\nValore: " + info.pair + " = " + std::to_string(info.value) + " = " + binary;
-  } else {
-    out += "\nValore non valido: \"" + ansi::toUtf8(info.pair) + "\"";
-  }
-  for (const ByteOption& o : info.options) {
-    out += '\n';
-    out.append(o.id).append(" ").append(o.caption).append(": ");
-    if (o.mask == 0xFF) {
-      out += "byte intero";
-    } else {
-      out += "bit ";
-      out += maskBits(o.mask);
-    }
-    out += o.state ? " (attiva)" : " (non attiva)";
-  }
-  return out;
 }
 
 }  // namespace flex

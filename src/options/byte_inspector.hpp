@@ -32,10 +32,6 @@ struct ByteInfo {
 ByteInfo inspectByte(const OptionSet& options, std::size_t slot, std::string_view record,
                      std::size_t offset, std::span<const int> states);
 
-// A tool-tip of several lines (UTF-8): record, offset in hex and decimal, value in hex and
-// binary, then one line per option with its bits and state.
-std::string byteToolTip(const ByteInfo& info);
-
 // "8, 6, 5" for the bits of a mask, most significant first.
 std::string maskBits(int mask);
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "options/option_file.hpp"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <set>
@@ -308,15 +306,17 @@ OptionFile parseOptionFile(std::string_view content) {
   return file;
 }
 
-OptionFile readOptionFile(const std::string& path) {
-  const FileResult read = readFlexFile(path);
-  if (!read.ok) {
-    OptionFile file;
-    file.found = ::access(path.c_str(), F_OK) == 0 || errno != ENOENT;
-    file.problems.push_back({Issue::Unreadable, {}, {}, {}, read.reason});
-    return file;
-  }
-  return parseOptionFile(read.content);
+OptionFile readOptionFile(const std::string& path, const FileContext& context) {
+  const ReadResult read = readFlexFile(path, context);
+  if (!read.error) return parseOptionFile(read.content);
+  OptionFile file;
+  const FileError& error = *read.error;
+  file.found = error.reason != FileReason::SystemError || error.err != ENOENT;
+  if (error.reason == FileReason::TooLarge)
+    file.problems.push_back({Issue::TooLarge});
+  else
+    file.problems.push_back({Issue::Unreadable, {}, {}, {}, {}, error});
+  return file;
 }
 
 }  // namespace flex

@@ -19,6 +19,8 @@
 #include <string_view>
 #include <vector>
 
+#include "flex/file_context.hpp"
+#include "flex/file_error.hpp"
 #include "options/option_set.hpp"
 
 namespace flex {
@@ -28,7 +30,7 @@ inline constexpr std::size_t kMaxUserOptions = 200;
 
 enum class OptionFileIssue : std::uint8_t {
   // The file as a whole: nothing loads.
-  Unreadable,      // `value`: why, as the file functions say it
+  Unreadable,      // `error`: why
   TooLarge,        // over kMaxOptionFileSize bytes
   NotJson,         // `value`: "LINE:COLUMN" of the first character that is not JSON
   TooManyEntries,  // `value`: how many
@@ -59,6 +61,7 @@ struct OptionFileProblem {
   std::string id{};                    // the entry's id, when it has one that is a string
   std::string field{};                 // the field concerned, "" for the entry or the file
   std::string value{};                 // what the file says there, or why (see the issue)
+  FileError error{};                   // Unreadable
   bool operator==(const OptionFileProblem&) const = default;
 };
 
@@ -77,6 +80,6 @@ OptionFile parseOptionFile(std::string_view content);
 
 // The options in the file at `path` (the file system's bytes). A file that is not there is
 // Unreadable and not `found`.
-OptionFile readOptionFile(const std::string& path);
+OptionFile readOptionFile(const std::string& path, const FileContext& context = {});
 
 }  // namespace flex

@@ -147,7 +147,7 @@ void Editor::applyGprsPersonale(bool ticked) {
       doc_.personalLabel = builtin::kLabelTemplate;
       showLabelDialog();
     } else {
-      message(kInterlockPrompt, kInterlockTitle);
+      message({MessageId::GprsNullInterlock});
       setOptionState(kGprsPersonaleRow, 0);
     }
   } else {
@@ -205,9 +205,9 @@ FileOutcome Editor::openFile(const std::string& name) {
     readBackOptions();
     return FileOutcome::Cancelled;
   }
-  FileResult file = readFlexFile(name);
-  if (!file.ok) {
-    message("Impossibile aprire il file \"" + name + "\": " + file.reason, kFileErrorTitle);
+  ReadResult file = readFlexFile(name, files_);
+  if (file.error) {
+    message({MessageId::OpenFailed, name, *file.error});
     return FileOutcome::Failed;
   }
   RecordSet loaded = doc_.records;
@@ -231,10 +231,9 @@ FileOutcome Editor::saveFile(const std::string& name) {
   form_.statusText = "File: " + name;
   if (name.empty()) return FileOutcome::Cancelled;
   const std::vector<std::string> records(doc_.records.begin(), doc_.records.end());
-  const FileResult file =
-      writeFlexFile(name, joinFlexLines(records), {keepBackups_ ? &backups_ : nullptr});
-  if (!file.ok) {
-    message("Impossibile salvare il file \"" + name + "\": " + file.reason, kFileErrorTitle);
+  const SaveOptions options{keepBackups_ ? &backups_ : nullptr};
+  if (const auto error = writeFlexFile(name, joinFlexLines(records), options, files_)) {
+    message({MessageId::SaveFailed, name, *error});
     return FileOutcome::Failed;
   }
   doc_.fileName = name;
@@ -253,7 +252,7 @@ bool Editor::setLabelText(std::string ansiText) {
   ActionScope scope(*this);
   form_.labelText = std::move(ansiText);
   if (form_.labelText.size() > kLabelMaxLength) {
-    message(kLabelLengthPrompt, kLabelLengthTitle);
+    message({MessageId::LabelTooLong});
     form_.labelText.resize(kLabelMaxLength);  // the change this raises finds 12 characters
   }
   return true;
@@ -295,9 +294,9 @@ void Editor::unloadLabelDialog() {
   view_.labelDialogClosed();
 }
 
-void Editor::message(std::string_view prompt, std::string_view title) {
+void Editor::message(const EditorMessage& shown) {
   view_.stateChanged();
-  view_.messageBox(prompt, title);
+  view_.messageBox(shown);
 }
 
 // The built-in Base, Call and "GPRS" records into the working copies and the previews.

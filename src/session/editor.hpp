@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "flex/flex_file.hpp"
 #include "options/option_set.hpp"
@@ -22,13 +23,6 @@
 namespace flex {
 
 enum class FileOutcome { Done, Cancelled, Failed };
-
-inline constexpr std::string_view kFileErrorTitle = "Errore File";
-inline constexpr std::string_view kInterlockPrompt =
-    "E' possibile attivare questa opzione solo disabilitando GPRS Null";
-inline constexpr std::string_view kInterlockTitle = "Errore di Incoerenza";
-inline constexpr std::string_view kLabelLengthPrompt = "Puoi inserire massimo 12 caratteri!";
-inline constexpr std::string_view kLabelLengthTitle = "Errore di Lunghezza";
 
 class Editor {
  public:
@@ -68,6 +62,8 @@ class Editor {
   // life, before its first replacement, so that NAME~ holds what it held before. Off at start.
   void setKeepBackups(bool keep) { keepBackups_ = keep; }
   bool keepsBackups() const { return keepBackups_; }
+  // How loads and saves reach the file system: the real calls unless replaced (tests).
+  void setFileContext(FileContext context) { files_ = std::move(context); }
   void loadBuiltinFlex();      // "Carica Flex Interna"
   void readBackOptions();      // the option readback
   void encodePersonalLabel();  // encodes labelText into the personal label record
@@ -105,7 +101,7 @@ class Editor {
   void applyGprsPersonale(bool ticked);
   void showLabelDialog();
   void unloadLabelDialog();
-  void message(std::string_view prompt, std::string_view title);
+  void message(const EditorMessage& shown);
   std::string& workingCopy(RecordKind kind);
 
   bool historyAvailable() const { return depth_ == 0 && !form_.labelDialogOpen; }
@@ -121,6 +117,7 @@ class Editor {
   int depth_ = 0;
   bool keepBackups_ = false;
   BackupLog backups_;  // the files backed up (or created) by this editor's saves
+  FileContext files_;
 };
 
 }  // namespace flex

@@ -3,7 +3,8 @@
 // What the editor asks of a window. The window (or the command line) implements it; the editor
 // calls it from inside its actions, on the one thread that drives everything.
 #include <string>
-#include <string_view>
+
+#include "session/editor_message.hpp"
 
 namespace flex {
 
@@ -11,8 +12,9 @@ class EditorView {
  public:
   virtual ~EditorView() = default;
 
-  // A modal message box with an OK button; returns when it was acknowledged. Texts in UTF-8.
-  virtual void messageBox(std::string_view prompt, std::string_view title) = 0;
+  // A modal message box with an OK button; returns when it was acknowledged. Its words come
+  // from the message catalogue (message_catalog.hpp) or the view's own translation.
+  virtual void messageBox(const EditorMessage& message) = 0;
 
   // The open / save dialog (filter kFileFilterName / kFileFilterPattern, no default suffix,
   // no prompt before replacing). Returns the chosen path in the file system's bytes (see
@@ -33,7 +35,7 @@ class EditorView {
 // A view that does nothing: message boxes are acknowledged at once, dialogs are cancelled.
 class NullEditorView : public EditorView {
  public:
-  void messageBox(std::string_view, std::string_view) override {}
+  void messageBox(const EditorMessage&) override {}
   std::string openFileName() override { return {}; }
   std::string saveFileName() override { return {}; }
   void labelDialogShown() override {}

@@ -19,6 +19,7 @@
 #include "flex/records.hpp"
 #include "flexedit/version.hpp"
 #include "options/option_catalog.hpp"
+#include "session/message_catalog.hpp"
 
 namespace {
 
@@ -94,7 +95,8 @@ TEST_F(Cli, EachStateFieldShowsWhatTheEditorHolds) {
                      "1",      c,           "--raw",   "2",    g};
   Json options = json({})["options"];  // as after start-up, but GPRS Null
   options["Check1(3)"] = 1;
-  const Json prompt = {{"title", "Errore di Incoerenza"}, {"prompt", flex::kInterlockPrompt}};
+  const flex::MessageText interlock = flex::messageText({flex::MessageId::GprsNullInterlock});
+  const Json prompt = {{"title", interlock.title}, {"prompt", interlock.prompt}};
   EXPECT_EQ(
       json(args),
       (Json{{"slots", {b, c, g}},

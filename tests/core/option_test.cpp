@@ -6,6 +6,7 @@
 #include "options/byte_inspector.hpp"
 #include "options/flex_diff.hpp"
 #include "options/option_rules.hpp"
+#include "session/message_catalog.hpp"
 #include "test_support.hpp"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "options/option_file.hpp"
-#include "session/option_file_text.hpp"
+#include "session/message_catalog.hpp"
 #include "test_support.hpp"
 
 namespace flex {
@@ -163,7 +163,8 @@ TEST(OptionFile, ProblemWords) {
   EXPECT_EQ(flex::optionFileProblemText("o.json", {OptionFileIssue::NotJson, {}, {}, {}, "2:13"}),
             "o.json: non è un testo JSON valido (riga:colonna 2:13)");
   const Problems problems(25, {OptionFileIssue::WrongType, 4});
-  const std::string message = flex::optionFileMessage("o.json", problems, 7);
+  const auto [message, title] = flex::optionFileMessage("o.json", problems, 7);
+  EXPECT_EQ(title, "Opzioni Utente");
   EXPECT_TRUE(
       message.starts_with("Il file delle opzioni utente ha dei problemi (opzioni "
                           "caricate: 7):\n\no.json: voce 5: la voce deve essere"));

@@ -19,19 +19,12 @@
 
 namespace flextest {
 
-struct Message {
-  std::string prompt, title;
-  bool operator==(const Message&) const = default;
-};
-
 struct FakeView : flex::EditorView {
-  std::vector<Message> messages;
+  std::vector<flex::EditorMessage> messages;
   std::string fileAnswer;  // what the next open or save dialog answers; then "" (cancel)
   int dialogShown = 0, dialogClosed = 0;
 
-  void messageBox(std::string_view p, std::string_view t) override {
-    messages.push_back({std::string(p), std::string(t)});
-  }
+  void messageBox(const flex::EditorMessage& m) override { messages.push_back(m); }
   std::string openFileName() override { return std::exchange(fileAnswer, {}); }
   std::string saveFileName() override { return std::exchange(fileAnswer, {}); }
   void labelDialogShown() override { ++dialogShown; }

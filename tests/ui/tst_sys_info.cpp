@@ -4,8 +4,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "ui/about_dialog.hpp"
-#include "ui/sys_info.hpp"
+#include "ui/dialogs/about_dialog.hpp"
+#include "ui/dialogs/sys_info.hpp"
 
 using namespace flex::ui;
 

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// flexedit: the window of the A835 flex editor.
+//   flexedit [FILE.hs]   opens the file as "Apri Flex" does, once the window shows
+//   flexedit --help | --version
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QStringList>
+
+#include <csignal>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "flexedit/version.hpp"
+#include "ui/app/command_line.hpp"
+#include "ui/support/qt_translations.hpp"
+#include "ui/window/main_window.hpp"
+
+namespace {
+
+// Also the source of the manual page flexedit(1) (help2man).
+constexpr const char* kHelpText = R"(Usage: flexedit [OPTION]... [FILE.hs]
+Edit the FLEX configuration of the Motorola A835 phone in a window.
+
+The window starts from the built-in flex: tick options on its two pages while
+the three records (Base, Call, GPRS label) show in a hexadecimal preview, give
+the phone a personal label of up to 12 characters in place of "GPRS", and open
+and save .hs files. Its texts are in Italian.
+
+FILE.hs, when given, is opened as "Apri Flex" opens it, once the window shows;
+only the first argument counts. A .hs file dropped on the window opens the
+same way. "Modifica" undoes and redoes the last steps (Ctrl+Z, Ctrl+Y); "File
+recenti" in the File menu reopens one of the last 8 files opened or saved.
+Closing the window on changes not saved asks whether to save them first.
+flexedit-cli makes the same edits without a window.
+
+Options:
+  -h, --help     display this help and exit
+      --version  output version information and exit
+
+Qt's own options are taken as well, for example -platform NAME, -style NAME
+and -display DISPLAY; see the Qt documentation of QApplication.
+
+Files:
+A flex file (.hs) holds one record per line, as upper-case hexadecimal digit
+pairs, each line ended by CR LF.
+)";
+
+// --help and --version are answered before QApplication exists, so they need no display. The
+// other arguments are left alone here: Qt takes its own options, the first remaining one is
+// the file.
+std::optional<int> answerInformationOptions(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+  const QCommandLineOption version(QStringLiteral("version"));
+  parser.addOptions({help, version});
+  (void)parser.parse(arguments);  // unknown options are Qt's or a file name: no error here
+  if (parser.isSet(help)) {
+    std::fputs(kHelpText, stdout);
+  } else if (parser.isSet(version)) {
+    std::printf("flexedit %s\n%s", std::string(flex::version::kString).c_str(),
+                std::string(flex::version::kNotice).c_str());
+  } else {
+    return std::nullopt;
+  }
+  return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (const auto status = answerInformationOptions(argc, argv)) return *status;
+  std::signal(SIGPIPE, SIG_IGN);  // a save to a pipe whose reader has gone is a write error
+  QApplication app(argc, argv);   // takes Qt's own options out of argv
+  QApplication::setApplicationName(QStringLiteral("flexedit"));
+  QApplication::setOrganizationName(QStringLiteral("flexedit"));  // settings: "File recenti"
+  flex::ui::loadQtTranslations(app);
+  flex::ui::MainWindow window;
+  window.show();
+  if (const auto file = flex::ui::commandLineFile(argc, argv)) window.openFileLater(*file);
+  return app.exec();
+}

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/dialogs/close_question.hpp"
+
+#include <QFileInfo>
+
+#include "ui/support/app_info.hpp"
+#include "ui/support/qt_strings.hpp"
+
+namespace flex::ui {
+
+Question closeQuestion(const QString& fileName) {
+  const QString what = fileName.isEmpty()
+                           ? QStringLiteral("alla flex interna")
+                           : QStringLiteral("a \"%1\"").arg(QFileInfo(fileName).fileName());
+  Question question;
+  question.objectName = QStringLiteral("closePrompt");
+  question.icon = Question::Icon::Warning;
+  question.title = fromUtf8(kAppTitle);
+  question.text = QStringLiteral("Salvare le modifiche %1 prima di uscire?").arg(what);
+  question.detail = QStringLiteral("Se non le salvi, le modifiche andranno perse.");
+  question.answers = {{QStringLiteral("Salva"), Question::Role::Accept},
+                      {QStringLiteral("Non salvare"), Question::Role::Destructive},
+                      {QStringLiteral("Annulla"), Question::Role::Reject}};
+  question.defaultAnswer = static_cast<int>(CloseAnswer::Save);
+  question.escapeAnswer = static_cast<int>(CloseAnswer::Cancel);
+  return question;
+}
+
+}  // namespace flex::ui

@@ -1,0 +1,344 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/window/main_window.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QWindow>
+
+#include "session/message_catalog.hpp"
+#include "ui/dialogs/about_dialog.hpp"
+#include "ui/dialogs/close_question.hpp"
+#include "ui/dialogs/desktop_sys_info.hpp"
+#include "ui/dialogs/label_dialog.hpp"
+#include "ui/previews/preview_panel.hpp"
+#include "ui/support/app_info.hpp"
+#include "ui/support/fonts.hpp"
+#include "ui/support/pictures.hpp"
+#include "ui/support/qt_strings.hpp"
+#include "ui/support/show_in_front.hpp"
+#include "ui/support/twips.hpp"
+#include "ui/support/when_exposed.hpp"
+#include "ui/window/edit_menu.hpp"
+#include "ui/window/file_drops.hpp"
+#include "ui/window/option_pages.hpp"
+#include "ui/window/recent_files.hpp"
+#include "ui/window/status_panel.hpp"
+
+namespace flex::ui {
+namespace {
+
+QAction* makeAction(QObject* parent, const char* name, const QString& text) {
+  auto* action = new QAction(text, parent);
+  action->setObjectName(QLatin1String(name));
+  return action;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Prompts prompts, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                              Qt::MSWindowsFixedSizeDialogHint),
+      prompts_(std::move(prompts)) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(fromUtf8(kAppTitle));
+  setWindowIcon(spannerIcon());
+  setFont(captionFont(false));  // menus and status bar too
+  sysInfo_ =
+      std::make_unique<DesktopSysInfoHost>([this](std::string_view prompt, std::string_view title) {
+        if (prompts_.messageBox)
+          prompts_.messageBox(aboutDialog_ ? static_cast<QWidget*>(aboutDialog_) : this,
+                              fromUtf8(prompt), fromUtf8(title));
+      });
+
+  const Twips tw(logicalDpiX());
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  client->setFixedSize(tw.size(8895, 5805));
+  setCentralWidget(client);
+
+  createActions();
+  createBackupAction();
+  createRecentFilesMenu();
+  createMenus();
+  pages_ = new OptionPages(editor_, tw, client);
+  createPictureButtons(client, tw);
+  preview_ = new PreviewPanel(editor_, tw, client);
+  createCommandButtons(tw);
+  createStatusBar(tw);
+  setFixedSize(sizeHint());
+
+  auto* drops = new FileDrops([this](const QString& path) { openFile(toFileName(path)); }, this);
+  installEventFilter(drops);
+  preview_->setDropFilter(drops);
+  setAcceptDrops(true);
+
+  editor_.start();
+}
+
+MainWindow::~MainWindow() {
+  delete aboutDialog_.data();
+  delete labelDialog_.data();
+  // The widgets go before the editor they talk to.
+  delete takeCentralWidget();
+}
+
+LabelDialog* MainWindow::labelDialog() const { return labelDialog_; }
+
+AboutDialog* MainWindow::aboutDialog() const { return aboutDialog_; }
+
+void MainWindow::setSysInfoHost(std::unique_ptr<SysInfoHost> host) {
+  if (host) sysInfo_ = std::move(host);
+}
+
+void MainWindow::openFile(const std::string& name) { rememberFile(editor_.openFile(name)); }
+
+// Once the window stands where the desktop put it, so that a message about the file is
+// centred over it.
+void MainWindow::openFileLater(const std::string& name) {
+  QWindow* window = windowHandle();
+  if (window && !window->isExposed())
+    new WhenExposed(window, [this, name] { openFile(name); });
+  else
+    QMetaObject::invokeMethod(
+        this, [this, name] { openFile(name); }, Qt::QueuedConnection);
+}
+
+// --- building the window ---
+
+void MainWindow::createActions() {
+  openAction_ = makeAction(this, "mnuApri", QStringLiteral("Apri Flex"));
+  openAction_->setIcon(openFolderPicture());
+  openAction_->setToolTip(QStringLiteral("Apri Flex..."));
+  connect(openAction_, &QAction::triggered, this,
+          [this] { rememberFile(editor_.openWithDialog()); });
+
+  saveAction_ = makeAction(this, "mnuSalva", QStringLiteral("Salva Flex..."));
+  saveAction_->setIcon(diskettePicture());
+  saveAction_->setToolTip(QStringLiteral("Salva Flex..."));
+  connect(saveAction_, &QAction::triggered, this, [this] { saveFile(); });
+
+  builtinAction_ = makeAction(this, "mnuFlexInterna", QStringLiteral("Carica Flex Interna"));
+  builtinAction_->setIcon(blankPagePicture());
+  builtinAction_->setToolTip(QStringLiteral("Carica Flex Interna"));
+  connect(builtinAction_, &QAction::triggered, this, [this] { editor_.loadBuiltinFlex(); });
+
+  helpAction_ = makeAction(this, "mnuHelp", QStringLiteral("Help"));  // no action
+
+  aboutAction_ = makeAction(this, "mnuAbout", QStringLiteral("About"));
+  connect(aboutAction_, &QAction::triggered, this, [this] { showAboutDialog(); });
+
+  for (QAction* action : {openAction_, saveAction_, builtinAction_})
+    action->setIconVisibleInMenu(false);
+}
+
+// "&File", "&Modifica", "&Phone" (no items), "&Informazioni".
+void MainWindow::createMenus() {
+  fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+  fileMenu_->setObjectName(QStringLiteral("mnuFile"));
+  fileMenu_->addActions({openAction_, saveAction_, builtinAction_, backupAction_});
+  fileMenu_->addSeparator();
+  fileMenu_->addMenu(recentFiles_);
+
+  editMenu_ = new EditMenu(editor_, this);
+  menuBar()->addMenu(editMenu_);
+
+  phoneMenu_ = menuBar()->addMenu(QStringLiteral("&Phone"));
+  phoneMenu_->setObjectName(QStringLiteral("mnuPhone"));
+
+  infoMenu_ = menuBar()->addMenu(QStringLiteral("&Informazioni"));
+  infoMenu_->setObjectName(QStringLiteral("mnuInfo"));
+  infoMenu_->addActions({helpAction_, aboutAction_});
+}
+
+void MainWindow::createPictureButtons(QWidget* client, const Twips& tw) {
+  struct Button {
+    const char* name;
+    QAction* action;
+    int left;
+  };
+  for (const Button& b :
+       {Button{"cmdApri", openAction_, 3120}, Button{"cmdSalva", saveAction_, 3600},
+        Button{"cmdFlexInterna", builtinAction_, 4080}}) {
+    auto* button = new QToolButton(client);
+    button->setObjectName(QLatin1String(b.name));
+    button->setDefaultAction(b.action);
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    button->setIconSize(QSize(16, 16));
+    button->setGeometry(tw.rect(b.left, 120, 375, 375));
+  }
+}
+
+// "Genera File FLEX" and "Esci Dal Programma", inside the "Preview" frame.
+void MainWindow::createCommandButtons(const Twips& tw) {
+  auto* save = new QPushButton(QStringLiteral("Genera File FLEX"), preview_);
+  save->setObjectName(QStringLiteral("cmdGenera"));
+  save->setGeometry(tw.rect(480, 3840, 2175, 375));
+  connect(save, &QPushButton::clicked, saveAction_, &QAction::trigger);
+
+  auto* quit = new QPushButton(QStringLiteral("Esci Dal Programma"), preview_);
+  quit->setObjectName(QStringLiteral("cmdEsci"));
+  quit->setGeometry(tw.rect(3360, 3840, 2055, 375));
+  connect(quit, &QPushButton::clicked, this, &QWidget::close);
+}
+
+// "Copia di sicurezza (~)": a save that replaces a file first keeps what it held as NAME~
+// (once per file while the window is open). On by default, remembered between runs.
+void MainWindow::createBackupAction() {
+  const QString key = QStringLiteral("keepBackups");
+  backupAction_ = makeAction(this, "mnuCopiaSicurezza", QStringLiteral("Copia di sicurezza (~)"));
+  backupAction_->setCheckable(true);
+  backupAction_->setChecked(QSettings().value(key, true).toBool());
+  editor_.setKeepBackups(backupAction_->isChecked());
+  connect(backupAction_, &QAction::toggled, this, [this, key](bool keep) {
+    editor_.setKeepBackups(keep);
+    QSettings().setValue(key, keep);
+  });
+}
+
+// "File recenti": a file that opened or was saved goes to its top.
+void MainWindow::createRecentFilesMenu() {
+  recentFiles_ = new RecentFiles(
+      [this](const QString& path) {
+        const FileOutcome outcome = editor_.openFile(toFileName(path));
+        rememberFile(outcome);
+        return outcome != FileOutcome::Failed;
+      },
+      this);
+}
+
+void MainWindow::rememberFile(FileOutcome outcome) {
+  if (outcome == FileOutcome::Done) recentFiles_->add(lastFile());
+}
+
+FileOutcome MainWindow::saveFile() {
+  const FileOutcome outcome = editor_.saveWithDialog();
+  rememberFile(outcome);
+  return outcome;
+}
+
+void MainWindow::createStatusBar(const Twips& tw) {
+  statusBar()->setObjectName(QStringLiteral("StatusBar"));
+  statusBar()->setSizeGripEnabled(false);
+  statusBar()->setFixedHeight(tw(255));
+  statusPanel_ = new StatusPanel(statusBar());
+  statusPanel_->setObjectName(QStringLiteral("StatusBarPanel1"));
+  // A long path must not widen the fixed window.
+  statusPanel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  statusBar()->addWidget(statusPanel_, 1);
+}
+
+// --- what the editor asks of the window ---
+
+QWidget* MainWindow::messageParent() {
+  // In front of the label dialog when it shows, which stays above the main window.
+  if (labelDialog_ && labelDialog_->isVisible()) return labelDialog_;
+  return this;
+}
+
+// The focus goes back where it was before the box (the label field, say), whichever window
+// the desktop activates when the box closes.
+void MainWindow::messageBox(const EditorMessage& message) {
+  if (!prompts_.messageBox) return;
+  const QPointer<QWidget> focus = QApplication::focusWidget();
+  const MessageText text = messageText(message);
+  prompts_.messageBox(messageParent(), fromUtf8(text.prompt), fromUtf8(text.title));
+  if (focus && focus->isVisible()) {
+    focus->activateWindow();
+    focus->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+// The file last loaded or saved, as Qt names it ("" before the first).
+QString MainWindow::lastFile() const { return fromFileName(editor_.document().fileName); }
+
+// The folder of the file last opened or saved, in this run or (through "File recenti") before.
+QString MainWindow::startFolder() const {
+  QString last = lastFile();
+  if (last.isEmpty() && recentFiles_ && !recentFiles_->files().isEmpty())
+    last = recentFiles_->files().first();
+  return flexStartFolder(last);
+}
+
+std::string MainWindow::openFileName() {
+  return toFileName(prompts_.openFileName ? prompts_.openFileName(this, startFolder()) : QString());
+}
+
+std::string MainWindow::saveFileName() {
+  return toFileName(prompts_.saveFileName ? prompts_.saveFileName(this, startFolder()) : QString());
+}
+
+void MainWindow::labelDialogShown() {
+  showInFront(labelDialog_, *this, [this] { return new LabelDialog(editor_, this); });
+}
+
+void MainWindow::labelDialogClosed() {
+  if (!labelDialog_) return;
+  // Possibly called from inside one of the dialog's own handlers: destroy it afterwards.
+  labelDialog_->hide();
+  labelDialog_->deleteLater();
+  labelDialog_ = nullptr;
+}
+
+void MainWindow::stateChanged() {
+  const FormState& form = editor_.form();
+  pages_->redraw(editor_.document(), form);
+  preview_->redraw(form);
+  // "File: " and a file name: the file system's bytes.
+  statusPanel_->setFullText(fromFileName(form.statusText));
+  editMenu_->updateEnabled();
+  updateTitle();
+  if (labelDialog_) labelDialog_->redraw();
+}
+
+// "Tessaron Orvane - mio.hs *": the file last loaded or saved, and a mark while the records
+// differ from it.
+void MainWindow::updateTitle() {
+  QString title = fromUtf8(kAppTitle);
+  if (!lastFile().isEmpty()) title += QStringLiteral(" - ") + QFileInfo(lastFile()).fileName();
+  if (editor_.modified()) title += QStringLiteral(" *");
+  setWindowTitle(title);
+}
+
+// --- the window's own events ---
+
+void MainWindow::showAboutDialog() {
+  showInFront(aboutDialog_, *this, [this] { return new AboutDialog(*sysInfo_); });
+}
+
+int MainWindow::ask(const Question& question) {
+  return prompts_.ask ? prompts_.ask(messageParent(), question) : question.escapeAnswer;
+}
+
+// Changes not saved: the person saves them first ("Salva Flex..."; the window stays open when
+// that is cancelled or fails), lets them go, or stays. Asked before the label dialog closes, so
+// that staying keeps it as it is.
+bool MainWindow::mayClose() {
+  if (!editor_.modified()) return true;
+  switch (static_cast<CloseAnswer>(ask(closeQuestion(lastFile())))) {
+    case CloseAnswer::Save: return saveFile() == FileOutcome::Done;
+    case CloseAnswer::Discard: return true;
+    case CloseAnswer::Cancel: break;
+  }
+  return false;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!mayClose()) {
+    event->ignore();
+    return;
+  }
+  editor_.closeMainWindow();  // closes the label dialog by the editor's rules
+  if (aboutDialog_) aboutDialog_->close();
+  QMainWindow::closeEvent(event);
+}
+
+}  // namespace flex::ui

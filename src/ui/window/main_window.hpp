@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The main window ("Form1"): the menus and their actions, the picture buttons, "Genera File
+// FLEX" and "Esci Dal Programma", the status bar and the title, around two panels: the option
+// pages and the "Preview" frame. It holds the editor and no rule of it: every click and
+// keystroke goes to flex::Editor, and after each action the window is drawn again from the
+// editor's state. A flex also comes in from outside: a file named on the command line or
+// dropped on the window is opened as "Apri Flex" opens it. Closing the window on changes not
+// saved asks first.
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+#include "session/editor.hpp"
+#include "ui/dialogs/prompts.hpp"
+
+class QAction;
+class QMenu;
+
+namespace flex::ui {
+
+class AboutDialog;
+class EditMenu;
+class LabelDialog;
+class OptionPages;
+class PreviewPanel;
+class RecentFiles;
+class StatusPanel;
+class SysInfoHost;
+class Twips;
+
+class MainWindow : public QMainWindow, private EditorView {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(Prompts prompts = desktopPrompts(), QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  Editor& editor() { return editor_; }
+
+  OptionPages* optionPages() const { return pages_; }
+  PreviewPanel* preview() const { return preview_; }
+  // The dialogs while they are open, else null.
+  LabelDialog* labelDialog() const;
+  AboutDialog* aboutDialog() const;
+  RecentFiles* recentFiles() const { return recentFiles_; }
+
+  // What "System Info..." of the About dialog talks to (the desktop's own by default).
+  void setSysInfoHost(std::unique_ptr<SysInfoHost> host);
+
+  // "Apri Flex" with `name` (the file system's bytes) already chosen: at once, or once the
+  // event loop runs (for the file named on the command line, after the window shows).
+  void openFile(const std::string& name);
+  void openFileLater(const std::string& name);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // EditorView
+  void messageBox(const EditorMessage& message) override;
+  std::string openFileName() override;
+  std::string saveFileName() override;
+  void labelDialogShown() override;
+  void labelDialogClosed() override;
+  void stateChanged() override;
+
+  void createActions();
+  void createBackupAction();
+  void createRecentFilesMenu();
+  void createMenus();
+  void createPictureButtons(QWidget* client, const Twips& tw);
+  void createCommandButtons(const Twips& tw);
+  void createStatusBar(const Twips& tw);
+  void rememberFile(FileOutcome outcome);
+  FileOutcome saveFile();
+  bool mayClose();
+  int ask(const Question& question);  // the answer's place; the escape answer without Prompts
+  void showAboutDialog();
+  void updateTitle();
+  QWidget* messageParent();
+  QString lastFile() const;
+  QString startFolder() const;
+
+  Prompts prompts_;
+  QAction* openAction_ = nullptr;     // "Apri Flex"
+  QAction* saveAction_ = nullptr;     // "Salva Flex..."
+  QAction* builtinAction_ = nullptr;  // "Carica Flex Interna"
+  QAction* backupAction_ = nullptr;   // "Copia di sicurezza (~)"
+  QAction* helpAction_ = nullptr;     // "Help"
+  QAction* aboutAction_ = nullptr;    // "About"
+  // The menu bar, in its order.
+  QMenu* fileMenu_ = nullptr;           // "&File"
+  RecentFiles* recentFiles_ = nullptr;  // "File recenti", in "&File"
+  EditMenu* editMenu_ = nullptr;        // "&Modifica"
+  QMenu* phoneMenu_ = nullptr;          // "&Phone"
+  QMenu* infoMenu_ = nullptr;           // "&Informazioni"
+  OptionPages* pages_ = nullptr;
+  PreviewPanel* preview_ = nullptr;
+  StatusPanel* statusPanel_ = nullptr;
+  QPointer<LabelDialog> labelDialog_;
+  QPointer<AboutDialog> aboutDialog_;
+  std::unique_ptr<SysInfoHost> sysInfo_;
+
+  Editor editor_{static_cast<EditorView&>(*this)};
+};
+
+}  // namespace flex::ui
