@@ -164,7 +164,8 @@ void Editor::toggleFormatting() {
 
 void Editor::selectPage(int tabIndex) {
   ActionScope scope(*this);
-  form_.selectedPage = tabIndex;
+  // Without user's options there is no third tab: any tab but the first is the second page.
+  form_.selectedPage = tabIndex == 3 && options_->userCount() == 0 ? 2 : tabIndex;
 }
 
 void Editor::editRaw(std::size_t slot, std::string ansiText, RawEdit kind) {

@@ -45,7 +45,8 @@ class Editor {
   void clickOption(std::size_t row);  // a person clicks option `row` of the option set
   void setOptionState(std::size_t row, int value);  // code assigns the box's state
   void toggleFormatting();                          // a person clicks "Formattazione Testo"
-  void selectPage(int tabIndex);                    // a person selects tab 1 or 2
+  // A person selects tab 1, 2 or, when there are user's options, 3 "Opzioni utente".
+  void selectPage(int tabIndex);
   // A hand edit of a raw preview. Typing: one step with the edits of the same preview typed
   // just before it, until endTyping() or any other action.
   enum class RawEdit { OwnStep, Typing };

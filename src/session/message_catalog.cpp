@@ -117,6 +117,17 @@ std::string problemReason(const OptionFileProblem& p) {
   return {};
 }
 
+// "voce 3 (\"MyBit\"): " and the reason; the reason alone for the file as a whole.
+std::string problemLine(const OptionFileProblem& problem) {
+  std::string out;
+  if (problem.entry) {
+    out += "voce " + std::to_string(*problem.entry + 1);
+    if (!problem.id.empty()) out += " (" + quoted(problem.id) + ")";
+    out += ": ";
+  }
+  return out + problemReason(problem);
+}
+
 }  // namespace
 
 // Every step is named, so that a new one cannot go without a decision about its words.
@@ -180,22 +191,15 @@ std::string byteToolTip(const ByteInfo& info) {
 }
 
 std::string optionFileProblemText(std::string_view file, const OptionFileProblem& problem) {
-  std::string out = std::string(file) + ": ";
-  if (problem.entry) {
-    out += "voce " + std::to_string(*problem.entry + 1);
-    if (!problem.id.empty()) out += " (" + quoted(problem.id) + ")";
-    out += ": ";
-  }
-  return out + problemReason(problem);
+  return std::string(file) + ": " + problemLine(problem);
 }
 
 MessageText optionFileMessage(std::string_view file, std::span<const OptionFileProblem> problems,
                               std::size_t loaded) {
-  std::string out =
-      "Il file delle opzioni utente ha dei problemi (opzioni caricate: " + std::to_string(loaded) +
-      "):\n";
+  std::string out = "Il file delle opzioni utente " + quoted(file) +
+                    " ha dei problemi (opzioni caricate: " + std::to_string(loaded) + "):\n";
   for (std::size_t k = 0; k < problems.size() && k < kMaxListedProblems; ++k)
-    out += "\n" + optionFileProblemText(file, problems[k]);
+    out += "\n" + problemLine(problems[k]);
   if (problems.size() > kMaxListedProblems)
     out += "\n… e altri " + std::to_string(problems.size() - kMaxListedProblems) + " problemi";
   return {out, "Opzioni Utente"};

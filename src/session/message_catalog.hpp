@@ -33,8 +33,8 @@ std::string byteToolTip(const ByteInfo& info);
 // (deve essere dispari)". `file` is the file system's bytes, as given.
 std::string optionFileProblemText(std::string_view file, const OptionFileProblem& problem);
 
-// The window's one message for all the problems of a file: how many options loaded, then a line
-// for each problem (the first kMaxListedProblems; a last line counts the others).
+// The window's one message for all the problems of a file: the file and how many options loaded,
+// then a line for each problem (the first kMaxListedProblems; a last line counts the others).
 inline constexpr std::size_t kMaxListedProblems = 20;
 MessageText optionFileMessage(std::string_view file, std::span<const OptionFileProblem> problems,
                               std::size_t loaded);

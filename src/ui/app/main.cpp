@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // flexedit: the window of the A835 flex editor.
-//   flexedit [FILE.hs]   opens the file as "Apri Flex" does, once the window shows
+//   flexedit [--options FILE] [FILE.hs]   opens the file as "Apri Flex" does, once the window
+//                                         shows, with the user's options of FILE
 //   flexedit --help | --version
 #include <QApplication>
 #include <QCommandLineParser>
@@ -12,14 +13,16 @@
 #include <string>
 
 #include "flexedit/version.hpp"
+#include "session/editor.hpp"
 #include "ui/app/command_line.hpp"
+#include "ui/app/user_options_file.hpp"
 #include "ui/support/qt_translations.hpp"
 #include "ui/window/main_window.hpp"
 
 namespace {
 
 // Also the source of the manual page flexedit(1) (help2man).
-constexpr const char* kHelpText = R"(Usage: flexedit [OPTION]... [FILE.hs]
+constexpr const char* kHelpText = R"(Usage: flexedit [OPTION]... [--options FILE] [FILE.hs]
 Edit the FLEX configuration of the Motorola A835 phone in a window.
 
 The window starts from the built-in flex: tick options on its two pages while
@@ -28,15 +31,41 @@ the phone a personal label of up to 12 characters in place of "GPRS", and open
 and save .hs files. Its texts are in Italian.
 
 FILE.hs, when given, is opened as "Apri Flex" opens it, once the window shows;
-only the first argument counts. A .hs file dropped on the window opens the
+only the first argument that is not --options FILE counts. A .hs file dropped on the window opens the
 same way. "Modifica" undoes and redoes the last steps (Ctrl+Z, Ctrl+Y); "File
 recenti" in the File menu reopens one of the last 8 files opened or saved.
 Closing the window on changes not saved asks whether to save them first.
 flexedit-cli makes the same edits without a window.
 
 Options:
-  -h, --help     display this help and exit
-      --version  output version information and exit
+  -h, --help      display this help and exit
+      --version   output version information and exit
+      --options FILE
+                  take the user's options from FILE instead of the default
+                  file; --options "" takes none
+
+User options:
+Bits that the 33 options do not name can be named in an options file and then
+ticked like any option, on a third page "Opzioni utente". The file is
+$XDG_CONFIG_HOME/flexedit/options.json (~/.config/flexedit/options.json when
+XDG_CONFIG_HOME is unset), or the FILE of --options:
+
+  {"options": [
+    {"id": "MyBit", "caption": "My bit",
+     "toolTip": "What it does on the phone",
+     "record": "Base", "position": 181, "bits": [3],
+     "polarity": "ticked sets", "gated": false}
+  ]}
+
+id: letters, digits and _, unique, not of the form CheckN(i); caption: not
+empty; toolTip: optional; record: "Base" or "Call"; position: the character
+position of the byte from 1 (odd), as flexedit-cli --list --json gives it;
+bits: 1 to 8 (1 the lowest), each once; polarity: "ticked sets" or "ticked
+clears"; gated: optional, true writes nothing while options are read back. An
+option is ticked when every listed bit holds what ticking writes. Problems of
+the file show in one message at start-up; the entries without one load. A file
+over 1 MiB or with more than 200 entries loads nothing. flexedit-cli --help
+tells more.
 
 Qt's own options are taken as well, for example -platform NAME, -style NAME
 and -display DISPLAY; see the Qt documentation of QApplication.
@@ -78,8 +107,17 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("flexedit"));
   QApplication::setOrganizationName(QStringLiteral("flexedit"));  // settings: "File recenti"
   flex::ui::loadQtTranslations(app);
-  flex::ui::MainWindow window;
+  const flex::ui::CommandLine line = flex::ui::readCommandLine(argc, argv);
+  const flex::ui::UserOptionsFile user = flex::ui::loadUserOptions(line.optionsFile);
+  flex::ui::MainWindow window(flex::ui::desktopPrompts(), user.options);
   window.show();
-  if (const auto file = flex::ui::commandLineFile(argc, argv)) window.openFileLater(*file);
+  // The options file's problems first, then the file: each message stands over the window.
+  window.whenShown([&window, &user, &line] {
+    if (!user.problems.empty()) {
+      const auto [prompt, title] = flex::ui::problemsMessage(user);
+      window.showMessage(prompt, title);
+    }
+    if (line.file) window.openFile(*line.file);
+  });
   return app.exec();
 }

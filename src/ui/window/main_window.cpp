@@ -43,11 +43,12 @@ QAction* makeAction(QObject* parent, const char* name, const QString& text) {
 
 }  // namespace
 
-MainWindow::MainWindow(Prompts prompts, QWidget* parent)
+MainWindow::MainWindow(Prompts prompts, std::shared_ptr<const OptionSet> options, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                               Qt::MSWindowsFixedSizeDialogHint),
-      prompts_(std::move(prompts)) {
+      prompts_(std::move(prompts)),
+      editor_(static_cast<EditorView&>(*this), std::move(options)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(fromUtf8(kAppTitle));
   setWindowIcon(spannerIcon());
@@ -101,15 +102,20 @@ void MainWindow::setSysInfoHost(std::unique_ptr<SysInfoHost> host) {
 
 void MainWindow::openFile(const std::string& name) { rememberFile(editor_.openFile(name)); }
 
-// Once the window stands where the desktop put it, so that a message about the file is
-// centred over it.
 void MainWindow::openFileLater(const std::string& name) {
+  whenShown([this, name] { openFile(name); });
+}
+
+void MainWindow::showMessage(const QString& prompt, const QString& title) {
+  if (prompts_.messageBox) prompts_.messageBox(this, prompt, title);
+}
+
+void MainWindow::whenShown(std::function<void()> action) {
   QWindow* window = windowHandle();
   if (window && !window->isExposed())
-    new WhenExposed(window, [this, name] { openFile(name); });
+    new WhenExposed(window, std::move(action));
   else
-    QMetaObject::invokeMethod(
-        this, [this, name] { openFile(name); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, std::move(action), Qt::QueuedConnection);
 }
 
 // --- building the window ---

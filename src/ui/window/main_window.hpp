@@ -6,9 +6,11 @@
 // keystroke goes to flex::Editor, and after each action the window is drawn again from the
 // editor's state. A flex also comes in from outside: a file named on the command line or
 // dropped on the window is opened as "Apri Flex" opens it. Closing the window on changes not
-// saved asks first.
+// saved asks first. The editor offers the options it is given: the built-in ones, then the
+// user's own, on a third page.
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 #include "session/editor.hpp"
@@ -33,7 +35,9 @@ class MainWindow : public QMainWindow, private EditorView {
   Q_OBJECT
 
  public:
-  explicit MainWindow(Prompts prompts = desktopPrompts(), QWidget* parent = nullptr);
+  explicit MainWindow(Prompts prompts = desktopPrompts(),
+                      std::shared_ptr<const OptionSet> options = OptionSet::builtinOnly(),
+                      QWidget* parent = nullptr);
   ~MainWindow() override;
 
   Editor& editor() { return editor_; }
@@ -52,6 +56,11 @@ class MainWindow : public QMainWindow, private EditorView {
   // event loop runs (for the file named on the command line, after the window shows).
   void openFile(const std::string& name);
   void openFileLater(const std::string& name);
+  // Runs `action` once the window stands where the desktop put it (so that a message is centred
+  // over it), from the event loop.
+  void whenShown(std::function<void()> action);
+  // A message box of the window's own (the problems of the user's options file at start-up).
+  void showMessage(const QString& prompt, const QString& title);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -102,7 +111,7 @@ class MainWindow : public QMainWindow, private EditorView {
   QPointer<AboutDialog> aboutDialog_;
   std::unique_ptr<SysInfoHost> sysInfo_;
 
-  Editor editor_{static_cast<EditorView&>(*this)};
+  Editor editor_;
 };
 
 }  // namespace flex::ui
