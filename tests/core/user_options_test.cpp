@@ -152,6 +152,8 @@ class UserOptions : public flextest::EditorTest {
 // set): "CallBit", ticked when it is clear, reads clear; byte 55 is 02: "Gated" needs bit 1 too.
 TEST_F(UserOptions, ClickWritesEveryBitAndTheReadbackWantsThemAll) {
   ASSERT_EQ(editor.options().size(), flex::kOptionCount + 3);
+  editor.selectPage(3);  // the third page, there with user's options
+  EXPECT_TRUE(form().pageVisible(3) && !form().pageVisible(2) && !form().pageVisible(1));
   EXPECT_EQ(value("Pair") * 100 + value("CallBit") * 10 + value("Gated"), 100);
   click("Pair");     // clears bits 8 and 2: D2 -> 50
   click("CallBit");  // clears bit 1 of the Call byte and refreshes both slots
