@@ -80,9 +80,9 @@ TEST(OptionFile, WhatLoadsFromGoodAndBadFiles) {
        "type/0/A/position/ type/0/A/bits/ type/0/A/polarity/ type/0/A/gated/ "},
       {file(entry({{"position", 181.0}, {"bits", {3.0}}, {"tooltip", "x"}})), "",
        "type/0/A/position/ type/0/A/bits/ unknown/0/A/tooltip/ "},
-      {file(R"({"id": "A", "caption": "a", "record": "Base", "position": 181, "position": 183,
+      {file(R"(5, {"id": "A", "caption": "a", "record": "Base", "position": 181, "position": 183,
                 "bits": [3], "polarity": "ticked sets"})"),
-       "", "twice/0/A/position/ "},
+       "", "type/0/// twice/1/A/position/ "},
       {file(entry({{"id", "My Bit"}})), "", "badid/0/My Bit/id/ "},
       {file(entry({{"id", ""}})), "", "badid/0//id/ "},
       {file(entry({{"id", "Check1(0)"}})), "", "built/0/Check1(0)/id/ "},
@@ -172,6 +172,8 @@ TEST_F(UserOptions, ClickWritesEveryBitAndTheReadbackWantsThemAll) {
   EXPECT_EQ(doc().records[1], call);
   editor.redo();
   EXPECT_EQ(value("Gated"), 1);
+  click("CallBit");  // cleared: sets its bit again
+  EXPECT_EQ(doc().records[1], kBuiltIn[1]);
 
   // A readback that changes a box runs its click: the others write every bit, the gated one
   // nothing. A byte past the record's end reads as clear, whatever the sense, and is not written.

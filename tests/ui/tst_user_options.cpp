@@ -100,6 +100,7 @@ class UserOptionsTest : public QObject {
     form->editor().selectPage(3);
     auto* scroll = form->findChild<QScrollArea*>("scrlPagina3");
     QCheckBox* last = form->optionPages()->box(flex::kOptionCount + 199);
+    QTRY_VERIFY(scroll->verticalScrollBar()->isVisible());  // once laid out
     scroll->ensureWidgetVisible(last);
     QVERIFY(scroll->verticalScrollBar()->value() > 0 &&
             last->geometry().right() < scroll->viewport()->width());
