@@ -3,8 +3,9 @@
 # Runs the real program on a virtual X screen and saves screenshots of option page 1, option
 # page 2, the GPRS label dialog in front of the main window, the open and the save dialog, a
 # flex opened from the command line with the bytes it changes on a tint, the byte inspector's
-# tool-tip, that flex in the raw previews, and a run with an options file of the user's: the
-# message about its problems at start-up and the third page with its options.
+# tool-tip, that flex in the raw previews, the status bar's notice once another program has
+# changed its file, and a run with an options file of the user's: the message about its problems
+# at start-up and the third page with its options.
 #   scripts/screenshots.sh [--scale FACTOR] [OUTDIR] [PROGRAM]
 # FACTOR scales the whole window as a high-resolution desktop does (QT_SCALE_FACTOR; 1.25 is
 # a desktop at 125%). OUTDIR defaults to out/screenshots; PROGRAM to build/src/ui/flexedit
@@ -181,6 +182,11 @@ xdotool mousemove 0 0
 sleep 0.3
 shoot "$out/raw.png"
 
+# Another program changes the open file: the status bar offers to load it again.
+"$cli" --open "$flex" --clear 'Check5(8)' --save "$flex" >/dev/null
+sleep 1.5
+shoot "$out/disk-notice.png"
+
 kill "$program_pid"
 wait "$program_pid" 2>/dev/null || true
 
@@ -215,4 +221,4 @@ sleep 0.3
 shoot "$out/page3.png"
 
 echo "Screenshots in $out: page1.png page2.png label-dialog.png open-dialog.png save-dialog.png" \
-  "highlight.png inspector.png raw.png options-problems.png page3.png"
+  "highlight.png inspector.png raw.png disk-notice.png options-problems.png page3.png"

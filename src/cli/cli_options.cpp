@@ -40,8 +40,8 @@ constexpr std::array<Syntax, 13> kSyntax{{
     {"--redo", Step::Redo, Arg::None, Arg::None, false},
 }};
 
-constexpr std::array<std::string_view, 7> kSwitches{"--json", "--backup",  "--list",   "--help",
-                                                    "-h",     "--version", "--options"};
+constexpr std::array<std::string_view, 8> kSwitches{"--json", "--backup", "--force",   "--list",
+                                                    "--help", "-h",       "--version", "--options"};
 
 const Syntax* findSyntax(std::string_view word) {
   const auto it = std::find_if(kSyntax.begin(), kSyntax.end(),
@@ -172,6 +172,10 @@ ParseResult parseCommandLine(std::span<const std::string_view> args) {
       command.backup = true;
       continue;
     }
+    if (word == "--force") {
+      command.force = true;
+      continue;
+    }
     if (word == "--options") {
       result.error = takeOptionsFile(args, i, command);
       if (!result.error.empty()) return result;
@@ -218,7 +222,7 @@ std::string resolveUserIds(Command& command, const OptionSet& options) {
 }
 
 std::string_view usageText() {
-  return R"(Usage: flexedit-cli [ACTION]... [--json] [--backup] [--options FILE]
+  return R"(Usage: flexedit-cli [ACTION]... [--json] [--backup] [--force] [--options FILE]
   or:  flexedit-cli --list [--json] [--options FILE]
   or:  flexedit-cli diff A.hs [B.hs] [--json] [--options FILE]
   or:  flexedit-cli --help | --version
@@ -237,10 +241,14 @@ nothing at all.
 
 Actions:
   --open PATH     "Apri Flex" with PATH chosen in the open dialog; --open ""
-                  cancels the dialog. The status bar shows "File: " and PATH.
+                  cancels the dialog. Once PATH is loaded, the status bar shows
+                  "File: " and PATH; a cancelled or failed open leaves it.
   --save PATH     "Salva Flex..." with PATH chosen in the save dialog; --save ""
                   cancels the dialog. An existing file is replaced without a
-                  prompt; a save that fails leaves it as it was.
+                  prompt; a save that fails leaves it as it was. A save to the
+                  file last opened or saved that another program has changed,
+                  moved or deleted since is refused (an "Errore File" message,
+                  nothing written) unless --force is given.
   --reset         "Carica Flex Interna": back to the built-in flex.
   --click ID      one click on option ID (it toggles).
   --tick ID       a click on option ID only when it is not ticked.
@@ -310,6 +318,8 @@ Options:
   --backup        before a save first replaces an existing file, keep its
                   previous content as NAME~ beside it (same mode); once per
                   file and run, so NAME~ holds what the file held before.
+  --force         let --save replace the file last opened or saved even when
+                  another program has changed it since (see --save).
   --list          print the options, the 33 built-in ones and then the user's
                   (ID, caption, tool-tip, record, position, bits, polarity,
                   readback; "user": true with --json), and run nothing.
@@ -320,7 +330,8 @@ Options:
 
 Exit status:
   0   done.
-  1   a file could not be read or written (its message is recorded and the
+  1   a file could not be read or written, or a save was refused because
+      another program changed the file (its message is recorded and the
       remaining actions still run), or the output could not be written.
   2   usage error: a malformed command line or an options file named with
       --options that has a problem (nothing is done), or a label

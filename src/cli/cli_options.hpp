@@ -31,6 +31,7 @@ struct Command {
   Mode mode = Mode::Run;
   bool json = false;
   bool backup = false;  // --backup: a save keeps a replaced file's previous content as NAME~
+  bool force = false;   // --force: a save may replace a file another program changed since
   std::vector<Action> actions;
   std::vector<std::string> files;          // diff: A, then B when given
   std::optional<std::string> optionsFile;  // --options FILE: the user's options, not the default

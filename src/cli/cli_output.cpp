@@ -135,7 +135,8 @@ std::string summaryText(const Editor& editor, std::span<const Message> messages)
   }
   if (form.labelDialogOpen)
     append(out, {"\nLabel dialog: open, text \"", shown(form.labelText), "\"\n"});
-  if (!form.statusText.empty()) append(out, {"\nStatus: ", printable(form.statusText), "\n"});
+  const std::string status = editor.statusText();
+  if (!status.empty()) append(out, {"\nStatus: ", printable(status), "\n"});
   if (!messages.empty()) {
     out += "\nMessages:\n";
     for (const Message& m : messages)
@@ -171,7 +172,7 @@ std::string stateJson(const Editor& editor, std::span<const Message> messages) {
   j["options"] = std::move(options);
   j["labelDialog"] = {{"open", form.labelDialogOpen}, {"text", ansi::toUtf8(form.labelText)}};
   j["messages"] = std::move(shownMessages);
-  j["status"] = form.statusText;
+  j["status"] = editor.statusText();
   j["undo"] = editor.undoCount();
   j["redo"] = editor.redoCount();
   // File names are bytes: what is not UTF-8 in them is shown as U+FFFD.

@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
 
   if (command.mode == Mode::Diff) return runDiff(command, options);
 
-  flex::cli::CliView view;
+  flex::cli::CliView view(command.force);
   flex::Editor editor(view, user.options);
   editor.setKeepBackups(command.backup);
   editor.start();

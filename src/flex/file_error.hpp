@@ -23,6 +23,10 @@ enum class FileReason : std::uint8_t {
   SystemError,  // a system call failed: `err`
   NotRegular,   // a load of something that is no regular file (a FIFO, a device)
   TooLarge,     // over kMaxFileSize: a file to load, or a flex to save
+  // A save over the file last loaded or saved, refused (nobody was there to ask) because another
+  // program changed it since, or because it is no longer there.
+  ChangedOnDisk,
+  GoneFromDisk,
 };
 
 struct FileError {

@@ -128,6 +128,7 @@ ReadResult readFlexFile(const std::string& path, const FileContext& context) {
     result.content.append(buffer, static_cast<std::size_t>(n));
     if (result.content.size() > kMaxFileSize) return refused(FileReason::TooLarge);
   }
+  result.identity = identityOf(st, result.content);
   return result;
 }
 

@@ -10,6 +10,7 @@
 #include "flex/backup_log.hpp"
 #include "flex/file_context.hpp"
 #include "flex/file_error.hpp"
+#include "flex/file_identity.hpp"
 
 namespace flex {
 
@@ -31,6 +32,7 @@ std::string joinFlexLines(const std::vector<std::string>& records);
 struct ReadResult {
   std::string content;
   std::optional<FileError> error;  // step Read
+  FileIdentity identity{};         // of the file read, for a later look at whether it changed
 };
 
 // Reads a whole regular file of at most kMaxFileSize bytes.

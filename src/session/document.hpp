@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <string>
 
+#include "flex/file_identity.hpp"
 #include "flex/records.hpp"
 #include "session/option_box.hpp"
 
@@ -28,14 +29,17 @@ struct Document {
   // at their edge: the window with QFile::encodeName / decodeName, the command line not at all
   // (it takes its arguments as they are and escapes what it prints).
   std::string fileName;
+  // What that file was on the disk then, to tell whether another program has changed it since.
+  FileIdentity disk;
   // The records as they were when fileName was last loaded or saved (the built-in flex before).
   RecordSet baseline;
 
   // True while the records differ from what was last loaded or saved.
   bool modified() const { return records != baseline; }
 
-  // What a step of the undo history puts back: these texts and the boxes. The file name and the
-  // baseline stay, since they describe the file on the disk, which undo does not touch.
+  // What a step of the undo history puts back: these texts and the boxes. The file name, its
+  // identity and the baseline stay, since they describe the file on the disk, which undo does not
+  // touch.
   static constexpr std::size_t kTextCount = 6;
   std::array<std::string*, kTextCount> texts() {
     return {&records[0], &records[1], &records[2], &workingBase, &workingCall, &personalLabel};

@@ -188,20 +188,55 @@ void Editor::readBackOptions() {
 }
 
 void Editor::loadBuiltinFlex() {
+  if (!settleUnsavedWork(Leaving::Builtin)) return;
   ActionScope scope(*this);
   for (std::size_t slot = 0; slot < 3; ++slot) setPreview(slot, {});
   showBuiltinRecords();
   readBackOptions();
 }
 
+bool Editor::hasUnsavedWork() const {
+  return modified() || (form_.labelDialogOpen && !form_.labelText.empty());
+}
+
+std::string Editor::statusText() const {
+  return doc_.fileName.empty() ? std::string() : "File: " + doc_.fileName;
+}
+
+// Each answer's own action is a step of its own, apart from the action that asked.
+bool Editor::settleUnsavedWork(Leaving why) {
+  if (!hasUnsavedWork()) return true;
+  const bool typedLabel = form_.labelDialogOpen && !form_.labelText.empty();
+  switch (view_.askUnsaved(why)) {
+    case UnsavedAnswer::NotAsked: return true;
+    case UnsavedAnswer::Cancel: return false;
+    case UnsavedAnswer::Discard:
+      if (typedLabel) closeLabelDialog();
+      return true;
+    case UnsavedAnswer::Save:
+      if (typedLabel && (!confirmLabel() || form_.labelDialogOpen)) return false;
+      return saveWithDialog() == FileOutcome::Done;
+  }
+  return false;
+}
+
+DiskChange Editor::diskChange() const {
+  return compareWithDisk(doc_.fileName, doc_.fileName, doc_.disk, files_);
+}
+
 FileOutcome Editor::openWithDialog() {
+  if (!settleUnsavedWork(Leaving::Open)) return FileOutcome::Cancelled;
   ActionScope scope(*this);
-  return openFile(view_.openFileName());
+  return loadFile(view_.openFileName());
 }
 
 FileOutcome Editor::openFile(const std::string& name) {
+  if (!settleUnsavedWork(Leaving::Open)) return FileOutcome::Cancelled;
+  return loadFile(name);
+}
+
+FileOutcome Editor::loadFile(const std::string& name) {
   ActionScope scope(*this);
-  form_.statusText = "File: " + name;
   if (name.empty()) {
     readBackOptions();
     return FileOutcome::Cancelled;
@@ -217,6 +252,7 @@ FileOutcome Editor::openFile(const std::string& name) {
   if (reached > 0) doc_.workingBase = loaded[0];
   if (reached > 1) doc_.workingCall = loaded[1];
   doc_.fileName = name;
+  doc_.disk = file.identity;
   doc_.baseline = doc_.records;
   readBackOptions();
   return FileOutcome::Done;
@@ -227,17 +263,32 @@ FileOutcome Editor::saveWithDialog() {
   return saveFile(view_.saveFileName());
 }
 
+// The file the flex belongs to, changed or gone since: overwritten only on the person's word.
 FileOutcome Editor::saveFile(const std::string& name) {
   ActionScope scope(*this);
-  form_.statusText = "File: " + name;
   if (name.empty()) return FileOutcome::Cancelled;
   const std::vector<std::string> records(doc_.records.begin(), doc_.records.end());
+  const std::string content = joinFlexLines(records);
+  if (const DiskChange change = compareWithDisk(name, doc_.fileName, doc_.disk, files_);
+      change != DiskChange::None) {
+    switch (view_.askOverwrite(name, change)) {
+      case OverwriteAnswer::Overwrite: break;
+      case OverwriteAnswer::Cancel: return FileOutcome::Cancelled;
+      case OverwriteAnswer::Refuse: {
+        const FileReason why =
+            change == DiskChange::Gone ? FileReason::GoneFromDisk : FileReason::ChangedOnDisk;
+        message({MessageId::SaveFailed, name, {FileStep::Check, why, 0, {}}});
+        return FileOutcome::Failed;
+      }
+    }
+  }
   const SaveOptions options{keepBackups_ ? &backups_ : nullptr};
-  if (const auto error = writeFlexFile(name, joinFlexLines(records), options, files_)) {
+  if (const auto error = writeFlexFile(name, content, options, files_)) {
     message({MessageId::SaveFailed, name, *error});
     return FileOutcome::Failed;
   }
   doc_.fileName = name;
+  doc_.disk = identityAfterSave(name, content, files_);
   doc_.baseline = doc_.records;
   return FileOutcome::Done;
 }

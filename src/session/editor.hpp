@@ -38,6 +38,13 @@ class Editor {
   const FormState& form() const { return form_; }
   // True while the records differ from what was last loaded or saved (undo and redo included).
   bool modified() const { return doc_.modified(); }
+  // Work a question before the flex goes must count: the records modified, or a text in the open
+  // label dialog that OK has not confirmed yet.
+  bool hasUnsavedWork() const;
+  // Status bar panel 1: "File: " and the name of the file the flex belongs to (last loaded or
+  // saved; the file system's bytes, as Document::fileName), or nothing before the first. An open
+  // or save that is cancelled or fails leaves it.
+  std::string statusText() const;
 
   // --- main window ---
   void start();                       // start-up: built-in flex, page 1, readback
@@ -55,17 +62,29 @@ class Editor {
   // "Apri Flex" and "Salva Flex..." ("Genera File FLEX"): the file name (the file system's bytes)
   // as chosen; "" is a dialog cancelled, which reads and writes nothing (an open runs the readback
   // all the same). The dialog actions ask the view for the name, the others take it.
+  // An open first settles unsaved work (settleUnsavedWork), before its dialog; Cancelled when
+  // the person stays. A save to the file the flex belongs to that finds it changed or gone on the
+  // disk since asks the view (askOverwrite): Cancelled when the person says no, Failed (with a
+  // message) when no one could be asked.
   FileOutcome openWithDialog();
   FileOutcome openFile(const std::string& name);
   FileOutcome saveWithDialog();
   FileOutcome saveFile(const std::string& name);
+  // Before the flex goes (`why`), with unsaved work: the view is asked. Save confirms a typed
+  // label as OK does (when OK keeps the dialog open, nothing is saved), then saves through
+  // "Salva Flex..."; Discard drops the typed label (its dialog closes). True when the action
+  // may go on: nothing unsaved, not asked, Discard, or Save that saved.
+  bool settleUnsavedWork(Leaving why);
+  // How the file the flex belongs to stands on the disk now, against what it was when last loaded
+  // or saved (its bytes are read when its metadata match).
+  DiskChange diskChange() const;
   // Whether a save keeps a file's previous content as NAME~: once per file in this editor's
   // life, before its first replacement, so that NAME~ holds what it held before. Off at start.
   void setKeepBackups(bool keep) { keepBackups_ = keep; }
   bool keepsBackups() const { return keepBackups_; }
   // How loads and saves reach the file system: the real calls unless replaced (tests).
   void setFileContext(FileContext context) { files_ = std::move(context); }
-  void loadBuiltinFlex();      // "Carica Flex Interna"
+  void loadBuiltinFlex();      // "Carica Flex Interna" (unsaved work settled first)
   void readBackOptions();      // the option readback
   void encodePersonalLabel();  // encodes labelText into the personal label record
 
@@ -94,6 +113,7 @@ class Editor {
   bool stepThroughHistory(bool forward);  // undo (false) or redo (true)
   class ActionScope;                      // the outermost one ends a step and notifies the view
 
+  FileOutcome loadFile(const std::string& name);
   void showBuiltinRecords();
   void setPreview(std::size_t slot, std::string text);
   void rebuildFormattedViews();

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the main window and its label dialog show around the document: the formatted boxes, the
-// view switch, the page, the status bar and the label dialog. None of it is saved or undone. What
-// follows from something else is derived, not stored beside it.
+// view switch, the page and the label dialog (the status bar follows the document's file name:
+// Editor::statusText). None of it is saved or undone. What follows from something else is
+// derived, not stored beside it.
 //
 // Record and label texts are ANSI (see ansi.hpp).
 #include <array>
@@ -18,9 +19,6 @@ struct FormState {
   std::array<std::string, 3> formatted;
   OptionBox formattingBox{1, true};  // "Formattazione Testo"
   int selectedPage = 1;              // 1 "Pagina 1", 2 "Pag. 2", 3 "Opzioni utente"
-  // Status bar panel 1: "File: " and the name of the file last opened or saved, or tried (the
-  // file system's bytes, as Document::fileName), or nothing before the first.
-  std::string statusText;
   bool labelDialogOpen = false;
   std::string labelText;  // the label dialog's text
 

@@ -56,6 +56,10 @@ std::string reasonText(const FileError& error) {
   switch (error.reason) {
     case FileReason::NotRegular: return "non è un file normale";
     case FileReason::TooLarge: return "il file supera 1 MiB";
+    case FileReason::ChangedOnDisk:
+      return "un altro programma lo ha modificato da quando è stato aperto o salvato";
+    case FileReason::GoneFromDisk:
+      return "un altro programma lo ha spostato o cancellato da quando è stato aperto o salvato";
     case FileReason::SystemError: break;
   }
   return systemErrorText(error.err);

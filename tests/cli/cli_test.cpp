@@ -132,7 +132,7 @@ TEST_F(Cli, EachActionReachesTheEditor) {
   EXPECT_EQ(s["status"], "File: out.hs");
   EXPECT_EQ(json({"--click", "Check1(0)", "--click", "Check1(0)"})["slots"], kBuiltInSlots);
   EXPECT_EQ(json({"--click", "Check1(4)", "--raw", "1", "CC", "--reset"})["slots"], kBuiltInSlots);
-  EXPECT_EQ(json({"--save", "", "--open", ""})["status"], "File: ");  // cancelled dialogs
+  EXPECT_EQ(json({"--save", "", "--open", ""})["status"], "");  // cancelled dialogs
   const Json u = json({"--click", "Check1(0)", "--click", "Check1(4)", "--click", "Check1(2)",
                        "--undo", "--undo", "--redo"});
   EXPECT_EQ(u["slots"][0].dump() + u["undo"].dump() + u["redo"].dump(),
@@ -184,12 +184,33 @@ TEST_F(Cli, UsageErrorsExitTwo) {
   EXPECT_EQ(entries(), Args{});
 }
 
+// A file error is recorded and the run goes on (exit 1). A save over the file last opened, which
+// another program changed meanwhile, is one: nothing written, unless --force. The change is made
+// while the run waits to write a large flex to a FIFO, whose reader then goes (a failed save).
 TEST_F(Cli, FileErrorsAreRecordedAndTheRunGoesOn) {
-  EXPECT_EQ(json({"--open", "missing.hs"}, 1)["messages"][0]["title"], "Errore File");
+  const std::string record(100000, 'A');  // more than a pipe holds
+  for (const std::string force : {"", " --force"}) {
+    write("f.hs", hs());
+    const std::string command =
+        "cd " + quoted(dir.string()) + " && rm -f p && mkfifo p && exec 3<>p; " +
+        quoted(FLEXEDIT_CLI_PATH) +
+        " --open f.hs --raw 0 \"$(head -c 100000 /dev/zero | tr '\\0' A)\" --save p --save f.hs "
+        "--json" +
+        force +
+        " 3<&- >.out & pid=$!; head -c 1 <&3 >/dev/null; printf x >f.hs; exec 3<&-; wait $pid";
+    const int status = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1) << force;
+    const Json s = Json::parse(read(".out"));
+    EXPECT_EQ(s["messages"].size(), force.empty() ? 2u : 1u) << force;
+    EXPECT_EQ(s["messages"].back()["prompt"] ==
+                  "Impossibile salvare il file \"f.hs\": un altro programma lo ha modificato "
+                  "da quando è stato aperto o salvato",
+              force.empty());
+    EXPECT_EQ(std::pair(read("f.hs"), s["status"]),
+              std::pair(force.empty() ? "x" : hs(record), Json("File: f.hs")));
+  }
   write("out.hs", "old\r\n");
-  const Json s =
-      json({"--save", "no/such/dir.hs", "--tick", "Check1(0)", "--backup", "--save", "out.hs"}, 1);
-  EXPECT_EQ(s["status"], "File: out.hs");
+  json({"--tick", "Check1(0)", "--backup", "--save", "out.hs"});
   EXPECT_EQ(read("out.hs"), hs(with(builtin::kBase, 181, "B7")));
   EXPECT_EQ(read("out.hs~"), "old\r\n");
   const Outcome full = run({"--json"}, "/dev/full");
@@ -217,12 +238,12 @@ TEST_F(Cli, TextEncodingAndEscapes) {
   EXPECT_EQ(json({"--open", "u.hs"})["FlexCall"], "Città€");
 
   const std::string raw = std::string(44, '0') + "A\x01\x1b[\x7f\xC2\x9D";  // DEL, C1 U+009D
-  const Outcome text = run({"--raw", "0", raw, "--open", "\x1b]0;x\x07"});
+  const Outcome text = run({"--raw", "0", raw, "--save", "\x1b]0;x\x07"});
   EXPECT_EQ(text.out.find_first_of("\x01\x07\x1b\x7f"), npos);
   EXPECT_NE(text.out.find("\n  00  A\\x01 \\x1B[ \\x7F\\u009D\n"), npos);
   EXPECT_NE(text.out.find("\nStatus: File: \\x1B]0;x\\x07\n"), npos);
-  EXPECT_EQ(json({"--save", "/nonexistent-dir/\xff.hs"}, 1)["status"],
-            "File: /nonexistent-dir/\xEF\xBF\xBD.hs");
+  EXPECT_EQ(json({"--save", "\xff.hs", "--save", "no/\xfe.hs"}, 1)["status"],
+            "File: \xEF\xBF\xBD.hs");  // a failed save leaves it
 }
 
 TEST_F(Cli, ListOfOptions) {

@@ -60,11 +60,11 @@ TEST_F(Files, LinesFillTheSlotsFromSlotZeroByteForByte) {
     EXPECT_EQ(doc().workingBase + doc().workingCall, slots[0] + slots[1]);
     EXPECT_EQ(value("Check1(3)"), slots[2] == null);
   }
-  EXPECT_EQ(form().statusText, "File: " + path("in.hs"));
+  EXPECT_EQ(editor.statusText(), "File: " + path("in.hs"));
   editor.editRaw(2, null);
   EXPECT_EQ(editor.openWithDialog(), FileOutcome::Cancelled);  // the readback runs all the same
   EXPECT_EQ(value("Check1(3)"), 1);
-  EXPECT_EQ(form().statusText, "File: ");
+  EXPECT_EQ(editor.statusText(), "File: " + path("in.hs"));  // the file the flex belongs to
   EXPECT_TRUE(view.messages.empty());
 }
 
@@ -94,15 +94,15 @@ TEST_F(Files, SavingWritesEachNonEmptySlotAsALine) {
   EXPECT_EQ(kBuiltInFile.size(), 376u);
   EXPECT_EQ(entries(), Lines{"out.hs"});
   EXPECT_TRUE(view.messages.empty());
-  EXPECT_EQ(form().statusText, "File: " + path("out.hs"));
+  EXPECT_EQ(editor.statusText(), "File: " + path("out.hs"));
   EXPECT_EQ(editor.saveWithDialog(), FileOutcome::Cancelled);  // nothing chosen
-  EXPECT_EQ(form().statusText, "File: ");
+  EXPECT_EQ(editor.statusText(), "File: " + path("out.hs"));
   // A name is the file system's bytes, UTF-8 or not: taken and remembered exactly.
   const std::string latin1 = path("caf\xE9.hs");
   editor.loadBuiltinFlex();
   EXPECT_EQ(editor.saveFile(latin1), FileOutcome::Done);
   EXPECT_EQ(editor.openFile(latin1), FileOutcome::Done);
-  EXPECT_EQ(std::tuple(doc().fileName, form().statusText, read("caf\xE9.hs")),
+  EXPECT_EQ(std::tuple(doc().fileName, editor.statusText(), read("caf\xE9.hs")),
             std::tuple(latin1, "File: " + latin1, kBuiltInFile));
 }
 

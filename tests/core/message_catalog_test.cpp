@@ -13,6 +13,9 @@ using namespace flex;
 EditorMessage saving(FileStep step, int err, std::string copy = {}) {
   return {MessageId::SaveFailed, "/d/b.hs", {step, FileReason::SystemError, err, std::move(copy)}};
 }
+EditorMessage refusing(FileReason reason) {
+  return {MessageId::SaveFailed, "/d/b.hs", {FileStep::Check, reason, 0, {}}};
+}
 EditorMessage opening(FileReason reason, int err = 0) {
   return {MessageId::OpenFailed, "a.hs", {FileStep::Read, reason, err, {}}};
 }
@@ -41,7 +44,11 @@ TEST(MessageCatalog, ItalianWording) {
        save + "la copia di ripristino non si può scrivere: memoria esaurita"},
       {saving(FileStep::Restore, ENOSPC, "b.hs~"),
        save + "spazio esaurito sul disco; la copia di sicurezza è in \"b.hs~\""},
-      {saving(FileStep::Restore, ENOSPC), save + "spazio esaurito sul disco"}};
+      {saving(FileStep::Restore, ENOSPC), save + "spazio esaurito sul disco"},
+      {refusing(FileReason::ChangedOnDisk),
+       save + "un altro programma lo ha modificato da quando è stato aperto o salvato"},
+      {refusing(FileReason::GoneFromDisk),
+       save + "un altro programma lo ha spostato o cancellato da quando è stato aperto o salvato"}};
   for (const auto& c : cases) {
     const MessageText text = messageText(c.message);
     EXPECT_EQ(text.prompt, c.prompt);

@@ -15,7 +15,7 @@ TEST_F(StartupReset, StartsWithTheBuiltInFlexOnPageOne) {
   EXPECT_EQ(doc().records, kBuiltIn);
   // The empty label record is the "GPRS" one with its four label cells zeroed.
   EXPECT_EQ(flex::builtin::kGprsNull, std::string(kBuiltIn[2]).replace(44, 16, 16, '0'));
-  EXPECT_TRUE(form().pageVisible(1) && !form().pageVisible(2) && form().statusText.empty());
+  EXPECT_TRUE(form().pageVisible(1) && !form().pageVisible(2) && editor.statusText().empty());
   EXPECT_FALSE(editor.modified());
   EXPECT_EQ(ticked(), flextest::kBuiltInTicks);
   editor.toggleFormatting();  // "Formattazione Testo" only switches the view

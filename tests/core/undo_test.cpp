@@ -100,7 +100,7 @@ TEST_F(Undo, StepsOfActionSequences) {
     for (std::string a; words >> a; states.push_back(tracked())) act(a);
     std::vector<std::size_t> at{states.size() - 1};  // the states undo walks through
     at.insert(at.end(), c.undoTo.begin(), c.undoTo.end());
-    const auto outside = std::tuple(form().statusText, view.messages, view.dialogShown);
+    const auto outside = std::tuple(editor.statusText(), view.messages, view.dialogShown);
     const std::size_t n = c.undoTo.size();
     const auto check = [&](std::size_t undone) {  // `undone` steps undone (99: undo/redo failed)
       ASSERT_LE(undone, n);
@@ -114,7 +114,7 @@ TEST_F(Undo, StepsOfActionSequences) {
     for (std::size_t u = n; u-- > 0;) check(editor.redo() ? u : 99);
     EXPECT_FALSE(editor.redo());
     // No message, no dialog, the status bar as it was.
-    EXPECT_EQ(std::tuple(form().statusText, view.messages, view.dialogShown), outside);
+    EXPECT_EQ(std::tuple(editor.statusText(), view.messages, view.dialogShown), outside);
   }
 }
 

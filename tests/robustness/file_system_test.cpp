@@ -110,13 +110,14 @@ class ScratchEditor : public ::testing::Test, protected flextest::ScratchFolder 
   }
 
   // Loads or saves the file. Refused: one "Errore File" message naming the file and the error,
-  // the editor as it was. Done: no message. Either way each of `written` then holds the flex and
-  // keeps its metadata; NAME~ of each of `backedUp` holds what NAME held; every other entry is
-  // as it was (no temporary file left).
+  // the editor and its status bar as they were. Done: no message. Either way each of `written` then
+  // holds the flex and keeps its metadata; NAME~ of each of `backedUp` holds what NAME held; every
+  // other entry is as it was (no temporary file left).
   void expect(const Check& c) {
     SCOPED_TRACE(c.file);
     view.messages.clear();
     const auto before = flex::fuzz::snapshot(editor);
+    const std::string status = editor.statusText();
     auto expected = files();
     for (const auto& name : c.backedUp) expected[path(name) + "~"] = expected[path(name)];
     view.fileAnswer = c.file;
@@ -131,7 +132,7 @@ class ScratchEditor : public ::testing::Test, protected flextest::ScratchFolder 
       entry = {entry.first.empty() ? after[path(name)].first : entry.first, saved()};
     }
     EXPECT_EQ(after, expected);
-    EXPECT_EQ(editor.form().statusText, "File: " + c.file);
+    EXPECT_EQ(editor.statusText(), c.error ? status : "File: " + c.file);
     EXPECT_EQ(outcome, c.error ? FileOutcome::Failed : FileOutcome::Done);
     using flex::MessageId;
     const flex::EditorMessage shown{c.saving ? MessageId::SaveFailed : MessageId::OpenFailed,

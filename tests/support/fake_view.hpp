@@ -23,10 +23,19 @@ struct FakeView : flex::EditorView {
   std::vector<flex::EditorMessage> messages;
   std::string fileAnswer;  // what the next open or save dialog answers; then "" (cancel)
   int dialogShown = 0, dialogClosed = 0;
+  flex::UnsavedAnswer unsavedAnswer = flex::UnsavedAnswer::NotAsked;
+  flex::OverwriteAnswer overwriteAnswer = flex::OverwriteAnswer::Refuse;
+  std::vector<flex::DiskChange> overwriteAsked;  // the changes each question named
+  int unsavedAsked = 0;
 
   void messageBox(const flex::EditorMessage& m) override { messages.push_back(m); }
   std::string openFileName() override { return std::exchange(fileAnswer, {}); }
   std::string saveFileName() override { return std::exchange(fileAnswer, {}); }
+  flex::UnsavedAnswer askUnsaved(flex::Leaving) override { return ++unsavedAsked, unsavedAnswer; }
+  flex::OverwriteAnswer askOverwrite(const std::string&, flex::DiskChange change) override {
+    overwriteAsked.push_back(change);
+    return overwriteAnswer;
+  }
   void labelDialogShown() override { ++dialogShown; }
   void labelDialogClosed() override { ++dialogClosed; }
   void stateChanged() override {}

@@ -270,7 +270,7 @@ class Form1Test : public QObject {
   }
 
   // "Apri Flex", `flexedit PATH` and a drop open alike, errors too; of dropped files the first,
-  // and only a local .hs file.
+  // and only a local .hs file. On a change not saved each asks first ("Annulla" stays).
   void opensFromButtonCommandLineOrDrop_data() {
     QTest::addColumn<QString>("way");
     for (const char* way : {"button", "command line", "drop on formatted", "drop on raw"})
@@ -287,7 +287,9 @@ class Form1Test : public QObject {
     QWidget* target = way == "drop on raw" ? raw(0)->viewport() : formatted(0)->viewport();
     const QUrl notFlex = QUrl::fromLocalFile(QCoreApplication::applicationFilePath());
     QVERIFY(!dropFiles(target, {notFlex}) && !dropFiles(target, {QUrl("https://a.org/a.hs")}));
-    for (const QString& path : {good, missing}) {
+    click("Check1_1");
+    answer_ = "Annulla";
+    for (const QString& path : {good, good, missing}) {
       if (way == "button") {
         openName_ = path;
         click("cmdApri");
@@ -298,11 +300,18 @@ class Form1Test : public QObject {
         const QString other = path == good ? missing : good;
         QVERIFY(dropFiles(target, {QUrl::fromLocalFile(path), QUrl::fromLocalFile(other)}));
       }
-      QTRY_COMPARE(status(), "File: " + path);
+      if (answer_ == "Annulla") {
+        QTRY_COMPARE(asked_,
+                     "Salvare le modifiche alla flex interna prima di aprire un altro file?");
+        QVERIFY(slot(0) != base && status().isEmpty());
+        answer_ = "Non salvare";
+        continue;
+      }
+      QTRY_COMPARE(status() + QString::number(messages_.size()),
+                   "File: " + good + (path == good ? "0" : "1"));  // a failed open leaves it
       QCOMPARE(slot(0), base);  // the missing file changes nothing
     }
     QVERIFY(ticked("Check1_0") && raw(0)->text() == QString::fromStdString(base));
-    QCOMPARE(messages_.size(), 1);
     QVERIFY(messages_[0].startsWith("Errore File: Impossibile aprire il file \"" + missing));
     if (way != "command line") return;
     // The first file, made absolute; --options FILE is no file.
@@ -339,14 +348,16 @@ class Form1Test : public QObject {
     QCOMPARE(form_->windowTitle(), QStringLiteral("Tessaron Orvane - mio flex.hs"));
     click("Check1_0");
     QCOMPARE(form_->windowTitle(), QStringLiteral("Tessaron Orvane - mio flex.hs *"));
+    answer_ = "Annulla";
+    click("cmdFlexInterna");  // asked first, and it stays
+    QCOMPARE(asked_, "Salvare le modifiche a \"mio flex.hs\" prima di caricare la flex interna?");
+    answer_ = "Non salvare";  // asked before each open dialog
     click("cmdApri");
+    QCOMPARE(panel->toolTip(), "File: " + saveName_);  // a cancelled open leaves it
     QVERIFY(QDir(folder).removeRecursively());
     qputenv("HOME", dir.path().toUtf8());
     click("cmdApri");
     QCOMPARE(folders_, QStringList({QDir::currentPath(), folder, dir.path()}));
-    answer_ = "Annulla";
-    QVERIFY(!form_->close());
-    QCOMPARE(asked_, "Salvare le modifiche a \"mio flex.hs\" prima di uscire?");
   }
 
   // The menu bar; "Modifica" enabled as the editor allows; its keys work in a raw preview too.
@@ -379,27 +390,82 @@ class Form1Test : public QObject {
     }
   }
 
-  // Closing on changes not saved asks: save first (or stay if that is cancelled), discard, stay.
+  // Closing on changes not saved asks (the editor's rules say when and what each answer does):
+  // "Salva" saves first, "Annulla" stays. A label typed and not confirmed counts as a change:
+  // "Salva" confirms it first, "Annulla" keeps the dialog and its text.
   void closeAsksToSaveChanges_data() {
     QTest::addColumn<QString>("answer");  // empty: nothing changed
     QTest::addColumn<bool>("closes");
-    QTest::newRow("unchanged") << "" << true;
-    QTest::newRow("save") << "Salva" << true;
-    QTest::newRow("save cancelled") << "Salva" << false;
-    QTest::newRow("discard") << "Non salvare" << true;
-    QTest::newRow("stay") << "Annulla" << false;
+    QTest::addColumn<bool>("label");  // the change: a label typed, else an option clicked
+    QTest::newRow("unchanged") << "" << true << false;
+    QTest::newRow("save") << "Salva" << true << false;
+    QTest::newRow("stay") << "Annulla" << false << false;
+    QTest::newRow("label, save") << "Salva" << true << true;
+    QTest::newRow("label, stay") << "Annulla" << false << true;
   }
   void closeAsksToSaveChanges() {
     QFETCH(QString, answer);
     QFETCH(bool, closes);
+    QFETCH(bool, label);
     QTemporaryDir dir;
     saveName_ = closes ? dir.filePath("mio.hs") : QString();
-    if (!answer.isEmpty()) click("Check1_0");
+    if (!answer.isEmpty()) click(label ? "Check1_5" : "Check1_0");
+    if (label) QTest::keyClicks(form_->labelDialog()->textField(), "ab");
     answer_ = answer.isEmpty() ? "Annulla" : answer;  // should it ask after all
     QCOMPARE(form_->close(), closes);
     QCOMPARE(asked_,
              answer.isEmpty() ? "" : "Salvare le modifiche alla flex interna prima di uscire?");
     QCOMPARE(QFileInfo::exists(saveName_), answer == "Salva" && closes);
+    QFile saved(saveName_);
+    if (label && closes)
+      QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll().contains("00410042"));
+    if (label && !closes) QCOMPARE(form_->labelDialog()->textField()->text(), "ab");
+  }
+
+  // The window watches its file: another program's change shows as one line at the right of the
+  // status bar, moving no control; "Ricarica" loads it again as an undoable step. With unsaved
+  // changes the line only tells; a save then asks before it overwrites. A deleted file shows too.
+  void changedOnDiskNoticeAndQuestion() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("mio.hs");
+    saveName_ = file;
+    click("cmdGenera");
+    QLabel* notice = form_->findChild<QLabel*>("diskNotice");
+    QVERIFY(!notice->isVisible());
+    const QImage before = child("client")->grab().toImage();
+    const std::string base = slot(0);
+    std::string other = base;
+    other.replace(180, 2, "B7");
+    std::ofstream(dir.filePath("new.hs").toStdString()) << other << "\r\n";  // saved by rename
+    QCOMPARE(std::rename(qPrintable(dir.filePath("new.hs")), qPrintable(file)), 0);
+    QTRY_VERIFY(notice->isVisible());
+    QCOMPARE(notice->text(), "\"mio.hs\" è cambiato sul disco. <a href=\"reload\">Ricarica</a>");
+    QCOMPARE(child("client")->grab().toImage(), before);  // no control moved
+    Q_EMIT notice->linkActivated("reload");
+    QVERIFY(slot(0) == other && !notice->isVisible() && ticked("Check1_0"));
+    form_->editor().undo();
+    QCOMPARE(slot(0), base);  // now a change not saved
+    std::ofstream(file.toStdString(), std::ios::app) << "x";
+    QTRY_VERIFY(notice->isVisible());
+    QCOMPARE(notice->text(), "\"mio.hs\" è cambiato sul disco; le tue modifiche restano.");
+    for (const QString answer : {"Annulla", "Sovrascrivi"}) {
+      answer_ = answer;
+      click("cmdGenera");
+      QCOMPARE(asked_,
+               "Un altro programma ha modificato \"mio.hs\" da quando è stato aperto o "
+               "salvato qui.");
+      QCOMPARE(QFileInfo(file).size() == 376, answer == "Sovrascrivi");
+      QCOMPARE(notice->isVisible(), answer == "Annulla");
+    }
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    QFile::remove(file);
+    QTRY_COMPARE(notice->text(), "\"mio.hs\" è stato spostato o cancellato.");
+    std::ofstream(file.toStdString()) << "x";  // made again: seen in the folder, then watched
+    QTRY_VERIFY(notice->text().contains("cambiato"));
+    std::ofstream(file.toStdString()) << bytes.toStdString();  // as saved: nothing to tell
+    QTRY_VERIFY(!notice->isVisible());
   }
 
   // The desktop's question box gives the place of the button clicked; Esc, the escape answer.
@@ -416,7 +482,6 @@ class Form1Test : public QObject {
     }
   }
 
-  // "File recenti": newest first, each once, at most 8; one that no longer opens leaves it.
   // "Copia di sicurezza (~)": on by default, it reaches the editor and is remembered.
   void backupItem() {
     QAction* backup = form_->findChild<QAction*>("mnuCopiaSicurezza");
@@ -426,6 +491,9 @@ class Form1Test : public QObject {
     QVERIFY(!MainWindow(Prompts{}).findChild<QAction*>("mnuCopiaSicurezza")->isChecked());
   }
 
+  // "File recenti": newest first, each once, at most 8; one that no longer opens leaves it. A
+  // name that is not UTF-8 stays exact (only the menu shows U+FFFD) and reopens from there;
+  // entries that earlier runs stored as text are read too.
   void recentFiles() {
     RecentFiles* recent = form_->recentFiles();
     QVERIFY(!recent->menuAction()->isEnabled());  // no file yet
@@ -437,16 +505,32 @@ class Form1Test : public QObject {
     }
     openName_ = name(3);
     click("cmdApri");
-    QStringList expected{name(3), name(8), name(7), name(6), name(5), name(4), name(2), name(1)};
+    QList<QByteArray> expected;
+    for (int i : {3, 8, 7, 6, 5, 4, 2, 1}) expected << QFile::encodeName(name(i));
     QCOMPARE(recent->files(), expected);
-    QCOMPARE(recent->actions()[0]->text(), "&1 " + QDir::toNativeSeparators(name(3)));
     QFile::remove(name(8));
     recent->actions()[1]->trigger();
     QTRY_COMPARE(messages_.size(), 1);
     expected.removeAt(1);
     QCOMPARE(recent->files(), expected);
-    recent->actions()[3]->trigger();
-    QTRY_COMPARE(status(), "File: " + name(5));
+    const QByteArray latin1 = QFile::encodeName(dir.path()) + "/caf\xe9.hs";
+    form_->editor().saveFile(latin1.toStdString());
+    click("Check1_0");  // a change not saved: asked first
+    answer_ = "Non salvare";
+    QCOMPARE(recent->actions()[0]->text(), "&1 " + dir.path() + "/caf\uFFFD.hs");
+    for (const QString& next : {name(3), QFile::decodeName(latin1)}) {  // then back from f3.hs
+      recent->actions()[1]->trigger();
+      QTRY_COMPARE(status(), "File: " + next);
+    }
+    QCOMPARE(form_->editor().document().fileName, latin1.toStdString());
+    openName_ = name(3);
+    click("cmdApri");  // and dropped, it opens as well
+    QVERIFY(dropFiles(formatted(0)->viewport(), {QUrl("file://" + latin1.toPercentEncoding("/"))}));
+    QTRY_COMPARE(form_->editor().document().fileName, latin1.toStdString());
+    QCOMPARE(asked_, QString::fromUtf8(
+                         "Salvare le modifiche a \"caf\uFFFD.hs\" prima di aprire un altro file?"));
+    QSettings().setValue("recentFiles", QStringList{"/a.hs", "/b.hs"});
+    QCOMPARE(recent->files(), (QList<QByteArray>{"/a.hs", "/b.hs"}));
   }
 
   // Every caption whole; 16 pairs a line under the ruler's columns, row labels beside the lines.

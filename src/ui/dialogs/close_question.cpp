@@ -8,7 +8,7 @@
 
 namespace flex::ui {
 
-Question closeQuestion(const QString& fileName) {
+Question closeQuestion(const QString& fileName, Leaving why) {
   const QString what = fileName.isEmpty()
                            ? QStringLiteral("alla flex interna")
                            : QStringLiteral("a \"%1\"").arg(QFileInfo(fileName).fileName());
@@ -16,7 +16,10 @@ Question closeQuestion(const QString& fileName) {
   question.objectName = QStringLiteral("closePrompt");
   question.icon = Question::Icon::Warning;
   question.title = fromUtf8(kAppTitle);
-  question.text = QStringLiteral("Salvare le modifiche %1 prima di uscire?").arg(what);
+  const QString next = why == Leaving::Close  ? QStringLiteral("uscire")
+                       : why == Leaving::Open ? QStringLiteral("aprire un altro file")
+                                              : QStringLiteral("caricare la flex interna");
+  question.text = QStringLiteral("Salvare le modifiche %1 prima di %2?").arg(what, next);
   question.detail = QStringLiteral("Se non le salvi, le modifiche andranno perse.");
   question.answers = {{QStringLiteral("Salva"), Question::Role::Accept},
                       {QStringLiteral("Non salvare"), Question::Role::Destructive},

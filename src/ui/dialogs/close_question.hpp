@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The question before the main window closes on a flex that differs from what was last loaded
-// or saved: save it first, let the changes go, or stay.
+// The question before the main window closes, or another flex takes the place of one, with work
+// not saved: save it first, let it go, or stay.
 #include <QString>
 
+#include "session/editor_view.hpp"
 #include "ui/dialogs/question.hpp"
 
 namespace flex::ui {
@@ -12,7 +13,7 @@ namespace flex::ui {
 enum class CloseAnswer { Save, Discard, Cancel };
 
 // "Salva" (the default), "Non salvare" and "Annulla" (Esc). `fileName` is the file last loaded
-// or saved, empty for the built-in flex.
-Question closeQuestion(const QString& fileName);
+// or saved, empty for the built-in flex; `why` tells what comes after.
+Question closeQuestion(const QString& fileName, Leaving why = Leaving::Close);
 
 }  // namespace flex::ui

@@ -9,12 +9,13 @@
 namespace flex::ui {
 namespace {
 
-// The first of the dropped files, when it is a local ".hs" file.
-QString droppedFlexFile(const QMimeData& data) {
+// The first of the dropped files, when it is a local ".hs" file: its path's bytes as the URL
+// encodes them (QUrl::toLocalFile would turn bytes that are not UTF-8 into U+FFFD).
+QByteArray droppedFlexFile(const QMimeData& data) {
   const QUrl url = data.urls().value(0);
   if (!url.isLocalFile()) return {};
-  const QString path = url.toLocalFile();
-  return path.endsWith(QStringLiteral(".hs"), Qt::CaseInsensitive) ? path : QString();
+  const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+  return path.toLower().endsWith(".hs") ? path : QByteArray();
 }
 
 }  // namespace
@@ -24,7 +25,7 @@ bool FileDrops::eventFilter(QObject*, QEvent* event) {
   if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
   auto* drop = static_cast<QDropEvent*>(event);
   if (!drop->mimeData() || !drop->mimeData()->hasUrls()) return false;
-  const QString path = droppedFlexFile(*drop->mimeData());
+  const QByteArray path = droppedFlexFile(*drop->mimeData());
   if (path.isEmpty()) {
     drop->ignore();
     return true;

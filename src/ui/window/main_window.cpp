@@ -18,6 +18,7 @@
 #include "ui/dialogs/close_question.hpp"
 #include "ui/dialogs/desktop_sys_info.hpp"
 #include "ui/dialogs/label_dialog.hpp"
+#include "ui/dialogs/overwrite_question.hpp"
 #include "ui/previews/preview_panel.hpp"
 #include "ui/support/app_info.hpp"
 #include "ui/support/fonts.hpp"
@@ -26,6 +27,7 @@
 #include "ui/support/show_in_front.hpp"
 #include "ui/support/twips.hpp"
 #include "ui/support/when_exposed.hpp"
+#include "ui/window/disk_notice.hpp"
 #include "ui/window/edit_menu.hpp"
 #include "ui/window/file_drops.hpp"
 #include "ui/window/option_pages.hpp"
@@ -77,7 +79,8 @@ MainWindow::MainWindow(Prompts prompts, std::shared_ptr<const OptionSet> options
   createStatusBar(tw);
   setFixedSize(sizeHint());
 
-  auto* drops = new FileDrops([this](const QString& path) { openFile(toFileName(path)); }, this);
+  auto* drops =
+      new FileDrops([this](const QByteArray& path) { openFile(path.toStdString()); }, this);
   installEventFilter(drops);
   preview_->setDropFilter(drops);
   setAcceptDrops(true);
@@ -100,7 +103,7 @@ void MainWindow::setSysInfoHost(std::unique_ptr<SysInfoHost> host) {
   if (host) sysInfo_ = std::move(host);
 }
 
-void MainWindow::openFile(const std::string& name) { rememberFile(editor_.openFile(name)); }
+void MainWindow::openFile(const std::string& name) { editor_.openFile(name); }
 
 void MainWindow::openFileLater(const std::string& name) {
   whenShown([this, name] { openFile(name); });
@@ -124,13 +127,12 @@ void MainWindow::createActions() {
   openAction_ = makeAction(this, "mnuApri", QStringLiteral("Apri Flex"));
   openAction_->setIcon(openFolderPicture());
   openAction_->setToolTip(QStringLiteral("Apri Flex..."));
-  connect(openAction_, &QAction::triggered, this,
-          [this] { rememberFile(editor_.openWithDialog()); });
+  connect(openAction_, &QAction::triggered, this, [this] { editor_.openWithDialog(); });
 
   saveAction_ = makeAction(this, "mnuSalva", QStringLiteral("Salva Flex..."));
   saveAction_->setIcon(diskettePicture());
   saveAction_->setToolTip(QStringLiteral("Salva Flex..."));
-  connect(saveAction_, &QAction::triggered, this, [this] { saveFile(); });
+  connect(saveAction_, &QAction::triggered, this, [this] { editor_.saveWithDialog(); });
 
   builtinAction_ = makeAction(this, "mnuFlexInterna", QStringLiteral("Carica Flex Interna"));
   builtinAction_->setIcon(blankPagePicture());
@@ -210,25 +212,13 @@ void MainWindow::createBackupAction() {
   });
 }
 
-// "File recenti": a file that opened or was saved goes to its top.
+// "File recenti": a file that opened or was saved goes to its top (see stateChanged).
 void MainWindow::createRecentFilesMenu() {
   recentFiles_ = new RecentFiles(
-      [this](const QString& path) {
-        const FileOutcome outcome = editor_.openFile(toFileName(path));
-        rememberFile(outcome);
-        return outcome != FileOutcome::Failed;
+      [this](const QByteArray& path) {
+        return editor_.openFile(path.toStdString()) != FileOutcome::Failed;
       },
       this);
-}
-
-void MainWindow::rememberFile(FileOutcome outcome) {
-  if (outcome == FileOutcome::Done) recentFiles_->add(lastFile());
-}
-
-FileOutcome MainWindow::saveFile() {
-  const FileOutcome outcome = editor_.saveWithDialog();
-  rememberFile(outcome);
-  return outcome;
 }
 
 void MainWindow::createStatusBar(const Twips& tw) {
@@ -240,6 +230,8 @@ void MainWindow::createStatusBar(const Twips& tw) {
   // A long path must not widen the fixed window.
   statusPanel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   statusBar()->addWidget(statusPanel_, 1);
+  diskNotice_ = new DiskNotice(editor_, statusBar());
+  statusBar()->addPermanentWidget(diskNotice_);
 }
 
 // --- what the editor asks of the window ---
@@ -270,7 +262,7 @@ QString MainWindow::lastFile() const { return fromFileName(editor_.document().fi
 QString MainWindow::startFolder() const {
   QString last = lastFile();
   if (last.isEmpty() && recentFiles_ && !recentFiles_->files().isEmpty())
-    last = recentFiles_->files().first();
+    last = fromFileName(recentFiles_->files().first().toStdString());
   return flexStartFolder(last);
 }
 
@@ -280,6 +272,22 @@ std::string MainWindow::openFileName() {
 
 std::string MainWindow::saveFileName() {
   return toFileName(prompts_.saveFileName ? prompts_.saveFileName(this, startFolder()) : QString());
+}
+
+UnsavedAnswer MainWindow::askUnsaved(Leaving why) {
+  switch (static_cast<CloseAnswer>(ask(closeQuestion(lastFile(), why)))) {
+    case CloseAnswer::Save: return UnsavedAnswer::Save;
+    case CloseAnswer::Discard: return UnsavedAnswer::Discard;
+    case CloseAnswer::Cancel: break;
+  }
+  return UnsavedAnswer::Cancel;
+}
+
+OverwriteAnswer MainWindow::askOverwrite(const std::string& file, DiskChange change) {
+  const auto choice =
+      static_cast<OverwriteChoice>(ask(overwriteQuestion(fromFileName(file), change)));
+  return choice == OverwriteChoice::Overwrite ? OverwriteAnswer::Overwrite
+                                              : OverwriteAnswer::Cancel;
 }
 
 void MainWindow::labelDialogShown() {
@@ -299,7 +307,9 @@ void MainWindow::stateChanged() {
   pages_->redraw(editor_.document(), form);
   preview_->redraw(form);
   // "File: " and a file name: the file system's bytes.
-  statusPanel_->setFullText(fromFileName(form.statusText));
+  statusPanel_->setFullText(fromFileName(editor_.statusText()));
+  if (diskNotice_->redraw() && !editor_.document().fileName.empty())
+    recentFiles_->add(QByteArray::fromStdString(editor_.document().fileName));
   editMenu_->updateEnabled();
   updateTitle();
   if (labelDialog_) labelDialog_->redraw();
@@ -324,18 +334,10 @@ int MainWindow::ask(const Question& question) {
   return prompts_.ask ? prompts_.ask(messageParent(), question) : question.escapeAnswer;
 }
 
-// Changes not saved: the person saves them first ("Salva Flex..."; the window stays open when
-// that is cancelled or fails), lets them go, or stays. Asked before the label dialog closes, so
-// that staying keeps it as it is.
-bool MainWindow::mayClose() {
-  if (!editor_.modified()) return true;
-  switch (static_cast<CloseAnswer>(ask(closeQuestion(lastFile())))) {
-    case CloseAnswer::Save: return saveFile() == FileOutcome::Done;
-    case CloseAnswer::Discard: return true;
-    case CloseAnswer::Cancel: break;
-  }
-  return false;
-}
+// Work not saved: the person saves it first ("Salva Flex..."; the window stays open when that
+// is cancelled or fails), lets it go, or stays. Asked before the label dialog closes, so that
+// staying keeps it as it is.
+bool MainWindow::mayClose() { return editor_.settleUnsavedWork(Leaving::Close); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (!mayClose()) {

@@ -5,9 +5,10 @@
 // pages and the "Preview" frame. It holds the editor and no rule of it: every click and
 // keystroke goes to flex::Editor, and after each action the window is drawn again from the
 // editor's state. A flex also comes in from outside: a file named on the command line or
-// dropped on the window is opened as "Apri Flex" opens it. Closing the window on changes not
-// saved asks first. The editor offers the options it is given: the built-in ones, then the
-// user's own, on a third page.
+// dropped on the window is opened as "Apri Flex" opens it. Closing the window, or another flex
+// taking the place of one, on work not saved asks first (the editor says when); so does a save
+// over a file that another program has changed, and the status bar tells of such a change. The
+// editor offers the options it is given: the built-in ones, then the user's own, on a third page.
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -22,6 +23,7 @@ class QMenu;
 namespace flex::ui {
 
 class AboutDialog;
+class DiskNotice;
 class EditMenu;
 class LabelDialog;
 class OptionPages;
@@ -70,6 +72,8 @@ class MainWindow : public QMainWindow, private EditorView {
   void messageBox(const EditorMessage& message) override;
   std::string openFileName() override;
   std::string saveFileName() override;
+  UnsavedAnswer askUnsaved(Leaving why) override;
+  OverwriteAnswer askOverwrite(const std::string& file, DiskChange change) override;
   void labelDialogShown() override;
   void labelDialogClosed() override;
   void stateChanged() override;
@@ -81,8 +85,6 @@ class MainWindow : public QMainWindow, private EditorView {
   void createPictureButtons(QWidget* client, const Twips& tw);
   void createCommandButtons(const Twips& tw);
   void createStatusBar(const Twips& tw);
-  void rememberFile(FileOutcome outcome);
-  FileOutcome saveFile();
   bool mayClose();
   int ask(const Question& question);  // the answer's place; the escape answer without Prompts
   void showAboutDialog();
@@ -107,6 +109,7 @@ class MainWindow : public QMainWindow, private EditorView {
   OptionPages* pages_ = nullptr;
   PreviewPanel* preview_ = nullptr;
   StatusPanel* statusPanel_ = nullptr;
+  DiskNotice* diskNotice_ = nullptr;
   QPointer<LabelDialog> labelDialog_;
   QPointer<AboutDialog> aboutDialog_;
   std::unique_ptr<SysInfoHost> sysInfo_;

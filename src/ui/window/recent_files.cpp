@@ -2,15 +2,18 @@
 #include "ui/window/recent_files.hpp"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QSettings>
+#include <QVariantList>
 
 namespace flex::ui {
 namespace {
 
 const QString kSettingsKey = QStringLiteral("recentFiles");
 
-QString absolute(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+QByteArray absolute(const QByteArray& path) {
+  return path.startsWith('/') ? path : QFile::encodeName(QDir::currentPath()) + '/' + path;
+}
 
 }  // namespace
 
@@ -22,35 +25,49 @@ RecentFiles::RecentFiles(Opener open, QWidget* parent)
   rebuild();
 }
 
-QStringList RecentFiles::files() const {
-  return QSettings().value(kSettingsKey).toStringList().mid(0, kMaxFiles);
+// Each entry the bytes it was stored as; earlier runs stored text, which is taken as Qt encodes
+// a file name. A list of one may come back as that one entry.
+QList<QByteArray> RecentFiles::files() const {
+  const QVariant stored = QSettings().value(kSettingsKey);
+  const bool list =
+      stored.typeId() == QMetaType::QVariantList || stored.typeId() == QMetaType::QStringList;
+  QList<QByteArray> paths;
+  for (const QVariant& entry : list ? stored.toList() : QVariantList{stored}) {
+    if (entry.typeId() == QMetaType::QByteArray)
+      paths << entry.toByteArray();
+    else if (entry.typeId() == QMetaType::QString && !entry.toString().isEmpty())
+      paths << QFile::encodeName(entry.toString());
+  }
+  return paths.mid(0, kMaxFiles);
 }
 
-void RecentFiles::add(const QString& path) {
-  QStringList list = files();
+void RecentFiles::add(const QByteArray& path) {
+  QList<QByteArray> list = files();
   list.removeAll(absolute(path));
   list.prepend(absolute(path));
   store(list.mid(0, kMaxFiles));
 }
 
-void RecentFiles::remove(const QString& path) {
-  QStringList list = files();
+void RecentFiles::remove(const QByteArray& path) {
+  QList<QByteArray> list = files();
   if (list.removeAll(absolute(path)) > 0) store(list);
 }
 
-void RecentFiles::store(const QStringList& list) {
-  QSettings().setValue(kSettingsKey, list);
+void RecentFiles::store(const QList<QByteArray>& list) {
+  QVariantList entries;
+  for (const QByteArray& path : list) entries << path;
+  QSettings().setValue(kSettingsKey, entries);
   rebuild();
 }
 
 // "&1 /home/anna/mio.hs" ...; long paths shortened in the middle, whole in the tool-tip.
 void RecentFiles::rebuild() {
   clear();
-  const QStringList list = files();
+  const QList<QByteArray> list = files();
   const int width = fontMetrics().averageCharWidth() * 60;
   for (int i = 0; i < list.size(); ++i) {
-    const QString path = list[i];
-    const QString shown = QDir::toNativeSeparators(path);
+    const QByteArray path = list[i];
+    const QString shown = QDir::toNativeSeparators(QFile::decodeName(path));
     QAction* action = addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
         fontMetrics().elidedText(shown, Qt::ElideMiddle, width).replace('&', "&&")));
     action->setToolTip(shown);

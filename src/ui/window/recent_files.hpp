@@ -3,9 +3,11 @@
 // "File recenti": the last files opened or saved, most recent first, each once, at most
 // kMaxFiles, kept in the user's settings (QSettings) from one run to the next. Choosing one
 // hands its path to the window once the menu has closed; a file that no longer opens leaves the
-// list (the editor has said why).
+// list (the editor has said why). Paths are the file system's bytes, kept as they are (a name
+// need not be UTF-8); only the menu shows them as text.
+#include <QByteArray>
+#include <QList>
 #include <QMenu>
-#include <QStringList>
 #include <functional>
 
 namespace flex::ui {
@@ -16,16 +18,16 @@ class RecentFiles : public QMenu {
  public:
   static constexpr int kMaxFiles = 8;
   // Opens the file; false when it could not be read.
-  using Opener = std::function<bool(const QString& path)>;
+  using Opener = std::function<bool(const QByteArray& path)>;
 
   RecentFiles(Opener open, QWidget* parent);
 
-  QStringList files() const;      // most recent first
-  void add(const QString& path);  // opened or saved just now
-  void remove(const QString& path);
+  QList<QByteArray> files() const;   // most recent first
+  void add(const QByteArray& path);  // opened or saved just now
+  void remove(const QByteArray& path);
 
  private:
-  void store(const QStringList& files);
+  void store(const QList<QByteArray>& files);
   void rebuild();
 
   Opener open_;
