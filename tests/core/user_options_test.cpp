@@ -109,13 +109,15 @@ TEST(OptionFile, WhatLoadsFromGoodAndBadFiles) {
     EXPECT_EQ(problems(read.problems), c.problems);
   }
   // Every field as the file gives it, and the defaults of the optional ones.
-  const auto full = flex::parseOptionFile(file(entry({{"toolTip", "t"},
+  const auto read = flex::parseOptionFile(file(entry({{"toolTip", "t"},
                                                       {"gated", true},
                                                       {"record", "Call"},
                                                       {"bits", {3, 1}},
-                                                      {"polarity", "ticked clears"}})));
-  EXPECT_EQ(full.options, (std::vector<flex::UserOption>{
-                              {"A", "a", "t", flex::RecordKind::Call, 181, {3, 1}, false, true}}));
+                                                      {"polarity", "ticked clears"}}) +
+                                               "," + entry({{"id", "B"}})));
+  EXPECT_EQ(read.options, (std::vector<flex::UserOption>{
+                              {"A", "a", "t", flex::RecordKind::Call, 181, {3, 1}, false, true},
+                              {"B", "a", "", flex::RecordKind::Base, 181, {3}, true, false}}));
 }
 
 // The window's one message: a line per problem (the entry counted from 1), at most
