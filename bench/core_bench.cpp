@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the editor core costs per action a person takes: start-up, a full readback, one option
 // click with its refresh, opening then saving the built-in flex, undoable steps on a 1 MiB
-// record with their undo and redo, the look at the disk before a save over a 1 MiB file; reading
-// the user's options file, and start-up and a click with the most user's options a file may hold.
+// record with their undo and redo, the look at the disk before a save over a 1 MiB file, a
+// recovery copy taken and written; reading the user's options file, and start-up and a click with
+// the most user's options a file may hold.
 #include <stdlib.h>
 #include <sys/resource.h>
 
@@ -20,6 +21,7 @@
 #include "options/option_catalog.hpp"
 #include "options/option_file.hpp"
 #include "session/editor.hpp"
+#include "session/recovery_folder.hpp"
 
 namespace {
 
@@ -246,5 +248,45 @@ void BM_ChangeCheckOn1MiB(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ChangeCheckOn1MiB)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// What a step costs the window for its recovery copy: on the window's thread, taking the document
+// of the last whole step and comparing it with the copy last written; on the writer's thread,
+// writing the copy (encoded, written as a new file, flushed, named, the folder flushed).
+// Argument 0: the built-in flex with one option clicked; 1: a 1 MiB Base record (see HugeFlex).
+void recoveryCopyOf(benchmark::State& state, flex::Editor& editor, const HugeFlex& huge) {
+  editor.start();
+  if (state.range(0) == 1) editor.openFile(huge.path());
+  editor.clickOption(*flex::findOption("Check1(0)"));
+}
+
+void BM_RecoveryCopyTaken(benchmark::State& state) {
+  HugeFlex huge(state);
+  flex::NullEditorView view;
+  flex::Editor editor(view);
+  recoveryCopyOf(state, editor, huge);
+  const flex::Document written = editor.lastStep();
+  for (auto _ : state) {
+    const flex::Document document = editor.lastStep();
+    benchmark::DoNotOptimize(document == written);
+  }
+}
+BENCHMARK(BM_RecoveryCopyTaken)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_RecoveryCopyWritten(benchmark::State& state) {
+  HugeFlex huge(state);
+  flex::NullEditorView view;
+  flex::Editor editor(view);
+  recoveryCopyOf(state, editor, huge);
+  const std::string folder = fs::path(huge.path()).parent_path() / "recovery";
+  const flex::RecoveryFolder recovery(folder);
+  int err = 0;
+  const flex::RecoveryLock lock = recovery.newLock(err);
+  const flex::RecoveryCopy copy{editor.lastStep(), 0};
+  for (auto _ : state)
+    if (err != 0 || (err = recovery.write(lock, copy)) != 0) state.SkipWithError("write failed");
+  state.counters["copy_KiB"] =
+      static_cast<double>(fs::file_size(recovery.copyPath(lock.id()))) / 1024.0;
+}
+BENCHMARK(BM_RecoveryCopyWritten)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

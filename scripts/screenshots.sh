@@ -4,8 +4,8 @@
 # page 2, the GPRS label dialog in front of the main window, the open and the save dialog, a
 # flex opened from the command line with the bytes it changes on a tint, the byte inspector's
 # tool-tip, that flex in the raw previews, the status bar's notice once another program has
-# changed its file, and a run with an options file of the user's: the message about its problems
-# at start-up and the third page with its options.
+# changed its file, the recovery question after a kill, and a run with an options file of the
+# user's: the message about its problems at start-up and the third page with its options.
 #   scripts/screenshots.sh [--scale FACTOR] [OUTDIR] [PROGRAM]
 # FACTOR scales the whole window as a high-resolution desktop does (QT_SCALE_FACTOR; 1.25 is
 # a desktop at 125%). OUTDIR defaults to out/screenshots; PROGRAM to build/src/ui/flexedit
@@ -187,8 +187,20 @@ shoot "$out/raw.png"
 sleep 1.5
 shoot "$out/disk-notice.png"
 
+# A change not saved, the window killed a second later: started again, it offers the recovery
+# copy (the whole screen: the question over the main window).
+click 24 72    # "Menu Engineering", the highest box of page 1
+sleep 1
+kill -9 "$program_pid"
+wait "$program_pid" 2>/dev/null || true
+"$program" &
+pids+=($!)
+program_pid=$!
+sleep 3
+import -window root "$out/restore-question.png"
 kill "$program_pid"
 wait "$program_pid" 2>/dev/null || true
+rm -rf "$XDG_STATE_HOME/flexedit/recovery"  # the copy offered: no question in the next run
 
 # The user's options: a few that load (a caption too long for the page among them) and two
 # entries with problems, reported in one message at start-up.
@@ -221,4 +233,5 @@ sleep 0.3
 shoot "$out/page3.png"
 
 echo "Screenshots in $out: page1.png page2.png label-dialog.png open-dialog.png save-dialog.png" \
-  "highlight.png inspector.png raw.png disk-notice.png options-problems.png page3.png"
+  "highlight.png inspector.png raw.png disk-notice.png restore-question.png" \
+  "options-problems.png page3.png"

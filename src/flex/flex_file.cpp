@@ -103,7 +103,7 @@ std::string joinFlexLines(const std::vector<std::string>& records) {
   return out;
 }
 
-ReadResult readFlexFile(const std::string& path, const FileContext& context) {
+ReadResult readFlexFile(const std::string& path, const FileContext& context, std::size_t limit) {
   const SystemCalls& calls = context.calls;
   const auto failed = [](int err) { return ReadResult{{}, systemError(FileStep::Read, err)}; };
   const auto refused = [](FileReason why) { return ReadResult{{}, refusal(FileStep::Read, why)}; };
@@ -114,7 +114,7 @@ ReadResult readFlexFile(const std::string& path, const FileContext& context) {
   if (calls.fstat(fd.get(), &st) != 0) return failed(errno);
   if (S_ISDIR(st.st_mode)) return failed(EISDIR);
   if (!S_ISREG(st.st_mode)) return refused(FileReason::NotRegular);
-  if (static_cast<std::uint64_t>(st.st_size) > kMaxFileSize) return refused(FileReason::TooLarge);
+  if (static_cast<std::uint64_t>(st.st_size) > limit) return refused(FileReason::TooLarge);
 
   ReadResult result;
   char buffer[65536];
@@ -126,7 +126,7 @@ ReadResult readFlexFile(const std::string& path, const FileContext& context) {
     }
     if (n == 0) break;
     result.content.append(buffer, static_cast<std::size_t>(n));
-    if (result.content.size() > kMaxFileSize) return refused(FileReason::TooLarge);
+    if (result.content.size() > limit) return refused(FileReason::TooLarge);
   }
   result.identity = identityOf(st, result.content);
   return result;

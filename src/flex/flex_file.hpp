@@ -35,8 +35,9 @@ struct ReadResult {
   FileIdentity identity{};         // of the file read, for a later look at whether it changed
 };
 
-// Reads a whole regular file of at most kMaxFileSize bytes.
-ReadResult readFlexFile(const std::string& path, const FileContext& context = {});
+// Reads a whole regular file of at most `limit` bytes.
+ReadResult readFlexFile(const std::string& path, const FileContext& context = {},
+                        std::size_t limit = kMaxFileSize);
 
 struct SaveOptions {
   BackupLog* backups = nullptr;  // keep NAME~ before a file is first replaced; null: keep none

@@ -40,6 +40,7 @@ const SystemCalls& realSystemCalls() {
       .linkat = ::linkat,
       .renameat = ::renameat,
       .unlinkat = ::unlinkat,
+      .mkdirat = ::mkdirat,
   };
   return calls;
 }

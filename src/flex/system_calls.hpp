@@ -39,6 +39,7 @@ struct SystemCalls {
   std::function<int(int fromDir, const char* from, int toDir, const char* to, int flags)> linkat;
   std::function<int(int fromDir, const char* from, int toDir, const char* to)> renameat;
   std::function<int(int dir, const char* name, int flags)> unlinkat;
+  std::function<int(int dir, const char* name, mode_t mode)> mkdirat;
 };
 
 // The real calls.

@@ -66,6 +66,22 @@ bool Editor::stepThroughHistory(bool forward) {
   return true;
 }
 
+Document Editor::lastStep() const {
+  Document document = doc_;
+  if (form_.labelDialogOpen || depth_ > 0) history_.lastCommitted(document);
+  return document;
+}
+
+bool Editor::restore(Document document) {
+  if (!settleUnsavedWork(Leaving::Open)) return false;
+  ActionScope scope(*this);
+  if (form_.labelDialogOpen) unloadLabelDialog();
+  doc_ = std::move(document);
+  rebuildFormattedViews();
+  history_.reset(doc_);
+  return true;
+}
+
 void Editor::start() {
   ActionScope scope(*this);
   optionEditsEnabled_ = true;

@@ -109,6 +109,16 @@ class Editor {
   bool redo();
   std::size_t historyBytes() const { return history_.bytes(); }  // what the kept steps hold
 
+  // --- recovery ---
+  // The document as the last whole step left it: while an action runs (a message box shows
+  // from inside it) or the label dialog is open (its step not yet made), without what was done
+  // since the action or the click that opened the dialog began.
+  Document lastStep() const;
+  // Puts `document` (a recovery copy's) in place of the one held, as an open does (unsaved work
+  // settled first; false when the person stays): it shows marked modified (unless it matches
+  // what was loaded), with nothing to undo. The label dialog closes first.
+  bool restore(Document document);
+
  private:
   bool stepThroughHistory(bool forward);  // undo (false) or redo (true)
   class ActionScope;                      // the outermost one ends a step and notifies the view

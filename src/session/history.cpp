@@ -54,6 +54,12 @@ void History::reset(const Document& now) {
   mirrorBoxes_ = now.boxes;
 }
 
+void History::lastCommitted(Document& document) const {
+  const auto texts = document.texts();
+  for (std::size_t i = 0; i < kTextCount; ++i) *texts[i] = mirror_[i];
+  document.boxes = mirrorBoxes_;
+}
+
 bool History::commit(const Document& now, int run) {
   const bool joins = run != 0 && run == run_ && runStepOnTop_;
   run_ = run;

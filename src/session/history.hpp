@@ -51,6 +51,9 @@ class History {
   bool undo(Document& document);
   bool redo(Document& document);
 
+  // Puts into `document` the texts and boxes as the last commit saw them.
+  void lastCommitted(Document& document) const;
+
   std::size_t undoCount() const { return done_; }
   std::size_t redoCount() const { return steps_.size() - done_; }
   std::size_t bytes() const { return bytes_; }  // what the kept steps hold

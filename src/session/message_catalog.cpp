@@ -153,6 +153,17 @@ std::string fileErrorText(const FileError& error) {
   return reason;
 }
 
+std::string recoveryProblemText(const RecoveryProblem& problem) {
+  switch (problem.kind) {
+    case RecoveryProblem::Kind::Unreadable:
+      return "non si può leggere: " + reasonText(problem.error);
+    case RecoveryProblem::Kind::Foreign:
+      return "non è una copia di ripristino che questa versione del programma sa leggere";
+    case RecoveryProblem::Kind::Damaged: return "è danneggiata (incompleta o alterata)";
+  }
+  return {};
+}
+
 MessageText messageText(const EditorMessage& message) {
   switch (message.id) {
     case MessageId::GprsNullInterlock:

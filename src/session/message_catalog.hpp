@@ -11,6 +11,7 @@
 #include "options/byte_inspector.hpp"
 #include "options/option_file.hpp"
 #include "session/editor_message.hpp"
+#include "session/recovery_copy.hpp"
 
 namespace flex {
 
@@ -23,6 +24,9 @@ MessageText messageText(const EditorMessage& message);
 
 // Why a load or save failed, e.g. "permesso negato".
 std::string fileErrorText(const FileError& error);
+
+// Why a recovery file cannot be restored, e.g. "è danneggiata (incompleta o alterata)".
+std::string recoveryProblemText(const RecoveryProblem& problem);
 
 // A tool-tip of several lines (UTF-8): record, offset in hex and decimal, value in hex and
 // binary, then one line per option with its bits and state.

@@ -130,7 +130,6 @@ TEST_F(Cli, EachActionReachesTheEditor) {
   EXPECT_EQ(read("out.hs"), hs(with(with(builtin::kBase, 181, "B7"), 187, "00"), builtin::kCall,
                                builtin::kGprsNull));
   EXPECT_EQ(s["status"], "File: out.hs");
-  EXPECT_EQ(json({"--click", "Check1(0)", "--click", "Check1(0)"})["slots"], kBuiltInSlots);
   EXPECT_EQ(json({"--click", "Check1(4)", "--raw", "1", "CC", "--reset"})["slots"], kBuiltInSlots);
   EXPECT_EQ(json({"--save", "", "--open", ""})["status"], "");  // cancelled dialogs
   const Json u = json({"--click", "Check1(0)", "--click", "Check1(4)", "--click", "Check1(2)",

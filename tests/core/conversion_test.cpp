@@ -25,7 +25,6 @@ TEST(Conversion, ZeroShortcutErrorsAndTheWorkingRange) {
   const Case cases[] = {
       {"0", 99, 99, "0"},
       {"00", 1, 63, "0"},
-      {"000", 16, 2, ""},
       {"00000000", 2, 16, ""},
       {"", 16, 10, ""},
       {"", 1, 10, "bad first base"},

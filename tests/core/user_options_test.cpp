@@ -9,6 +9,7 @@
 
 #include "options/option_file.hpp"
 #include "session/message_catalog.hpp"
+#include "session/recovery_copy.hpp"
 #include "test_support.hpp"
 
 namespace {
@@ -180,6 +181,13 @@ TEST_F(UserOptions, ClickWritesEveryBitAndTheReadbackWantsThemAll) {
   EXPECT_EQ(doc().records[1], kBuiltIn[1].substr(0, 50));
   click("Gated");
   EXPECT_EQ(doc().workingBase, withByte(withByte(loaded, 45, "00"), 111, "03"));
+
+  // A recovery copy keeps the built-in boxes; the user's read back from its records ("CallBit",
+  // on a byte the copy's Call record does not reach, clear).
+  const flex::RecoveryCopy copy{doc()};
+  ASSERT_TRUE(
+      editor.restore(flex::decodeRecoveryCopy(flex::encodeRecoveryCopy(copy)).copy.document));
+  EXPECT_EQ(value("Pair") * 100 + value("CallBit") * 10 + value("Gated"), 1);
 }
 
 }  // namespace

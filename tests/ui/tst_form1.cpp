@@ -294,7 +294,7 @@ class Form1Test : public QObject {
         openName_ = path;
         click("cmdApri");
       } else if (way == "command line") {
-        form_->openFileLater(QFile::encodeName(path).toStdString());
+        form_->startLater(QFile::encodeName(path).toStdString());
         QVERIFY(status() != "File: " + path);  // not before the event loop runs
       } else {
         const QString other = path == good ? missing : good;
@@ -322,7 +322,7 @@ class Form1Test : public QObject {
     QCOMPARE(line.optionsFile, "o.json");
     MainWindow started(Prompts{});  // as the program starts: shown, then given the file
     started.show();
-    started.openFileLater(good.toStdString());
+    started.startLater(good.toStdString());
     QTRY_COMPARE(started.editor().document().fileName, good.toStdString());
   }
 

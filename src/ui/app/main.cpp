@@ -5,6 +5,7 @@
 //   flexedit --help | --version
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSessionManager>
 #include <QStringList>
 
 #include <csignal>
@@ -17,7 +18,12 @@
 #include "ui/app/command_line.hpp"
 #include "ui/app/user_options_file.hpp"
 #include "ui/support/qt_translations.hpp"
+#include "ui/support/quit_signals.hpp"
 #include "ui/window/main_window.hpp"
+#include "ui/window/recovery_keeper.hpp"
+#ifdef FLEXEDIT_STEP_INPUT
+#include "step_input.hpp"  // flexedit-steps only: see scripts/kill-window
+#endif
 
 namespace {
 
@@ -35,7 +41,10 @@ only the first argument that is not --options FILE counts. A .hs file dropped on
 same way. "Modifica" undoes and redoes the last steps (Ctrl+Z, Ctrl+Y); "File
 recenti" in the File menu reopens one of the last 8 files opened or saved.
 Closing the window on changes not saved asks whether to save them first.
-flexedit-cli makes the same edits without a window.
+Until they are saved, a recovery copy of them is kept, which the next start
+offers to restore after a crash, a kill or a power cut; SIGTERM, SIGHUP and
+SIGINT write it and end the window. flexedit-cli makes the same edits without
+a window.
 
 Options:
   -h, --help      display this help and exit
@@ -73,6 +82,9 @@ and -display DISPLAY; see the Qt documentation of QApplication.
 Files:
 A flex file (.hs) holds one record per line, as upper-case hexadecimal digit
 pairs, each line ended by CR LF.
+$XDG_STATE_HOME/flexedit/recovery (~/.local/state/flexedit/recovery when
+XDG_STATE_HOME is not set) holds the recovery copies, one per window with
+changes not saved.
 )";
 
 // --help and --version are answered before QApplication exists, so they need no display. The
@@ -110,14 +122,24 @@ int main(int argc, char* argv[]) {
   const flex::ui::CommandLine line = flex::ui::readCommandLine(argc, argv);
   const flex::ui::UserOptionsFile user = flex::ui::loadUserOptions(line.optionsFile);
   flex::ui::MainWindow window(flex::ui::desktopPrompts(), user.options);
+  window.keepRecoveryCopies(flex::ui::recoveryFolder());
+  const flex::ui::QuitSignals quitSignals([&window](int) { window.endAtSignal(); });
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                   [&window](QSessionManager& session) {
+                     if (!window.endSession([&session] { return session.allowsInteraction(); }))
+                       session.cancel();
+                     session.release();
+                   });
   window.show();
-  // The options file's problems first, then the file: each message stands over the window.
-  window.whenShown([&window, &user, &line] {
-    if (!user.problems.empty()) {
-      const auto [prompt, title] = flex::ui::problemsMessage(user);
-      window.showMessage(prompt, title);
-    }
-    if (line.file) window.openFile(*line.file);
+#ifdef FLEXEDIT_STEP_INPUT
+  flex::ui::takeStepsFromStandardInput(window);
+#endif
+  // The options file's problems first, then the file and the recovery copies: each message
+  // stands over the window.
+  window.startLater(line.file, [&window, &user] {
+    if (user.problems.empty()) return;
+    const auto [prompt, title] = flex::ui::problemsMessage(user);
+    window.showMessage(prompt, title);
   });
   return app.exec();
 }

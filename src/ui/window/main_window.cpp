@@ -32,6 +32,7 @@
 #include "ui/window/file_drops.hpp"
 #include "ui/window/option_pages.hpp"
 #include "ui/window/recent_files.hpp"
+#include "ui/window/recovery_keeper.hpp"
 #include "ui/window/status_panel.hpp"
 
 namespace flex::ui {
@@ -103,22 +104,35 @@ void MainWindow::setSysInfoHost(std::unique_ptr<SysInfoHost> host) {
   if (host) sysInfo_ = std::move(host);
 }
 
-void MainWindow::openFile(const std::string& name) { editor_.openFile(name); }
+void MainWindow::openFile(const std::string& name) {
+  if (mayOpen(name)) editor_.openFile(name);
+}
 
-void MainWindow::openFileLater(const std::string& name) {
-  whenShown([this, name] { openFile(name); });
+void MainWindow::startLater(std::optional<std::string> name, std::function<void()> first) {
+  const auto start = [this, name, first] {
+    if (first) first();
+    if (name) openFile(*name);
+    if (recovery_) recovery_->offerOrphans();
+  };
+  QWindow* window = windowHandle();
+  if (window && !window->isExposed())
+    new WhenExposed(window, start);
+  else
+    QMetaObject::invokeMethod(this, start, Qt::QueuedConnection);
 }
 
 void MainWindow::showMessage(const QString& prompt, const QString& title) {
-  if (prompts_.messageBox) prompts_.messageBox(this, prompt, title);
+  if (prompts_.messageBox) prompts_.messageBox(messageParent(), prompt, title);
 }
 
-void MainWindow::whenShown(std::function<void()> action) {
-  QWindow* window = windowHandle();
-  if (window && !window->isExposed())
-    new WhenExposed(window, std::move(action));
-  else
-    QMetaObject::invokeMethod(this, std::move(action), Qt::QueuedConnection);
+void MainWindow::keepRecoveryCopies(const std::string& folder) {
+  delete recovery_;
+  recovery_ = new RecoveryKeeper(
+      editor_, folder, [this](const Question& question) { return ask(question); },
+      [this](const QString& text) {
+        if (prompts_.messageBox) prompts_.messageBox(messageParent(), text, fromUtf8(kAppTitle));
+      },
+      this);
 }
 
 // --- building the window ---
@@ -216,6 +230,7 @@ void MainWindow::createBackupAction() {
 void MainWindow::createRecentFilesMenu() {
   recentFiles_ = new RecentFiles(
       [this](const QByteArray& path) {
+        if (!mayOpen(path.toStdString())) return true;
         return editor_.openFile(path.toStdString()) != FileOutcome::Failed;
       },
       this);
@@ -267,7 +282,9 @@ QString MainWindow::startFolder() const {
 }
 
 std::string MainWindow::openFileName() {
-  return toFileName(prompts_.openFileName ? prompts_.openFileName(this, startFolder()) : QString());
+  std::string name =
+      toFileName(prompts_.openFileName ? prompts_.openFileName(this, startFolder()) : QString());
+  return mayOpen(name) ? name : std::string();
 }
 
 std::string MainWindow::saveFileName() {
@@ -313,6 +330,7 @@ void MainWindow::stateChanged() {
   editMenu_->updateEnabled();
   updateTitle();
   if (labelDialog_) labelDialog_->redraw();
+  if (recovery_) recovery_->stepDone();
 }
 
 // "Tessaron Orvane - mio.hs *": the file last loaded or saved, and a mark while the records
@@ -339,11 +357,35 @@ int MainWindow::ask(const Question& question) {
 // staying keeps it as it is.
 bool MainWindow::mayClose() { return editor_.settleUnsavedWork(Leaving::Close); }
 
+bool MainWindow::mayOpen(const std::string& name) { return !recovery_ || recovery_->mayOpen(name); }
+
+void MainWindow::endAtSignal() {
+  ending_ = Ending::KeepCopy;
+  close();
+  QCoreApplication::quit();
+}
+
+bool MainWindow::endSession(const std::function<bool()>& mayAsk) {
+  if (!editor_.hasUnsavedWork()) return true;
+  if (!mayAsk()) {
+    if (recovery_) recovery_->keepNow();
+    return true;
+  }
+  if (!mayClose()) return false;
+  ending_ = Ending::Asked;
+  close();
+  return true;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!mayClose()) {
+  // A signal that comes while the question shows leaves it unanswered and ends the window
+  // all the same (its own close() does nothing while this one runs).
+  if (ending_ == Ending::Ask && !mayClose() && ending_ != Ending::KeepCopy) {
     event->ignore();
     return;
   }
+  // Saved, let go, or nothing to save: the copy goes. A signal keeps it.
+  if (recovery_) recovery_->finish(ending_ == Ending::KeepCopy);
   editor_.closeMainWindow();  // closes the label dialog by the editor's rules
   if (aboutDialog_) aboutDialog_->close();
   QMainWindow::closeEvent(event);

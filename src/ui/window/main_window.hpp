@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "session/editor.hpp"
 #include "ui/dialogs/prompts.hpp"
@@ -29,6 +30,7 @@ class LabelDialog;
 class OptionPages;
 class PreviewPanel;
 class RecentFiles;
+class RecoveryKeeper;
 class StatusPanel;
 class SysInfoHost;
 class Twips;
@@ -54,15 +56,24 @@ class MainWindow : public QMainWindow, private EditorView {
   // What "System Info..." of the About dialog talks to (the desktop's own by default).
   void setSysInfoHost(std::unique_ptr<SysInfoHost> host);
 
-  // "Apri Flex" with `name` (the file system's bytes) already chosen: at once, or once the
-  // event loop runs (for the file named on the command line, after the window shows).
+  // "Apri Flex" with `name` (the file system's bytes) already chosen.
   void openFile(const std::string& name);
-  void openFileLater(const std::string& name);
-  // Runs `action` once the window stands where the desktop put it (so that a message is centred
-  // over it), from the event loop.
-  void whenShown(std::function<void()> action);
+  // Once the window stands where the desktop put it (so that a message is centred over it), from
+  // the event loop: `first` (a message about the start-up), then "Apri Flex" with `name`, then
+  // the offer of the recovery copies that no running window holds.
+  void startLater(std::optional<std::string> name, std::function<void()> first = {});
   // A message box of the window's own (the problems of the user's options file at start-up).
   void showMessage(const QString& prompt, const QString& title);
+
+  // Keeps a recovery copy in `folder` while the flex has changes not saved (see
+  // RecoveryKeeper); without it, none is kept.
+  void keepRecoveryCopies(const std::string& folder);
+  RecoveryKeeper* recovery() const { return recovery_; }
+  // A signal ends the program: the copy is written now and kept, the window closes unasked.
+  void endAtSignal();
+  // The desktop session ends. With `mayAsk()` the person is asked as closing asks (false: the
+  // session is to go on); without, the copy is written now and kept.
+  bool endSession(const std::function<bool()>& mayAsk);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -86,6 +97,7 @@ class MainWindow : public QMainWindow, private EditorView {
   void createCommandButtons(const Twips& tw);
   void createStatusBar(const Twips& tw);
   bool mayClose();
+  bool mayOpen(const std::string& name);
   int ask(const Question& question);  // the answer's place; the escape answer without Prompts
   void showAboutDialog();
   void updateTitle();
@@ -113,6 +125,8 @@ class MainWindow : public QMainWindow, private EditorView {
   QPointer<LabelDialog> labelDialog_;
   QPointer<AboutDialog> aboutDialog_;
   std::unique_ptr<SysInfoHost> sysInfo_;
+  RecoveryKeeper* recovery_ = nullptr;
+  enum class Ending { Ask, Asked, KeepCopy } ending_ = Ending::Ask;  // how a close goes
 
   Editor editor_;
 };
