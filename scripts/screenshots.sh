@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real program on a virtual X screen and saves screenshots of option page 1, option
-# page 2, the GPRS label dialog in front of the main window, the open and the save dialog, a
-# flex opened from the command line with the bytes it changes on a tint, the byte inspector's
-# tool-tip, that flex in the raw previews, the status bar's notice once another program has
-# changed its file, the recovery question after a kill, and a run with an options file of the
-# user's: the message about its problems at start-up and the third page with its options.
+# page 2, the GPRS label dialog in front of the main window, the open and the save dialog, the
+# File menu, the help window, a flex opened from the command line with the bytes it changes on
+# a tint, the byte inspector's tool-tip, that flex in the raw previews, the status bar's notice
+# once another program has changed its file, the recovery question after a kill, and a run with
+# an options file of the user's: the message about its problems at start-up and the third page
+# with its options.
 #   scripts/screenshots.sh [--scale FACTOR] [OUTDIR] [PROGRAM]
 # FACTOR scales the whole window as a high-resolution desktop does (QT_SCALE_FACTOR; 1.25 is
 # a desktop at 125%). OUTDIR defaults to out/screenshots; PROGRAM to build/src/ui/flexedit
@@ -139,6 +140,17 @@ dialog "$out/open-dialog.png"
 click 252 20   # "Salva Flex..."
 dialog "$out/save-dialog.png"
 
+# The File menu with its letters and keys, then the help window (F1) in front of the window.
+xdotool key --window "$main" alt+f
+sleep 0.7
+import -window root "$out/file-menu.png"
+xdotool key Escape
+sleep 0.3
+xdotool key --window "$main" F1
+xdotool search --sync --onlyvisible --name '^Help - Tessaron Orvane$' >/dev/null
+sleep 1
+import -window root "$out/help.png"
+
 kill "$program_pid"
 wait "$program_pid" 2>/dev/null || true
 
@@ -233,5 +245,5 @@ sleep 0.3
 shoot "$out/page3.png"
 
 echo "Screenshots in $out: page1.png page2.png label-dialog.png open-dialog.png save-dialog.png" \
-  "highlight.png inspector.png raw.png disk-notice.png restore-question.png" \
-  "options-problems.png page3.png"
+  "file-menu.png help.png highlight.png inspector.png raw.png disk-notice.png" \
+  "restore-question.png options-problems.png page3.png"

@@ -8,6 +8,7 @@ packages=(
   nlohmann-json3-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-dev clang-format
   xvfb xauth
+  dbus at-spi2-core python3-pyatspi
   dpkg-dev desktop-file-utils appstream lintian help2man
   qt6-translations-l10n
 )

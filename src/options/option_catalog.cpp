@@ -309,6 +309,18 @@ constexpr std::array<std::size_t, kOptionCount> makeIdOrder() {
 
 constexpr std::array<std::size_t, kOptionCount> kIdOrder = makeIdOrder();
 
+constexpr std::array<std::size_t, kOptionCount> makePlaceOrder() {
+  std::array<std::size_t, kOptionCount> order{};
+  for (std::size_t i = 0; i < kOptionCount; ++i) order[i] = i;
+  std::sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
+    return std::pair(kCatalog[a].layout.page, kCatalog[a].layout.top) <
+           std::pair(kCatalog[b].layout.page, kCatalog[b].layout.top);
+  });
+  return order;
+}
+
+constexpr std::array<std::size_t, kOptionCount> kPlaceOrder = makePlaceOrder();
+
 }  // namespace
 
 std::span<const OptionDef, kOptionCount> optionCatalog() { return kCatalog; }
@@ -328,5 +340,7 @@ std::optional<std::size_t> findOption(std::string_view id) {
 }
 
 std::span<const std::size_t, kOptionCount> optionsById() { return kIdOrder; }
+
+std::span<const std::size_t, kOptionCount> optionsByPlace() { return kPlaceOrder; }
 
 }  // namespace flex

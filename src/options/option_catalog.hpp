@@ -111,5 +111,7 @@ std::optional<std::size_t> findOption(std::string_view id);
 
 // Rows in the natural order Check1(0), Check1(1), ... Check5(13).
 std::span<const std::size_t, kOptionCount> optionsById();
+// Rows in the order the boxes stand: page 1 from the top, then page 2 from the top.
+std::span<const std::size_t, kOptionCount> optionsByPlace();
 
 }  // namespace flex

@@ -18,11 +18,13 @@ const std::size_t kGprsPersonaleRow = *findOption(1, 5);
 
 // Every public action opens one. When the outermost ends, what it changed becomes a step of the
 // history and the view hears "state changed" once. `typingRun` (nonzero) names the preview an
-// edit was typed in: such edits join one step.
+// edit was typed in: such edits join one step. The first action that names itself names the step.
 class Editor::ActionScope {
  public:
-  explicit ActionScope(Editor& editor, int typingRun = 0) : editor_(editor), typingRun_(typingRun) {
+  explicit ActionScope(Editor& editor, StepName name = {}, int typingRun = 0)
+      : editor_(editor), typingRun_(typingRun) {
     ++editor_.depth_;
+    if (editor_.stepName_.kind == StepKind::Unnamed) editor_.stepName_ = name;
   }
   ~ActionScope() {
     if (--editor_.depth_ > 0) return;
@@ -46,14 +48,18 @@ Editor::Editor(EditorView& view, std::shared_ptr<const OptionSet> options)
 // While the label dialog is open, everything done joins the step of the click that opened it:
 // the step is made when the dialog has closed.
 void Editor::endAction(int typingRun) {
-  if (form_.labelDialogOpen)
+  if (form_.labelDialogOpen) {
     history_.endRun();
-  else
-    history_.commit(doc_, typingRun);
+    return;
+  }
+  history_.commit(doc_, typingRun, stepName_);
+  stepName_ = {};
 }
 
 std::size_t Editor::undoCount() const { return historyAvailable() ? history_.undoCount() : 0; }
 std::size_t Editor::redoCount() const { return historyAvailable() ? history_.redoCount() : 0; }
+StepName Editor::undoName() const { return canUndo() ? history_.undoName() : StepName{}; }
+StepName Editor::redoName() const { return canRedo() ? history_.redoName() : StepName{}; }
 
 bool Editor::undo() { return stepThroughHistory(false); }
 bool Editor::redo() { return stepThroughHistory(true); }
@@ -77,6 +83,14 @@ bool Editor::restore(Document document) {
   ActionScope scope(*this);
   if (form_.labelDialogOpen) unloadLabelDialog();
   doc_ = std::move(document);
+  // A recovery copy holds the built-in boxes; the user's, whose options file may have changed
+  // since, read back from the records it holds.
+  doc_.boxes.resize(options_->size());
+  for (std::size_t row = kOptionCount; row < doc_.boxes.size(); ++row) {
+    const int state =
+        readOptionState((*options_)[row], doc_.records, builtin::kGprs, builtin::kGprsNull);
+    doc_.boxes[row] = {state, state == 1};
+  }
   rebuildFormattedViews();
   history_.reset(doc_);
   return true;
@@ -99,7 +113,7 @@ void Editor::closeMainWindow() {
 
 void Editor::clickOption(std::size_t row) {
   if (row >= doc_.boxes.size()) return;
-  ActionScope scope(*this);
+  ActionScope scope(*this, {StepKind::Option, row});
   auto& box = doc_.boxes[row];
   box.state = box.state ? 0 : 1;
   runClickHandling(row);
@@ -107,7 +121,7 @@ void Editor::clickOption(std::size_t row) {
 
 void Editor::setOptionState(std::size_t row, int value) {
   if (row >= doc_.boxes.size()) return;
-  ActionScope scope(*this);
+  ActionScope scope(*this, {StepKind::Option, row});
   value = value ? 1 : 0;
   if (doc_.boxes[row].state == value) return;  // no change, no click
   doc_.boxes[row].state = value;
@@ -186,7 +200,8 @@ void Editor::selectPage(int tabIndex) {
 
 void Editor::editRaw(std::size_t slot, std::string ansiText, RawEdit kind) {
   if (slot >= doc_.records.size()) return;
-  ActionScope scope(*this, kind == RawEdit::Typing ? static_cast<int>(slot) + 1 : 0);
+  ActionScope scope(*this, {StepKind::RawEdit, slot},
+                    kind == RawEdit::Typing ? static_cast<int>(slot) + 1 : 0);
   setPreview(slot, std::move(ansiText));
 }
 
@@ -205,7 +220,7 @@ void Editor::readBackOptions() {
 
 void Editor::loadBuiltinFlex() {
   if (!settleUnsavedWork(Leaving::Builtin)) return;
-  ActionScope scope(*this);
+  ActionScope scope(*this, {StepKind::Builtin});
   for (std::size_t slot = 0; slot < 3; ++slot) setPreview(slot, {});
   showBuiltinRecords();
   readBackOptions();
@@ -231,7 +246,7 @@ bool Editor::settleUnsavedWork(Leaving why) {
       return true;
     case UnsavedAnswer::Save:
       if (typedLabel && (!confirmLabel() || form_.labelDialogOpen)) return false;
-      return saveWithDialog() == FileOutcome::Done;
+      return save() == FileOutcome::Done;
   }
   return false;
 }
@@ -252,7 +267,7 @@ FileOutcome Editor::openFile(const std::string& name) {
 }
 
 FileOutcome Editor::loadFile(const std::string& name) {
-  ActionScope scope(*this);
+  ActionScope scope(*this, {StepKind::Open});
   if (name.empty()) {
     readBackOptions();
     return FileOutcome::Cancelled;
@@ -272,6 +287,10 @@ FileOutcome Editor::loadFile(const std::string& name) {
   doc_.baseline = doc_.records;
   readBackOptions();
   return FileOutcome::Done;
+}
+
+FileOutcome Editor::save() {
+  return doc_.fileName.empty() ? saveWithDialog() : saveFile(doc_.fileName);
 }
 
 FileOutcome Editor::saveWithDialog() {

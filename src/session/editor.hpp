@@ -70,9 +70,12 @@ class Editor {
   FileOutcome openFile(const std::string& name);
   FileOutcome saveWithDialog();
   FileOutcome saveFile(const std::string& name);
+  // "Salva": to the file the flex belongs to, without a dialog; as saveWithDialog() while the
+  // flex came from no file.
+  FileOutcome save();
   // Before the flex goes (`why`), with unsaved work: the view is asked. Save confirms a typed
-  // label as OK does (when OK keeps the dialog open, nothing is saved), then saves through
-  // "Salva Flex..."; Discard drops the typed label (its dialog closes). True when the action
+  // label as OK does (when OK keeps the dialog open, nothing is saved), then saves as "Salva"
+  // does; Discard drops the typed label (its dialog closes). True when the action
   // may go on: nothing unsaved, not asked, Discard, or Save that saved.
   bool settleUnsavedWork(Leaving why);
   // How the file the flex belongs to stands on the disk now, against what it was when last loaded
@@ -105,6 +108,10 @@ class Editor {
   std::size_t redoCount() const;
   bool canUndo() const { return undoCount() > 0; }
   bool canRedo() const { return redoCount() > 0; }
+  // What the step undo / redo would apply did (for "Annulla: Menu Engineering"); Unnamed when
+  // neither is available.
+  StepName undoName() const;
+  StepName redoName() const;
   bool undo();  // false when there is nothing to undo now
   bool redo();
   std::size_t historyBytes() const { return history_.bytes(); }  // what the kept steps hold
@@ -146,6 +153,7 @@ class Editor {
   bool optionEditsEnabled_ = false;
   History history_;
   int depth_ = 0;
+  StepName stepName_;  // of the step the actions since the last commit make
   bool keepBackups_ = false;
   BackupLog backups_;  // the files backed up (or created) by this editor's saves
   FileContext files_;

@@ -60,7 +60,7 @@ void History::lastCommitted(Document& document) const {
   document.boxes = mirrorBoxes_;
 }
 
-bool History::commit(const Document& now, int run) {
+bool History::commit(const Document& now, int run, StepName name) {
   const bool joins = run != 0 && run == run_ && runStepOnTop_;
   run_ = run;
   runStepOnTop_ = false;
@@ -71,9 +71,11 @@ bool History::commit(const Document& now, int run) {
     bytes_ -= top.bytes;
     for (const TextChange& change : top.changes) replaceIn(mirror_[change.text], change, false);
     for (const BoxChange& change : top.boxChanges) mirrorBoxes_[change.row] = change.before;
+    name = top.name;
   }
   Step step = changesSinceCommit(now);
   if (step.changes.empty() && step.boxChanges.empty()) return false;
+  step.name = name;
   push(std::move(step));
   runStepOnTop_ = run != 0;
   return true;

@@ -19,6 +19,7 @@
 
 #include "session/document.hpp"
 #include "session/option_box.hpp"
+#include "session/step_name.hpp"
 
 namespace flex {
 
@@ -43,7 +44,8 @@ class History {
   // and the steps to redo stay). A nonzero `run` names a run of edits that make one step together
   // (typing in one preview): a commit with the same run as the commit before joins the step that
   // one recorded. Undo, redo and endRun() end a run. True when a step was recorded or grew.
-  bool commit(const Document& now, int run = 0);
+  // `name` says what the step did; a step that grows keeps the name it had.
+  bool commit(const Document& now, int run = 0, StepName name = {});
   void endRun() { run_ = 0; }
 
   // Put `document`, as the last commit left it, back as it was before the last step / after the
@@ -56,6 +58,9 @@ class History {
 
   std::size_t undoCount() const { return done_; }
   std::size_t redoCount() const { return steps_.size() - done_; }
+  // What the step that undo / redo would apply did; Unnamed when there is none.
+  StepName undoName() const { return done_ > 0 ? steps_[done_ - 1].name : StepName{}; }
+  StepName redoName() const { return done_ < steps_.size() ? steps_[done_].name : StepName{}; }
   std::size_t bytes() const { return bytes_; }  // what the kept steps hold
 
  private:
@@ -72,6 +77,7 @@ class History {
     std::vector<TextChange> changes;
     std::vector<BoxChange> boxChanges;
     std::size_t bytes = 0;
+    StepName name;
   };
 
   Step changesSinceCommit(const Document& now) const;

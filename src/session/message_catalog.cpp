@@ -220,4 +220,20 @@ MessageText optionFileMessage(std::string_view file, std::span<const OptionFileP
   return {out, "Opzioni Utente"};
 }
 
+std::string stepText(const StepName& step, const OptionSet& options) {
+  static constexpr const char* kRecords[] = {"record Base", "record Call", "etichetta GPRS"};
+  switch (step.kind) {
+    case StepKind::Unnamed: break;
+    case StepKind::Option:
+      if (step.index < options.size()) return std::string(options[step.index].caption);
+      break;
+    case StepKind::RawEdit:
+      if (step.index < 3) return kRecords[step.index];
+      break;
+    case StepKind::Open: return "Apri Flex";
+    case StepKind::Builtin: return "Carica Flex Interna";
+  }
+  return {};
+}
+
 }  // namespace flex

@@ -12,6 +12,7 @@
 #include "options/option_file.hpp"
 #include "session/editor_message.hpp"
 #include "session/recovery_copy.hpp"
+#include "session/step_name.hpp"
 
 namespace flex {
 
@@ -42,5 +43,10 @@ std::string optionFileProblemText(std::string_view file, const OptionFileProblem
 inline constexpr std::size_t kMaxListedProblems = 20;
 MessageText optionFileMessage(std::string_view file, std::span<const OptionFileProblem> problems,
                               std::size_t loaded);
+
+// What an undo step did, for "Annulla: ..." and "Ripeti: ...": the caption of the option of
+// `options` (a user's too), the record edited by hand ("etichetta GPRS"), the file action; ""
+// for an unnamed step.
+std::string stepText(const StepName& step, const OptionSet& options = *OptionSet::builtinOnly());
 
 }  // namespace flex

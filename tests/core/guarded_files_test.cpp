@@ -84,6 +84,7 @@ TEST_F(Guarded, ASaveOverAFileChangedOnDiskAsksFirst) {
 // Before "Apri Flex" or "Carica Flex Interna" replaces a flex with unsaved work (the records
 // changed, or a label typed in the open dialog and not confirmed), the view is asked. Script:
 // m modifies the records, l opens the label dialog and types "AB", e opens it and leaves it empty.
+// Each case starts from the built-in flex, of no file, so "Salva" asks for a name.
 TEST_F(Guarded, AnotherFlexAsksFirstWhenWorkIsNotSaved) {
   const std::string other = base(45, "D3");
   const struct {
@@ -103,42 +104,52 @@ TEST_F(Guarded, AnotherFlexAsksFirstWhenWorkIsNotSaved) {
       {'l', UnsavedAnswer::Save, true, true, true, false},
       {'l', UnsavedAnswer::NotAsked, false, true, true, true},
   };
-  view.overwriteAnswer = OverwriteAnswer::Overwrite;  // out.hs, saved before, is gone
   for (const bool builtinFlex : {false, true})
     for (const auto& c : cases) {
       SCOPED_TRACE(std::string(1, c.script) + std::to_string(int(c.answer)) +
                    (builtinFlex ? "B" : ""));
-      editor.closeLabelDialog();
-      editor.start();
+      flex::Editor fresh{view};
+      fresh.start();
       fs::remove(path("out.hs"));
-      if (c.script != ' ') click(c.script == 'm' ? "Check1(0)" : "Check1(5)");
-      if (c.script == 'l') editor.setLabelText("AB");
-      const auto before = std::pair(doc().records, form());
-      const std::string label = flex::encodeLabel(doc().personalLabel, "AB");
+      if (c.script != ' ')
+        fresh.clickOption(flextest::row(c.script == 'm' ? "Check1(0)" : "Check1(5)"));
+      if (c.script == 'l') fresh.setLabelText("AB");
+      const auto before = std::pair(fresh.document().records, fresh.form());
+      const std::string label = flex::encodeLabel(fresh.document().personalLabel, "AB");
       view.unsavedAsked = 0;
       view.unsavedAnswer = c.answer;
       view.fileAnswer = c.saveChosen ? path("out.hs") : "";
       write("in.hs", flextest::hsFile({other}));
       FileOutcome outcome = FileOutcome::Done;
       if (builtinFlex)
-        editor.loadBuiltinFlex();
+        fresh.loadBuiltinFlex();
       else
-        outcome = editor.openFile(path("in.hs"));
+        outcome = fresh.openFile(path("in.hs"));
       EXPECT_EQ(view.unsavedAsked, c.asked ? 1 : 0);
-      EXPECT_EQ(form().labelDialogOpen, c.dialogOpen);
+      EXPECT_EQ(fresh.form().labelDialogOpen, c.dialogOpen);
       EXPECT_EQ(fs::exists(path("out.hs")), c.saveChosen);
       EXPECT_TRUE(builtinFlex ||
                   outcome == (c.replaced ? FileOutcome::Done : FileOutcome::Cancelled));
       if (c.replaced) {
-        EXPECT_EQ(doc().records[0], builtinFlex ? kBuiltIn[0] : other);
+        EXPECT_EQ(fresh.document().records[0], builtinFlex ? kBuiltIn[0] : other);
       } else {
-        EXPECT_EQ(std::pair(doc().records, form()), before);  // nothing changed
+        EXPECT_EQ(std::pair(fresh.document().records, fresh.form()), before);  // nothing changed
       }
       if (c.script == 'l' && c.saveChosen) {  // the label confirmed first, then saved
         EXPECT_EQ(read("out.hs").substr(306), label + "\r\n");
       }
     }
+  // With a file in hand, the answer "Salva" writes it in place and shows no dialog.
+  view.unsavedAnswer = UnsavedAnswer::Save;
+  ASSERT_EQ(load(flextest::hsFile({kBuiltIn[0], kBuiltIn[1], kBuiltIn[2]})), FileOutcome::Done);
+  click("Check1(0)");
+  const auto clicked = doc().records;
+  view.fileAnswer = path("out.hs");
+  editor.loadBuiltinFlex();
+  EXPECT_EQ(read("in.hs"), flextest::hsFile({clicked[0], clicked[1], clicked[2]}));
+  EXPECT_EQ(view.fileAnswer, path("out.hs"));
   // "Apri Flex" asks before its dialog: staying shows none.
+  click("Check1(2)");
   view.unsavedAnswer = UnsavedAnswer::Cancel;
   view.fileAnswer = path("in.hs");
   EXPECT_EQ(editor.openWithDialog(), FileOutcome::Cancelled);

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <tuple>
 
+#include "session/message_catalog.hpp"
 #include "test_support.hpp"
 
 namespace {
@@ -69,25 +70,32 @@ class Undo : public flextest::EditorTest {
 
 // Each script runs from start-up; state k is the state after its k-th action (0: start-up).
 // `undoTo` lists the states that undo after undo brings back, in order; redo retraces them.
+// `names`, where given, names those steps as "Annulla: ..." and "Ripeti: ..." do.
 TEST_F(Undo, StepsOfActionSequences) {
   struct Case {
     const char* script;
     std::vector<std::size_t> undoTo;
+    std::vector<std::string> names = {};
   };
   const Case cases[] = {
       {"Check1(0) Check1(0) Check2(1)", {2, 1, 0}},  // every click, even one taken back by hand
-      {"Check1(5) type:Ciao ok Check1(3)", {3, 0}},  // the dialog in its click's step; nested
+      {"Check1(5) type:Ciao ok Check1(3)", {3, 0}, {"GPRS Null", "GPRS Personale"}},  // nested
       {"Check1(0) Check1(5) noundo raw0 Check1(3) type:X noundo ok", {1, 0}},
       {"Check1(5) close", {0}},               // the personal label record is set back too
       {"Check1(3) Check1(5)", {0}},           // refused with a message: nothing changed
       {"cancel open! save page2 reset", {}},  // nothing changed, no step
-      {"Check1(0) open Check1(4) reset", {3, 2, 1, 0}},
+      {"Check1(0) open Check1(4) reset",
+       {3, 2, 1, 0},
+       {"Carica Flex Interna", "Selezione Fissa", "Apri Flex", "Menu Engineering"}},
       {"Check1(0) save Check1(2)", {2, 0}},
       {"Check1(0) Check2(1) undo Check1(4)", {3, 0}},  // a new step drops what could be redone
       {"Check1(0) Check2(1) undo page2 save redo", {5, 0}},  // no step: redo stays
       {"key1 key1 key1 blur key1", {4, 0}},  // typing in one preview, until the focus leaves
       {"key1 bs1", {}},
-      {"key1 key2 key1 Check1(0) key1 page2 key1", {6, 4, 3, 2, 1, 0}},
+      {"key1 key2 key1 Check1(0) key1 page2 key1",
+       {6, 4, 3, 2, 1, 0},
+       {"record Call", "record Call", "Menu Engineering", "record Call", "etichetta GPRS",
+        "record Call"}},
       {"key1 undo key1", {2}},
       {"raw0 cancel", {1, 0}},  // the readback of a cancelled open wrote slot 0
   };
@@ -107,6 +115,9 @@ TEST_F(Undo, StepsOfActionSequences) {
       EXPECT_EQ(tracked(), states[at[undone]]) << undone;
       EXPECT_EQ(editor.modified(), doc().records != saved) << undone;
       EXPECT_EQ(std::pair(editor.undoCount(), editor.redoCount()), std::pair(n - undone, undone));
+      if (c.names.empty()) return;
+      EXPECT_EQ(flex::stepText(editor.undoName()), undone < n ? c.names[undone] : "") << undone;
+      EXPECT_EQ(flex::stepText(editor.redoName()), undone > 0 ? c.names[undone - 1] : "") << undone;
     };
     check(0);
     for (std::size_t u = 1; u <= n; ++u) check(editor.undo() ? u : 99);

@@ -37,14 +37,39 @@ the phone a personal label of up to 12 characters in place of "GPRS", and open
 and save .hs files. Its texts are in Italian.
 
 FILE.hs, when given, is opened as "Apri Flex" opens it, once the window shows;
-only the first argument that is not --options FILE counts. A .hs file dropped on the window opens the
-same way. "Modifica" undoes and redoes the last steps (Ctrl+Z, Ctrl+Y); "File
-recenti" in the File menu reopens one of the last 8 files opened or saved.
-Closing the window on changes not saved asks whether to save them first.
-Until they are saved, a recovery copy of them is kept, which the next start
-offers to restore after a crash, a kill or a power cut; SIGTERM, SIGHUP and
-SIGINT write it and end the window. flexedit-cli makes the same edits without
+only the first argument that is not --options FILE counts. A .hs file dropped
+on the window opens the same way. "Salva" writes the file last opened or saved;
+"Salva Flex..." asks for a name. "Modifica" undoes and redoes the last steps;
+"File recenti" in the File menu reopens one of the last 8 files opened or
+saved. "Help" (F1) explains the window and lists the 33 options. flexedit-cli
+makes the same edits without
 a window.
+
+The window asks before work is lost:
+  - closing it, "Apri Flex", a dropped file, "File recenti" or "Carica Flex
+    Interna" on changes not saved (a label typed and not yet confirmed
+    included) asks whether to save them first: "Salva" saves as "Salva" does,
+    "Non salvare" lets them go, "Annulla" changes nothing;
+  - a save over a file that another program changed since it was opened or
+    saved here, or moved or deleted, asks first: "Sovrascrivi" or "Annulla";
+  - when another program changes, moves or deletes the open file, the status
+    bar says so; with no changes not saved it offers "Ricarica" (open it again,
+    a step that "Annulla" undoes).
+Until changes are saved, a recovery copy of them is kept, which the next start
+offers to restore after a crash, a kill or a power cut; SIGTERM, SIGHUP and
+SIGINT write it and end the window.
+
+Keys:
+  Ctrl+O                        Apri Flex
+  Ctrl+S                        Salva (asks for a name while there is no file)
+  Ctrl+Shift+S                  Salva Flex...
+  Ctrl+Z                        Annulla
+  Ctrl+Y, Ctrl+Shift+Z          Ripeti
+  Ctrl+Tab, Ctrl+PgDown         the next option page
+  Ctrl+Shift+Tab, Ctrl+PgUp     the previous option page
+  F1                            Help
+  Ctrl+Q                        Esci (asks first about changes not saved)
+Every menu item also has its letter (Alt and the underlined letter).
 
 Options:
   -h, --help      display this help and exit

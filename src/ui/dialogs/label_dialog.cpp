@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/label_dialog.hpp"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -33,6 +34,12 @@ class NoControlCharacters : public QValidator {
   }
 };
 
+// To a screen reader the dialog is a dialog, not a plain window.
+QAccessibleInterface* accessibleDialog(const QString& className, QObject* object) {
+  if (className != QLatin1String(LabelDialog::staticMetaObject.className())) return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
+}
+
 }  // namespace
 
 LabelDialog::LabelDialog(Editor& editor, QWidget* parent)
@@ -40,6 +47,8 @@ LabelDialog::LabelDialog(Editor& editor, QWidget* parent)
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       editor_(editor) {
+  static const bool accessible = (QAccessible::installFactory(&accessibleDialog), true);
+  (void)accessible;
   setObjectName(QStringLiteral("frmGPRS"));
   setWindowTitle(QStringLiteral("Personalizzazione Scritta GPRS"));
   setFont(captionFont(false));
@@ -59,6 +68,7 @@ LabelDialog::LabelDialog(Editor& editor, QWidget* parent)
   textField_->setFont(captionFont(true, 9.75));
   textField_->setGeometry(tw.rect(240, 720, 2175, 405));
   textField_->setValidator(new NoControlCharacters(textField_));
+  prompt_->setBuddy(textField_);  // a screen reader names the field by the prompt
 
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   ok_->setObjectName(QStringLiteral("cmdOKGPRS"));

@@ -4,8 +4,13 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
+#include <QTreeView>
 #include <array>
 #include <vector>
 
@@ -34,6 +39,57 @@ int askWithMessageBox(QWidget* parent, const Question& question) {
   return question.escapeAnswer;
 }
 
+// Qt's file dialog writes sizes and dates in the system's language; these are the window's.
+class SizesAndDatesInWindowLanguage : public QIdentityProxyModel {
+ public:
+  using QIdentityProxyModel::QIdentityProxyModel;
+  QVariant data(const QModelIndex& index, int role) const override {
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (role != Qt::DisplayRole || !files) return QIdentityProxyModel::data(index, role);
+    const QModelIndex source = mapToSource(index);
+    if (index.column() == 1 && !files->isDir(source))
+      return QLocale().formattedDataSize(files->size(source));
+    if (index.column() == 3)
+      return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
+    return QIdentityProxyModel::data(index, role);
+  }
+};
+
+// The size and date columns of the file dialog wide enough for their headings, a size and a
+// date; the name column takes what is left.
+void fitColumns(QTreeView* view) {
+  const QFontMetrics metrics(view->header()->font());
+  const int margins = 2 * view->style()->pixelMetric(QStyle::PM_HeaderMargin) +
+                      view->style()->pixelMetric(QStyle::PM_HeaderMarkSize);
+  const auto fit = [&](int column, const QString& sample) {
+    const QString heading = view->model()->headerData(column, Qt::Horizontal).toString();
+    view->header()->resizeSection(
+        column,
+        std::max(metrics.horizontalAdvance(heading), metrics.horizontalAdvance(sample)) + margins);
+  };
+  fit(1, QLocale().formattedDataSize(999900));
+  fit(3, QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
+  const QHeaderView* header = view->header();
+  const int rest = header->sectionSize(1) + header->sectionSize(2) + header->sectionSize(3);
+  view->header()->resizeSection(
+      0, std::max(header->sectionSize(0) / 2, view->viewport()->width() - rest));
+}
+
+// The open or save dialog in `folder`, with no name filled in; its size column wide enough for
+// its heading and a size.
+QString askFileName(QWidget* parent, const QString& folder, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, QString(), folder, flexFileFilter());
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                     : QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, mode == QFileDialog::AcceptSave);
+  dialog.setProxyModel(new SizesAndDatesInWindowLanguage(&dialog));
+  if (auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView")))
+    QTimer::singleShot(0, view, [view] { fitColumns(view); });  // once the dialog is laid out
+  return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
 }  // namespace
 
 QString flexFileFilter() {
@@ -51,13 +107,10 @@ Prompts desktopPrompts() {
   Prompts prompts;
   // No title and no default suffix: a name typed without ".hs" is used as typed.
   prompts.openFileName = [](QWidget* parent, const QString& folder) {
-    return QFileDialog::getOpenFileName(parent, QString(), folder, flexFileFilter(), nullptr,
-                                        QFileDialog::HideNameFilterDetails);
+    return askFileName(parent, folder, QFileDialog::AcceptOpen);
   };
   prompts.saveFileName = [](QWidget* parent, const QString& folder) {
-    return QFileDialog::getSaveFileName(
-        parent, QString(), folder, flexFileFilter(), nullptr,
-        QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails);
+    return askFileName(parent, folder, QFileDialog::AcceptSave);
   };
   prompts.messageBox = [](QWidget* parent, const QString& prompt, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, parent);

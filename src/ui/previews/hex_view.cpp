@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "ui/previews/hex_view_accessible.hpp"
 #include "ui/support/qt_strings.hpp"
 
 namespace flex::ui {
@@ -26,6 +27,11 @@ QString displayLine(std::string_view ansi) {
 }  // namespace
 
 HexView::HexView(QWidget* parent) : QAbstractScrollArea(parent) {
+  installAccessibleHexView();
+  // Inside its border the box is the text's colour: where a logical pixel is two screen pixels,
+  // the border line takes one and the other must not show the window behind.
+  setAutoFillBackground(true);
+  setBackgroundRole(QPalette::Base);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setFocusPolicy(Qt::ClickFocus);
@@ -78,6 +84,7 @@ std::optional<ByteSpot> HexView::pairAt(QPoint viewportPos) const {
 
 void HexView::setFormattedText(const std::string& ansi) {
   if (ansi == source_) return;
+  const QString before = QAccessible::isActive() ? text() : QString();
   source_ = ansi;
   lines_.clear();
   anchor_ = position_ = 0;
@@ -87,6 +94,10 @@ void HexView::setFormattedText(const std::string& ansi) {
     lines_.append(displayLine(std::string_view(source_).substr(pos, kLineColumns)));
   updateScrollBar();
   viewport()->update();
+  if (QAccessible::isActive()) {  // a screen reader reads the new text
+    QAccessibleTextUpdateEvent event(this, 0, before, text());
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 int HexView::firstVisibleLine() const { return verticalScrollBar()->value(); }

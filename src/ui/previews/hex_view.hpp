@@ -77,6 +77,8 @@ class HexView : public QAbstractScrollArea {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  friend class HexViewAccessible;  // reads the selection and the places of the characters
+
   // A place between characters of text(): line * (kLineColumns + 1) + column.
   int positionAt(QPoint viewportPos) const;
   void select(int anchor, int position);

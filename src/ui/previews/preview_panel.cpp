@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/previews/preview_panel.hpp"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -38,6 +39,11 @@ constexpr std::array<BoxPlace, 3> kFormattedPlace{
     {{480, 480, 5085, 1455}, {480, 2000, 5085, 710}, {480, 2760, 5085, 735}}};
 constexpr std::array<int, 3> kRowsShown{7, 3, 3};
 
+// What a screen reader calls each record's boxes, formatted and raw, and its row labels.
+constexpr std::array<const char*, 3> kRecordNames{"Record Base", "Record Call", "Etichetta GPRS"};
+constexpr std::array<const char*, 3> kRawNames{
+    "Record Base non formattato", "Record Call non formattato", "Etichetta GPRS non formattata"};
+
 // The nearest place from `x` on that falls on a whole screen pixel when a logical pixel is
 // `ratio` screen pixels; `x` itself when none is near.
 int onWholePixel(int x, qreal ratio) {
@@ -61,7 +67,8 @@ PreviewPanel::PreviewPanel(Editor& editor, const Twips& tw, QWidget* parent)
   const QRect place = tw.rect(480, 3540, 2175, 255);
   formatting_->setGeometry(
       place.adjusted(0, 0, std::max(0, formatting_->sizeHint().width() - place.width()), 0));
-  connect(formatting_, &QCheckBox::clicked, this, [this] { editor_.toggleFormatting(); });
+  // toggled, not clicked: a screen reader's "Toggle" action changes the box without a click.
+  connect(formatting_, &QCheckBox::toggled, this, [this] { editor_.toggleFormatting(); });
 
   byteTips_ = new ByteTips(editor_, this);
   for (std::size_t slot = 0; slot < 3; ++slot) byteTips_->watch(formatted_[slot], slot);
@@ -73,6 +80,7 @@ void PreviewPanel::createFormattedBoxes(const Twips& tw) {
     const BoxPlace& at = kFormattedPlace[slot];
     auto* box = new HexView(this);
     box->setObjectName(QLatin1String(kName[slot]));
+    box->setAccessibleName(QString::fromUtf8(kRecordNames[slot]));
     box->setGeometry(tw.rect(at.left, at.top, at.width, at.height));
     formatted_[slot] = box;
   }
@@ -98,6 +106,7 @@ void PreviewPanel::createFormattedBoxes(const Twips& tw) {
 void PreviewPanel::createRulerAndRowLabels() {
   ruler_ = new QLabel(fromUtf8(kRuler), this);
   ruler_->setObjectName(QStringLiteral("lblOrizzontale"));
+  ruler_->setAccessibleName(QStringLiteral("Colonne dei byte, da 00 a 0F"));
   ruler_->setFont(hexFont_);
   placeRuler();
 
@@ -123,6 +132,7 @@ void PreviewPanel::createRawPreviews() {
   for (std::size_t slot = 0; slot < 3; ++slot) {
     auto* box = new RawPreview(this);
     box->setObjectName(QStringLiteral("txtpreview_%1").arg(slot));
+    box->setAccessibleName(QString::fromUtf8(kRawNames[slot]));
     box->setFont(hexFont_);
     box->setUndoRedoEnabled(false);  // undo and redo are the editor's (eventFilter)
     box->installEventFilter(this);
@@ -134,6 +144,10 @@ void PreviewPanel::createRawPreviews() {
     if (dropFilter_) box->viewport()->installEventFilter(dropFilter_);  // a file is opened
     byteTips_->watch(box, slot);
     raw_[slot] = box;
+    if (QAccessible::isActive()) {  // a screen reader learns that the frame has a new child
+      QAccessibleEvent created(box, QAccessible::ObjectCreated);
+      QAccessible::updateAccessibility(&created);
+    }
   }
 }
 
@@ -176,10 +190,10 @@ void PreviewPanel::redraw(const FormState& form) {
   }
 }
 
-// Where a logical pixel is a fraction of a screen pixel (a desktop at 125%), a framed box whose
-// last column or row starts inside a screen pixel has its right or bottom border drawn where
-// its viewport paints over it: the boxes grow by a pixel or so until their last column and row
-// start on whole screen pixels of the window, once it is laid out.
+// Where a logical pixel is a fraction of a screen pixel (a desktop at 125% or 150%), a framed
+// box whose first or last column or row starts inside a screen pixel has that border drawn where
+// its viewport paints over it: the boxes move and grow by a pixel or so until their first and
+// last columns and rows start on whole screen pixels of the window, once it is laid out.
 void PreviewPanel::showEvent(QShowEvent* event) {
   QGroupBox::showEvent(event);
   if (onWholePixels_) return;
@@ -188,7 +202,7 @@ void PreviewPanel::showEvent(QShowEvent* event) {
   const QPoint origin = mapTo(window(), QPoint(0, 0));
   for (std::size_t slot = 0; slot < 3; ++slot) {
     const QRect at = formatted_[slot]->geometry().translated(origin);
-    const QRect whole(at.topLeft(),
+    const QRect whole(QPoint(onWholePixel(at.left(), ratio), onWholePixel(at.top(), ratio)),
                       QPoint(onWholePixel(at.right(), ratio), onWholePixel(at.bottom(), ratio)));
     formatted_[slot]->setGeometry(whole.translated(-origin));
     if (raw_[slot]) raw_[slot]->setGeometry(formatted_[slot]->geometry());
@@ -215,6 +229,8 @@ void PreviewPanel::placeRowLabels(std::size_t slot) {
     QLabel* label = rowLabels_[slot][row];
     const int offset = (first + static_cast<int>(row)) * HexView::kPairsPerLine;
     label->setText(QStringLiteral("%1").arg(offset, 2, 16, QLatin1Char('0')).toUpper());
+    label->setAccessibleName(
+        QStringLiteral("%1, riga %2").arg(QString::fromUtf8(kRecordNames[slot]), label->text()));
     label->setGeometry(rowLabelLeft_, box->y() + box->lineTop(static_cast<int>(row)), width,
                        box->lineHeight());
   }

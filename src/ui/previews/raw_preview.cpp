@@ -29,6 +29,8 @@ RawPreview::RawPreview(QWidget* parent) : QPlainTextEdit(parent) {
   setWordWrapMode(QTextOption::WrapAnywhere);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setTabChangesFocus(true);
+  setAutoFillBackground(true);  // inside the border, as HexView
+  setBackgroundRole(QPalette::Base);
   // Typing and pasting split and join blocks, and Qt keeps each block's mark through that;
   // the positions are found again from the marks when next asked for.
   connect(document(), &QTextDocument::contentsChange, this, [this] { breaksStale_ = true; });

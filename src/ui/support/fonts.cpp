@@ -27,8 +27,9 @@ QString firstFamily(std::initializer_list<const char*> families, const QString& 
 QString fixedFamily() {
   const QString family = firstFamily({"Lucida Console"}, QString());
   if (!family.isEmpty()) return family;
-  const QFont system = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  return QFontInfo(system).fixedPitch() ? system.family() : QStringLiteral("DejaVu Sans Mono");
+  // Asked of the font database: a QFontInfo would load the font itself, at a size not used.
+  const QString system = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+  return QFontDatabase::isFixedPitch(system) ? system : QStringLiteral("DejaVu Sans Mono");
 }
 
 }  // namespace

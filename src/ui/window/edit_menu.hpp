@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Modifica" menu: "Annulla" (Ctrl+Z) and "Ripeti" (Ctrl+Y, Ctrl+Shift+Z), the editor's
-// undo and redo, each enabled only while the editor has a step for it. The window calls
-// updateEnabled() whenever the editor's state changed. The keys are the window's also while a
-// text box has the focus (see undo_keys.hpp).
+// undo and redo, each enabled only while the editor has a step for it and naming that step. The
+// window calls updateEnabled() whenever the editor's state changed. The keys are the window's also
+// while a text box has the focus (see undo_keys.hpp).
 #include <QMenu>
 
 namespace flex {
@@ -20,7 +20,7 @@ class EditMenu : public QMenu {
 
   QAction* undoAction() const { return undo_; }
   QAction* redoAction() const { return redo_; }
-  void updateEnabled();  // enabled as the editor allows now
+  void updateEnabled();  // enabled and named as the editor allows now
 
  private:
   Editor& editor_;

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -17,12 +18,14 @@
 #include "ui/dialogs/about_dialog.hpp"
 #include "ui/dialogs/close_question.hpp"
 #include "ui/dialogs/desktop_sys_info.hpp"
+#include "ui/dialogs/help_window.hpp"
 #include "ui/dialogs/label_dialog.hpp"
 #include "ui/dialogs/overwrite_question.hpp"
 #include "ui/previews/preview_panel.hpp"
 #include "ui/support/app_info.hpp"
 #include "ui/support/fonts.hpp"
 #include "ui/support/pictures.hpp"
+#include "ui/support/png_style.hpp"
 #include "ui/support/qt_strings.hpp"
 #include "ui/support/show_in_front.hpp"
 #include "ui/support/twips.hpp"
@@ -38,9 +41,11 @@
 namespace flex::ui {
 namespace {
 
-QAction* makeAction(QObject* parent, const char* name, const QString& text) {
+QAction* makeAction(QObject* parent, const char* name, const QString& text,
+                    QList<QKeySequence> keys = {}) {
   auto* action = new QAction(text, parent);
   action->setObjectName(QLatin1String(name));
+  action->setShortcuts(keys);
   return action;
 }
 
@@ -52,6 +57,7 @@ MainWindow::MainWindow(Prompts prompts, std::shared_ptr<const OptionSet> options
                               Qt::MSWindowsFixedSizeDialogHint),
       prompts_(std::move(prompts)),
       editor_(static_cast<EditorView&>(*this), std::move(options)) {
+  PngStyle::installOverFusion();  // before the first widget: no image plugin is loaded at start
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(fromUtf8(kAppTitle));
   setWindowIcon(spannerIcon());
@@ -79,6 +85,7 @@ MainWindow::MainWindow(Prompts prompts, std::shared_ptr<const OptionSet> options
   createCommandButtons(tw);
   createStatusBar(tw);
   setFixedSize(sizeHint());
+  pages_->firstBox(1)->setFocus();  // where the keyboard starts
 
   auto* drops =
       new FileDrops([this](const QByteArray& path) { openFile(path.toStdString()); }, this);
@@ -90,6 +97,7 @@ MainWindow::MainWindow(Prompts prompts, std::shared_ptr<const OptionSet> options
 }
 
 MainWindow::~MainWindow() {
+  delete helpWindow_.data();
   delete aboutDialog_.data();
   delete labelDialog_.data();
   // The widgets go before the editor they talk to.
@@ -99,6 +107,8 @@ MainWindow::~MainWindow() {
 LabelDialog* MainWindow::labelDialog() const { return labelDialog_; }
 
 AboutDialog* MainWindow::aboutDialog() const { return aboutDialog_; }
+
+HelpWindow* MainWindow::helpWindow() const { return helpWindow_; }
 
 void MainWindow::setSysInfoHost(std::unique_ptr<SysInfoHost> host) {
   if (host) sysInfo_ = std::move(host);
@@ -137,25 +147,37 @@ void MainWindow::keepRecoveryCopies(const std::string& folder) {
 
 // --- building the window ---
 
+// Each item has a letter of its own within its menu (the "&" before it).
 void MainWindow::createActions() {
-  openAction_ = makeAction(this, "mnuApri", QStringLiteral("Apri Flex"));
+  openAction_ = makeAction(this, "mnuApri", QStringLiteral("&Apri Flex"), {Qt::CTRL | Qt::Key_O});
   openAction_->setIcon(openFolderPicture());
   openAction_->setToolTip(QStringLiteral("Apri Flex..."));
   connect(openAction_, &QAction::triggered, this, [this] { editor_.openWithDialog(); });
 
-  saveAction_ = makeAction(this, "mnuSalva", QStringLiteral("Salva Flex..."));
+  // "Salva" writes the file in hand; "Salva Flex..." always asks for a name.
+  saveInPlaceAction_ =
+      makeAction(this, "mnuSalvaFile", QStringLiteral("&Salva"), {Qt::CTRL | Qt::Key_S});
+  connect(saveInPlaceAction_, &QAction::triggered, this, [this] { editor_.save(); });
+
+  saveAction_ = makeAction(this, "mnuSalva", QStringLiteral("Salva &Flex..."),
+                           {Qt::CTRL | Qt::SHIFT | Qt::Key_S});
   saveAction_->setIcon(diskettePicture());
   saveAction_->setToolTip(QStringLiteral("Salva Flex..."));
   connect(saveAction_, &QAction::triggered, this, [this] { editor_.saveWithDialog(); });
 
-  builtinAction_ = makeAction(this, "mnuFlexInterna", QStringLiteral("Carica Flex Interna"));
+  builtinAction_ = makeAction(this, "mnuFlexInterna", QStringLiteral("Carica Flex &Interna"));
   builtinAction_->setIcon(blankPagePicture());
   builtinAction_->setToolTip(QStringLiteral("Carica Flex Interna"));
   connect(builtinAction_, &QAction::triggered, this, [this] { editor_.loadBuiltinFlex(); });
 
-  helpAction_ = makeAction(this, "mnuHelp", QStringLiteral("Help"));  // no action
+  // Through the question about changes not saved.
+  quitAction_ = makeAction(this, "mnuEsci", QStringLiteral("&Esci"), {Qt::CTRL | Qt::Key_Q});
+  connect(quitAction_, &QAction::triggered, this, &QWidget::close);
 
-  aboutAction_ = makeAction(this, "mnuAbout", QStringLiteral("About"));
+  helpAction_ = makeAction(this, "mnuHelp", QStringLiteral("&Help"), {Qt::Key_F1});
+  connect(helpAction_, &QAction::triggered, this, [this] { showHelpWindow(); });
+
+  aboutAction_ = makeAction(this, "mnuAbout", QStringLiteral("&About"));
   connect(aboutAction_, &QAction::triggered, this, [this] { showAboutDialog(); });
 
   for (QAction* action : {openAction_, saveAction_, builtinAction_})
@@ -166,9 +188,14 @@ void MainWindow::createActions() {
 void MainWindow::createMenus() {
   fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
   fileMenu_->setObjectName(QStringLiteral("mnuFile"));
-  fileMenu_->addActions({openAction_, saveAction_, builtinAction_, backupAction_});
+  fileMenu_->addActions(
+      {openAction_, saveInPlaceAction_, saveAction_, builtinAction_, backupAction_});
   fileMenu_->addSeparator();
   fileMenu_->addMenu(recentFiles_);
+  fileMenu_->addSeparator();
+  fileMenu_->addAction(quitAction_);
+  // Another run may have added to the list since: "File recenti" is enabled as it has entries.
+  connect(fileMenu_, &QMenu::aboutToShow, recentFiles_, &RecentFiles::rebuild);
 
   editMenu_ = new EditMenu(editor_, this);
   menuBar()->addMenu(editMenu_);
@@ -179,6 +206,13 @@ void MainWindow::createMenus() {
   infoMenu_ = menuBar()->addMenu(QStringLiteral("&Informazioni"));
   infoMenu_->setObjectName(QStringLiteral("mnuInfo"));
   infoMenu_->addActions({helpAction_, aboutAction_});
+
+  // Pop-ups are windows of their own: they take the menu bar's font only when given it, and a
+  // screen reader names them by their title.
+  for (QMenu* menu : findChildren<QMenu*>()) {
+    menu->setFont(menuBar()->font());
+    menu->setWindowTitle(QString(menu->title()).remove(QLatin1Char('&')));
+  }
 }
 
 void MainWindow::createPictureButtons(QWidget* client, const Twips& tw) {
@@ -216,7 +250,7 @@ void MainWindow::createCommandButtons(const Twips& tw) {
 // (once per file while the window is open). On by default, remembered between runs.
 void MainWindow::createBackupAction() {
   const QString key = QStringLiteral("keepBackups");
-  backupAction_ = makeAction(this, "mnuCopiaSicurezza", QStringLiteral("Copia di sicurezza (~)"));
+  backupAction_ = makeAction(this, "mnuCopiaSicurezza", QStringLiteral("&Copia di sicurezza (~)"));
   backupAction_->setCheckable(true);
   backupAction_->setChecked(QSettings().value(key, true).toBool());
   editor_.setKeepBackups(backupAction_->isChecked());
@@ -239,6 +273,7 @@ void MainWindow::createRecentFilesMenu() {
 void MainWindow::createStatusBar(const Twips& tw) {
   statusBar()->setObjectName(QStringLiteral("StatusBar"));
   statusBar()->setSizeGripEnabled(false);
+  statusBar()->setAccessibleName(QStringLiteral("Barra di stato"));
   statusBar()->setFixedHeight(tw(255));
   statusPanel_ = new StatusPanel(statusBar());
   statusPanel_->setObjectName(QStringLiteral("StatusBarPanel1"));
@@ -348,12 +383,22 @@ void MainWindow::showAboutDialog() {
   showInFront(aboutDialog_, *this, [this] { return new AboutDialog(*sysInfo_); });
 }
 
+// The help lists the keys of these actions.
+void MainWindow::showHelpWindow() {
+  showInFront(helpWindow_, *this, [this] {
+    QList<QAction*> keys{openAction_, saveInPlaceAction_, saveAction_, editMenu_->undoAction(),
+                         editMenu_->redoAction()};
+    keys << pages_->pageActions() << helpAction_ << quitAction_;
+    return new HelpWindow(keys);
+  });
+}
+
 int MainWindow::ask(const Question& question) {
   return prompts_.ask ? prompts_.ask(messageParent(), question) : question.escapeAnswer;
 }
 
-// Work not saved: the person saves it first ("Salva Flex..."; the window stays open when that
-// is cancelled or fails), lets it go, or stays. Asked before the label dialog closes, so that
+// Work not saved: the person saves it first ("Salva"; the window stays open when that is
+// cancelled or fails), lets it go, or stays. Asked before the label dialog closes, so that
 // staying keeps it as it is.
 bool MainWindow::mayClose() { return editor_.settleUnsavedWork(Leaving::Close); }
 
@@ -388,6 +433,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (recovery_) recovery_->finish(ending_ == Ending::KeepCopy);
   editor_.closeMainWindow();  // closes the label dialog by the editor's rules
   if (aboutDialog_) aboutDialog_->close();
+  if (helpWindow_) helpWindow_->close();
   QMainWindow::closeEvent(event);
 }
 

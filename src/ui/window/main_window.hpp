@@ -7,8 +7,11 @@
 // editor's state. A flex also comes in from outside: a file named on the command line or
 // dropped on the window is opened as "Apri Flex" opens it. Closing the window, or another flex
 // taking the place of one, on work not saved asks first (the editor says when); so does a save
-// over a file that another program has changed, and the status bar tells of such a change. The
-// editor offers the options it is given: the built-in ones, then the user's own, on a third page.
+// over a file that another program has changed, and the status bar tells of such a change.
+// Every menu item has its letter, the common commands their keys (Ctrl+O, Ctrl+S, Ctrl+Shift+S,
+// Ctrl+Q, F1), and "Help" opens the help window.
+// The editor offers the options it is given: the built-in ones, then the user's own, on a third
+// page.
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -26,6 +29,7 @@ namespace flex::ui {
 class AboutDialog;
 class DiskNotice;
 class EditMenu;
+class HelpWindow;
 class LabelDialog;
 class OptionPages;
 class PreviewPanel;
@@ -51,6 +55,7 @@ class MainWindow : public QMainWindow, private EditorView {
   // The dialogs while they are open, else null.
   LabelDialog* labelDialog() const;
   AboutDialog* aboutDialog() const;
+  HelpWindow* helpWindow() const;
   RecentFiles* recentFiles() const { return recentFiles_; }
 
   // What "System Info..." of the About dialog talks to (the desktop's own by default).
@@ -100,6 +105,7 @@ class MainWindow : public QMainWindow, private EditorView {
   bool mayOpen(const std::string& name);
   int ask(const Question& question);  // the answer's place; the escape answer without Prompts
   void showAboutDialog();
+  void showHelpWindow();
   void updateTitle();
   QWidget* messageParent();
   QString lastFile() const;
@@ -112,6 +118,9 @@ class MainWindow : public QMainWindow, private EditorView {
   QAction* backupAction_ = nullptr;   // "Copia di sicurezza (~)"
   QAction* helpAction_ = nullptr;     // "Help"
   QAction* aboutAction_ = nullptr;    // "About"
+
+  QAction* saveInPlaceAction_ = nullptr;  // "Salva", above "Salva Flex..."
+  QAction* quitAction_ = nullptr;         // "Esci", the last item of "&File"
   // The menu bar, in its order.
   QMenu* fileMenu_ = nullptr;           // "&File"
   RecentFiles* recentFiles_ = nullptr;  // "File recenti", in "&File"
@@ -124,6 +133,7 @@ class MainWindow : public QMainWindow, private EditorView {
   DiskNotice* diskNotice_ = nullptr;
   QPointer<LabelDialog> labelDialog_;
   QPointer<AboutDialog> aboutDialog_;
+  QPointer<HelpWindow> helpWindow_;
   std::unique_ptr<SysInfoHost> sysInfo_;
   RecoveryKeeper* recovery_ = nullptr;
   enum class Ending { Ask, Asked, KeepCopy } ending_ = Ending::Ask;  // how a close goes

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/option_pages.hpp"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QProxyStyle>
@@ -16,6 +17,17 @@
 
 namespace flex::ui {
 namespace {
+
+// Two boxes of page 2 share the caption "Disabilita Logo Motorola": to a screen reader they are
+// told apart by when the logo would show (their tool-tips say the same at more length).
+struct SpokenName {
+  std::string_view id;
+  const char* name;
+};
+constexpr SpokenName kSpokenNames[] = {
+    {"Check5(0)", "Disabilita Logo Motorola all'accensione"},
+    {"Check5(5)", "Disabilita Logo Motorola allo spegnimento"},
+};
 
 // The application's style with half the blank beside a tab's text.
 class NarrowTabs : public QProxyStyle {
@@ -39,6 +51,7 @@ OptionPages::OptionPages(Editor& editor, const Twips& tw, QWidget* parent)
   auto* panel = new QFrame(this);
   panel->setObjectName(QStringLiteral("TabStrip1Panel"));
   panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+  panel->setAccessibleName(QStringLiteral("Pagine delle opzioni"));
   tabStrip_ = new QTabBar(this);
   tabStrip_->setObjectName(QStringLiteral("TabStrip1"));
   tabStrip_->setExpanding(false);
@@ -73,11 +86,46 @@ OptionPages::OptionPages(Editor& editor, const Twips& tw, QWidget* parent)
     pages_.push_back(new QGroupBox(QStringLiteral("Opzioni FLEX"), this));
     pages_.back()->setObjectName(QLatin1String(name));
     pages_.back()->setGeometry(frame);
+    pages_.back()->setAccessibleName(
+        QStringLiteral("Opzioni FLEX, pagina %1").arg(pages_.size()));
   }
   if (userPage)
     pages_.push_back(userPage_ = new UserOptionPage(editor_.options(), tw, frame, this));
   for (QGroupBox* page : pages_) page->setFont(captionFont(true));
   createBoxes(tw);
+  createPageActions();
+}
+
+// The next or the previous page, round: window-wide keys, so they work from any control.
+void OptionPages::createPageActions() {
+  const struct {
+    const char* objectName;
+    const char* name;
+    int step;
+    QList<QKeySequence> keys;
+  } actions[] = {
+      {"PaginaSuccessiva",
+       "Pagina successiva",
+       1,
+       {Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageDown}},
+      {"PaginaPrecedente",
+       "Pagina precedente",
+       -1,
+       {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, Qt::CTRL | Qt::SHIFT | Qt::Key_Tab,
+        Qt::CTRL | Qt::Key_PageUp}},
+  };
+  for (const auto& a : actions) {
+    auto* action = new QAction(QString::fromUtf8(a.name), this);
+    action->setObjectName(QLatin1String(a.objectName));
+    action->setShortcuts(a.keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, step = a.step] {
+      const int count = tabStrip_->count();
+      tabStrip_->setCurrentIndex((tabStrip_->currentIndex() + step + count) % count);
+    });
+    addAction(action);
+    pageActions_ << action;
+  }
 }
 
 void OptionPages::createBoxes(const Twips& tw) {
@@ -85,26 +133,24 @@ void OptionPages::createBoxes(const Twips& tw) {
   const auto table = editor_.options().rows();
   boxes_.resize(table.size());
   firstBoxes_.resize(pages_.size());
-  std::vector<std::size_t> rows(kOptionCount);
-  for (std::size_t row = 0; row < kOptionCount; ++row) rows[row] = row;
-  std::sort(rows.begin(), rows.end(), [&](std::size_t a, std::size_t b) {
-    return std::pair(table[a].layout.page, table[a].layout.top) <
-           std::pair(table[b].layout.page, table[b].layout.top);
-  });
-  for (std::size_t row : rows) {
+  for (std::size_t row : optionsByPlace()) {
     const OptionDef& option = table[row];
     const auto page = static_cast<std::size_t>(option.layout.page - 1);
     auto* box = new QCheckBox(fromUtf8(option.caption), pages_[page]);
     if (!firstBoxes_[page]) firstBoxes_[page] = box;
     box->setObjectName(QStringLiteral("Check%1_%2").arg(option.group()).arg(option.index()));
     box->setToolTip(fromUtf8(option.toolTip));
+    for (const SpokenName& spoken : kSpokenNames)
+      if (spoken.id == option.id) box->setAccessibleName(QString::fromUtf8(spoken.name));
     boxes_[row] = box;
   }
   for (std::size_t k = 0; userPage_ && k < userPage_->size(); ++k)
     boxes_[kOptionCount + k] = userPage_->box(k);
   if (userPage_) firstBoxes_[2] = userPage_->box(0);
+  // toggled, not clicked: a screen reader's "Toggle" action changes the box without a click;
+  // the boxes the editor redraws raise nothing.
   for (std::size_t row = 0; row < boxes_.size(); ++row)
-    connect(boxes_[row], &QCheckBox::clicked, this, [this, row] { editor_.clickOption(row); });
+    connect(boxes_[row], &QCheckBox::toggled, this, [this, row] { editor_.clickOption(row); });
 
   // Each box keeps its own width, widened to its caption where this system's font needs more,
   // up to the frame's inner edge; where even that is too narrow, all boxes take a smaller size.

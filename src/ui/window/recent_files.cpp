@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QVariantList>
 
+#include "ui/window/recent_file_accessible.hpp"
+
 namespace flex::ui {
 namespace {
 
@@ -18,11 +20,14 @@ QByteArray absolute(const QByteArray& path) {
 }  // namespace
 
 RecentFiles::RecentFiles(Opener open, QWidget* parent)
-    : QMenu(QStringLiteral("File recenti"), parent), open_(std::move(open)) {
+    : QMenu(QStringLiteral("File &recenti"), parent), open_(std::move(open)) {
   setObjectName(QStringLiteral("mnuFileRecenti"));
   setToolTipsVisible(true);
-  connect(this, &QMenu::aboutToShow, this, &RecentFiles::rebuild);  // another run may have added
-  rebuild();
+  installAccessibleRecentFiles();
+  // The entries are read when a menu shows them (the window's File menu rebuilds too): another
+  // run may have added to them. Until then there is nothing to choose.
+  connect(this, &QMenu::aboutToShow, this, &RecentFiles::rebuild);
+  menuAction()->setEnabled(false);
 }
 
 // Each entry the bytes it was stored as; earlier runs stored text, which is taken as Qt encodes

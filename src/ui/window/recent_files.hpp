@@ -25,10 +25,12 @@ class RecentFiles : public QMenu {
   QList<QByteArray> files() const;   // most recent first
   void add(const QByteArray& path);  // opened or saved just now
   void remove(const QByteArray& path);
+  // The entries as the settings hold them now (another run may have changed them); the menu is
+  // enabled when there is one.
+  void rebuild();
 
  private:
   void store(const QList<QByteArray>& files);
-  void rebuild();
 
   Opener open_;
 };

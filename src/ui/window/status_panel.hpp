@@ -14,6 +14,8 @@ class StatusPanel : public QLabel {
   void setFullText(const QString& text) {
     full_ = text;
     setToolTip(text);
+    // A screen reader reads the whole text, and something while there is none.
+    setAccessibleName(text.isEmpty() ? QStringLiteral("Nessun file aperto") : text);
     fit();
   }
 

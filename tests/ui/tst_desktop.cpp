@@ -1,0 +1,288 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What users of a desktop editor expect of the window: "Salva" in place, keys and letters for
+// the menus, the help window, names and roles for screen readers, the file dialogs in the
+// window's language, whole borders at every screen scale.
+#include "options/option_catalog.hpp"
+#include "ui/dialogs/help_window.hpp"
+#include "ui/dialogs/label_dialog.hpp"
+#include "ui/support/png_style.hpp"
+#include "ui/support/qt_translations.hpp"
+#include "window_fixture.hpp"
+
+using namespace flex::ui;
+
+namespace {
+
+// Every object of a window's accessibility tree, depth first; menus are windows of their own.
+void walk(QAccessibleInterface* node, QList<QAccessibleInterface*>& all) {
+  all << node;
+  for (int i = 0; i < node->childCount(); ++i)
+    if (QAccessibleInterface* child = node->child(i); !qobject_cast<QMenu*>(child->object()))
+      walk(child, all);
+}
+
+QStringList cells(QTextTable* table, int row) {
+  QStringList texts;
+  for (int column = 0; column < table->columns(); ++column) {
+    QTextCursor cursor = table->cellAt(row, column).firstCursorPosition();
+    cursor.setPosition(table->cellAt(row, column).lastCursorPosition().position(),
+                       QTextCursor::KeepAnchor);
+    texts << cursor.selectedText();
+  }
+  return texts;
+}
+
+// How much of the line of `length` device pixels from `from` along `step` is `color`, give or
+// take `slack` in each channel.
+double share(const QImage& image, QPoint from, QPoint step, int length, QColor color, int slack) {
+  int near = 0;
+  for (int i = 0; i < length; ++i) {
+    const QColor pixel = image.pixelColor(from + i * step);
+    near += std::max({std::abs(pixel.red() - color.red()), std::abs(pixel.green() - color.green()),
+                      std::abs(pixel.blue() - color.blue())}) <= slack;
+  }
+  return double(near) / length;
+}
+
+// Empty when the four borders of `box` are whole in `image` (its window, in device pixels).
+QString missingBorder(QWidget* box) {
+  const QImage image = box->window()->grab().toImage();
+  const qreal ratio = box->devicePixelRatioF();
+  const QRect at(box->mapTo(box->window(), QPoint(0, 0)), box->size());
+  const QColor background = box->parentWidget()->palette().color(QPalette::Window);
+  const QRect r(
+      QPoint(qRound(at.left() * ratio), qRound(at.top() * ratio)),
+      QPoint(qRound((at.right() + 1) * ratio) - 1, qRound((at.bottom() + 1) * ratio) - 1));
+  const struct {
+    const char* side;
+    QPoint edge, inward, along;
+    int length;
+  } sides[] = {{"top", r.topLeft(), {0, 1}, {1, 0}, r.width()},
+               {"bottom", r.bottomLeft(), {0, -1}, {1, 0}, r.width()},
+               {"left", r.topLeft(), {1, 0}, {0, 1}, r.height()},
+               {"right", r.topRight(), {-1, 0}, {0, 1}, r.height()}};
+  for (const auto& s : sides) {
+    bool border = false;  // the middle three fifths of the side: the corners are rounded
+    for (int depth = -2; depth <= 3; ++depth) {
+      const QPoint from = s.edge + depth * s.inward + s.length / 5 * s.along;
+      if (border && share(image, from, s.along, s.length * 3 / 5, background, 6) > 0.9)
+        return QStringLiteral("%1: a gap inside its %2 border").arg(box->objectName(), s.side);
+      border = border || share(image, from, s.along, s.length * 3 / 5, background, 24) < 0.1;
+    }
+    if (!border) return QStringLiteral("%1: no %2 border").arg(box->objectName(), s.side);
+  }
+  return {};
+}
+
+}  // namespace
+
+class DesktopTest : public WindowFixture {
+  Q_OBJECT
+
+  QAction* action(const char* name) { return form_->findChild<QAction*>(name); }
+
+ private Q_SLOTS:
+  // Each menu's items with their letters (none twice in a menu) and keys, in the menu bar's
+  // font; each key, pressed where the keyboard starts and in a raw preview, reaches its action.
+  void menusKeysAndLetters() {
+    QStringList menus, bar;
+    for (const QAction* menu : form_->menuBar()->actions()) {
+      QStringList items, letters;
+      for (const QAction* item : menu->menu()->actions()) {
+        const QString keys = QKeySequence::listToString(item->shortcuts());
+        items << (item->isSeparator() ? "-" : item->text() + (keys.isEmpty() ? "" : " " + keys));
+        if (!item->isSeparator()) letters << item->text().section('&', 1).left(1).toLower();
+      }
+      QCOMPARE(letters.removeDuplicates(), 0);
+      QCOMPARE(menu->menu()->font(), form_->menuBar()->font());
+      menus << menu->text() + ": " + items.join(" | ");
+      bar << menu->text().section('&', 1).left(1);
+    }
+    QCOMPARE(menus, QStringList({"&File: &Apri Flex Ctrl+O | &Salva Ctrl+S | Salva &Flex... "
+                                 "Ctrl+Shift+S | Carica Flex &Interna | &Copia di sicurezza (~) | "
+                                 "- | File &recenti | - | &Esci Ctrl+Q",
+                                 "&Modifica: &Annulla Ctrl+Z | &Ripeti Ctrl+Y; Ctrl+Shift+Z",
+                                 "&Phone: ", "&Informazioni: &Help F1 | &About"}));
+    QCOMPARE(bar.removeDuplicates(), 0);
+    QCOMPARE(focus(), "Check1_0");
+    const QStringList keys{"Ctrl+O mnuApri",   "Ctrl+S mnuSalvaFile",   "Ctrl+Shift+S mnuSalva",
+                           "F1 mnuHelp",       "Ctrl+Tab Pagina",       "Ctrl+PgDown Pagina",
+                           "Ctrl+PgUp Pagina", "Ctrl+Shift+Tab Pagina", "Ctrl+Shift+Backtab Pagina",
+                           "Ctrl+Q mnuEsci"};
+    for (QWidget* target : {QApplication::focusWidget(), static_cast<QWidget*>(raw(0))}) {
+      if (target == raw(0)) click("CheckFormattazioneTesto");
+      for (const QString& key : keys) {
+        activate(form_.get());
+        target->setFocus();
+        const QByteArray name = key.section(' ', 1).toLatin1();
+        QSignalSpy spy(name == "Pagina" ? form_->findChild<QTabBar*>() : (QObject*)action(name),
+                       name == "Pagina" ? SIGNAL(currentChanged(int)) : SIGNAL(triggered(bool)));
+        QTest::keySequence(target, QKeySequence(key.section(' ', 0, 0)));
+        QVERIFY2(spy.count() == 1, qPrintable(key));
+      }
+      QTRY_VERIFY(!form_->isVisible() && !form_->helpWindow());  // Ctrl+Q closed both
+      form_->show();
+    }
+  }
+
+  // "Salva" asks for a name only while the flex came from no file; then it (Ctrl+S) writes that
+  // file. "Salva Flex..." always asks.
+  void saveInPlace() {
+    QTemporaryDir dir;
+    const QString file = saveName_ = dir.filePath("mio.hs");
+    click("Check1_0");
+    action("mnuSalvaFile")->trigger();
+    saveName_ = dir.filePath("altro.hs");  // what a dialog would choose from now on
+    click("Check1_2");
+    QTest::keyClick(form_.get(), Qt::Key_S, Qt::ControlModifier);
+    QFile written(file);
+    QVERIFY(written.open(QIODevice::ReadOnly) && !form_->windowTitle().endsWith('*'));
+    QVERIFY(written.readAll().startsWith(QByteArray::fromStdString(slot(0))));
+    action("mnuSalva")->trigger();
+    QVERIFY(folders_.size() == 2 && QFile::exists(saveName_));
+  }
+
+  // F1: the option table holds the catalogue, each option once with its record, byte and bits;
+  // the keys table the window's keys; the text is drawn in the window's palette.
+  void helpWindowFromTheCatalogue() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    HelpWindow* help = form_->helpWindow();
+    QList<QTextTable*> tables;
+    for (QTextFrame* frame : help->document()->rootFrame()->childFrames())
+      tables << qobject_cast<QTextTable*>(frame);
+    QVERIFY(help->isVisible() && tables.size() == 2);
+    QCOMPARE(cells(tables[0], 2), QStringList({"Ctrl+S", "Salva"}));
+    QCOMPARE(cells(tables[1], 0), HelpWindow::optionColumns());
+    QStringList shown, expected;  // caption, tool-tip, record, byte, bits
+    for (int row = 1; row < tables[1]->rows(); ++row) {
+      QStringList c = cells(tables[1], row).mid(0, 5);
+      shown << (c.replace(3, c[3].section(' ', 0, 0)), c.join('|'));
+    }
+    for (const flex::OptionDef& o : flex::optionCatalog()) {
+      QStringList bits;
+      for (int k = 0; k < o.bitCount(); ++k) bits << QString::number(o.bits[std::size_t(k)]);
+      expected << QStringList{QString::fromUtf8(o.caption), QString::fromUtf8(o.toolTip),
+                              QString::fromUtf8(flex::recordName(o.record)),
+                              o.isLabelOption() ? "-" : QString::number(o.byteOffset()),
+                              o.effect == flex::OptionEffect::WholeByte ? "tutti"
+                              : bits.isEmpty()                          ? "-"
+                                                                        : bits.join(", ")}
+                      .join('|');
+    }
+    QCOMPARE((shown.sort(), shown), (expected.sort(), expected));
+    QPalette dark = help->palette();
+    dark.setColor(QPalette::Base, Qt::black);
+    help->setPalette(dark);
+    QCOMPARE(help->viewport()->grab().toImage().pixelColor(2, help->viewport()->height() - 3),
+             QColor(Qt::black));
+  }
+
+  // Every control and every object showing data in both windows has a name, no two objects of
+  // one role share one; these objects have these roles and names; a screen reader's "Toggle"
+  // reaches the editor; the previews give their text, the formatted ones read-only.
+  void accessibleNamesRolesAndTexts() {
+    click("CheckFormattazioneTesto");  // the raw previews are made
+    click("CheckFormattazioneTesto");
+    click("Check1_5");  // the label dialog
+    const QList<QAccessible::Role> containers{QAccessible::Client, QAccessible::Border,
+                                              QAccessible::MenuBar, QAccessible::ScrollBar};
+    for (QWidget* window : {(QWidget*)form_.get(), (QWidget*)form_->labelDialog()}) {
+      QList<QAccessibleInterface*> all;
+      walk(QAccessible::queryAccessibleInterface(window), all);
+      QSet<QString> seen;
+      for (QAccessibleInterface* node : all) {
+        const QString name = node->text(QAccessible::Name);
+        const QString id = QString::number(node->role()) + ':' + name;
+        QVERIFY2(!name.isEmpty() || containers.contains(node->role()), qPrintable(id));
+        QVERIFY2(name.isEmpty() || !seen.contains(id), qPrintable(id));
+        seen.insert(id);
+      }
+    }
+    const struct {
+      const char* object;
+      QAccessible::Role role;
+      const char* name;
+    } rows[] = {
+        {"txtFlexCall", QAccessible::EditableText, "Record Call"},
+        {"txtpreview_2", QAccessible::EditableText, "Etichetta GPRS non formattata"},
+        {"Check5_0", QAccessible::CheckBox, "Disabilita Logo Motorola all'accensione"},
+        {"Check5_5", QAccessible::CheckBox, "Disabilita Logo Motorola allo spegnimento"},
+        {"lblOrizzontale", QAccessible::StaticText, "Colonne dei byte, da 00 a 0F"},
+        {"Label1_7", QAccessible::StaticText, "Record Call, riga 00"},
+        {"frmGPRS", QAccessible::Dialog, "Personalizzazione Scritta GPRS"},
+        {"txt1", QAccessible::EditableText,
+         "Inserisci i caratteri che vuoi visualizzare invece della scritta GPRS (massimo 12):"},
+    };
+    for (const auto& row : rows) {
+      QAccessibleInterface* node = QAccessible::queryAccessibleInterface(child(row.object));
+      QCOMPARE(std::pair(node->role(), node->text(QAccessible::Name)),
+               std::pair(row.role, QString::fromUtf8(row.name)));
+    }
+    QAccessible::queryAccessibleInterface(child("Check1_0"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(form_->editor().document().boxes[0].state == 1);
+    for (std::size_t i = 0; i < 3; ++i) {
+      for (QWidget* box : {(QWidget*)formatted(i), (QWidget*)raw(i)}) {
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(box);
+        QAccessibleTextInterface* text = node->textInterface();
+        QVERIFY(text && node->state().readOnly == (box == formatted(i)));
+        QCOMPARE(text->text(0, text->characterCount()),
+                 box == formatted(i) ? formatted(i)->text() : raw(i)->text());
+      }
+    }
+  }
+
+  // The desktop's open dialog: a size in the window's language, the size column wide enough for
+  // its heading and a size.
+  void fileDialogInWindowLanguage() {
+    loadQtTranslations(*qApp);
+    QTemporaryDir dir;
+    QFile file(dir.filePath("mio.hs"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(1500, 'A')) && file.flush());
+    QStringList shown;  // heading, size; " cut" where the column is too narrow for it
+    QTimer::singleShot(0, this, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      auto* view = dialog->findChild<QTreeView*>("treeView");
+      if (QTest::qWaitFor([view] { return view->model()->rowCount(view->rootIndex()); }))
+        for (QString text : {view->model()->headerData(1, Qt::Horizontal).toString(),
+                             view->model()->index(0, 1, view->rootIndex()).data().toString()}) {
+          const int room = view->header()->sectionSize(1) - 10;
+          shown << text + (view->fontMetrics().horizontalAdvance(text) < room ? "" : " cut");
+        }
+      dialog->reject();
+    });
+    QVERIFY(desktopPrompts().openFileName(form_.get(), dir.path()).isEmpty());
+    QCOMPARE(shown, QStringList({"Dimensione", QLocale(QLocale::Italian).formattedDataSize(1500)}));
+  }
+
+  // Every box of the main window and of the label dialog shows all four borders at the screen
+  // scale of this run (CTest runs these two at 100, 125, 150, 175 and 200%, QT_SCALE_FACTOR):
+  // walking in from outside each side, a line of border comes before the inside, with no line
+  // of the background between them.
+  void everyBoxHasFourBorders() {
+    QCOMPARE(form_->devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
+    for (std::size_t i = 0; i < 3; ++i) QCOMPARE(missingBorder(formatted(i)), QString());
+    click("CheckFormattazioneTesto");
+    for (std::size_t i = 0; i < 3; ++i) QCOMPARE(missingBorder(raw(i)), QString());
+    click("Check1_5");  // "GPRS Personale": the label dialog
+    QVERIFY(QTest::qWaitForWindowExposed(form_->labelDialog()));
+    QCOMPARE(missingBorder(form_->labelDialog()->textField()), QString());
+  }
+
+  // The style that reads Fusion's pictures itself draws the menu bar and the frames as Fusion.
+  void pngStyleDrawsAsFusion() {
+    const std::unique_ptr<QStyle> png(new PngStyle), fusion(QStyleFactory::create("fusion"));
+    for (const QString& title : {QString(), QStringLiteral("Preview")}) {
+      QGroupBox box(title);
+      box.resize(120, 80);
+      const auto drawn = [&box](QStyle* style) {
+        return box.setStyle(style), box.grab().toImage();
+      };
+      QCOMPARE(drawn(png.get()), drawn(fusion.get()));
+    }
+  }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "tst_desktop.moc"
