@@ -86,8 +86,7 @@ OptionPages::OptionPages(Editor& editor, const Twips& tw, QWidget* parent)
     pages_.push_back(new QGroupBox(QStringLiteral("Opzioni FLEX"), this));
     pages_.back()->setObjectName(QLatin1String(name));
     pages_.back()->setGeometry(frame);
-    pages_.back()->setAccessibleName(
-        QStringLiteral("Opzioni FLEX, pagina %1").arg(pages_.size()));
+    pages_.back()->setAccessibleName(QStringLiteral("Opzioni FLEX, pagina %1").arg(pages_.size()));
   }
   if (userPage)
     pages_.push_back(userPage_ = new UserOptionPage(editor_.options(), tw, frame, this));
