@@ -145,7 +145,6 @@ TEST(FlexDiff, OptionsAndTheBytesNoOptionExplains) {
                         {0, 181, "87", "Base 90 8707;"},  // a bit Check1(0) writes, not reads
                         {0, 181, "b7", "Base 90 b707;"},
                         {1, 53, "0F", "Cb 0 1;"},
-                        {1, 53, "2E", "Call 26 2E0E;"},
                         {0, 85, "EF", "Mine 1 0;"},
                         {0, 85, "67", "Check2(3) 1 0;"},  // bit 3 alone: Mine stays clear
                         {2, 45, std::string(16, '0'), "Check1(3) 1 0;"}}) {  // the whole label

@@ -160,7 +160,6 @@ TEST_F(UserOptions, ClickWritesEveryBitAndTheReadbackWantsThemAll) {
   EXPECT_EQ(value("Check1(4)"), 0);  // a box of its own: the built-in one reads back later
   editor.readBackOptions();
   EXPECT_EQ(value("Check1(4)") * 1000 + value("Pair") * 100 + value("CallBit") * 10, 1010);
-  EXPECT_EQ(editor.undoCount(), 5u);
   editor.undo();
   editor.undo();  // the readback's step, then the click on "Gated"
   EXPECT_EQ(value("Gated") * 10 + value("Check1(4)"), 0);
