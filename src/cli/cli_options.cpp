@@ -248,7 +248,9 @@ Actions:
                   prompt; a save that fails leaves it as it was. A save to the
                   file last opened or saved that another program has changed,
                   moved or deleted since is refused (an "Errore File" message,
-                  nothing written) unless --force is given.
+                  nothing written) unless --force is given. A PATH that names
+                  one of the program's descriptors (/dev/stdout, /dev/fd/N) is
+                  written through it, before the state printed.
   --reset         "Carica Flex Interna": back to the built-in flex.
   --click ID      one click on option ID (it toggles).
   --tick ID       a click on option ID only when it is not ticked.
@@ -380,7 +382,9 @@ User options:
 
 Files:
 A flex file (.hs) holds one record per line, as upper-case hexadecimal digit
-pairs, each line ended by CR LF.
+pairs, each line ended by CR LF. A file written in place gets the copy of
+what it held as NAME~ beside it, or where that cannot be, in
+$XDG_STATE_HOME/flexedit/restore (else ~/.local/state/flexedit/restore).
 
 Examples:
   $ flexedit-cli --open in.hs --tick 'Check1(0)' --save out.hs

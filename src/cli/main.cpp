@@ -109,6 +109,9 @@ int main(int argc, char** argv) {
   flex::cli::CliView view(command.force);
   flex::Editor editor(view, user.options);
   editor.setKeepBackups(command.backup);
+  flex::FileContext files;  // restore copies in the user's state folder
+  files.restoreFolder = flex::restoreFolderFor(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+  editor.setFileContext(std::move(files));
   editor.start();
   const flex::cli::RunResult run = flex::cli::runActions(editor, command.actions);
   if (!run.stopped.empty()) return usageError(run.stopped);

@@ -1,23 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The files whose previous content a session has kept as NAME~, and those it created: each is
-// backed up at its first save only, so that NAME~ holds what it held before the session.
+// What a session's saves did to files, kept by file (device and inode number), so that a second
+// name of the same file counts as the same file: which were backed up as NAME~ or created (NAME~
+// is written at a file's first save only, and holds what it held before the session), and which
+// an in-place write left torn (no NAME~ is ever copied from those).
+#include <sys/stat.h>
+
+#include <compare>
 #include <set>
-#include <string>
-#include <utility>
 
 namespace flex {
 
+struct FileId {
+  dev_t device = 0;
+  ino_t inode = 0;
+  auto operator<=>(const FileId&) const = default;
+};
+inline FileId fileIdOf(const struct stat& info) { return {info.st_dev, info.st_ino}; }
+
 class BackupLog {
  public:
-  // A key names a file: its folder (device and inode number) and the name in it.
-  bool backedUp(const std::string& key) const { return backedUp_.contains(key); }
-  bool covers(const std::string& key) const { return backedUp(key) || created_.contains(key); }
-  void noteBackup(std::string key) { backedUp_.insert(std::move(key)); }
-  void noteCreated(std::string key) { created_.insert(std::move(key)); }
+  bool covers(FileId file) const { return covered_.contains(file); }
+  // Backed up or created this session; also the new file that replaced one that was.
+  void noteCovered(FileId file) { covered_.insert(file); }
+  // A file replaced by a new one is gone, and the system may give its number to a file made
+  // later: that one is another file, with no backup yet.
+  void forget(FileId file) {
+    covered_.erase(file);
+    torn_.erase(file);
+  }
+  bool torn(FileId file) const { return torn_.contains(file); }
+  void noteTorn(FileId file, bool torn) {
+    if (torn)
+      torn_.insert(file);
+    else
+      torn_.erase(file);
+  }
 
  private:
-  std::set<std::string> backedUp_, created_;
+  std::set<FileId> covered_, torn_;
 };
 
 }  // namespace flex

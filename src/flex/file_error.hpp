@@ -17,6 +17,8 @@ enum class FileStep : std::uint8_t {
   Replace,       // the new file that replaces the old one: written, flushed, named over it
   InPlace,       // writing over the file itself; when it fails, a regular file is put back
   Restore,       // the in-place write failed and what the file held could not be put back
+  Flush,         // the file is saved under its name, but flushing its folder failed: the new
+                 // name may not be on the disk yet
 };
 
 enum class FileReason : std::uint8_t {
@@ -27,22 +29,37 @@ enum class FileReason : std::uint8_t {
   // program changed it since, or because it is no longer there.
   ChangedOnDisk,
   GoneFromDisk,
+  Moved,  // the path kept leading elsewhere while the save looked at it (a racing rename)
+};
+
+// Why a copy of the file is not beside it as NAME~ but in the folder for restore copies.
+enum class CopyObstacle : std::uint8_t {
+  None,
+  Folder,     // the folder may not be written, or lets no name be replaced (append-only)
+  LongName,   // NAME~ would be longer than a name may be
+  NameTaken,  // NAME~ is something that may not be replaced (a folder, another user's file)
 };
 
 struct FileError {
   FileStep step = FileStep::Read;
   FileReason reason = FileReason::SystemError;
   int err = 0;  // the error number, for SystemError
-  // The copy the step concerns, as a name in the file's folder: Backup, the NAME~ that could not
-  // be written; Restore, the NAME~ that holds an earlier content ("" when there is none).
+  // The copy the step concerns: a name in the file's folder (NAME~) or a path in the folder for
+  // restore copies. Backup: the copy that could not be written; Restore: the copy that holds what
+  // the file held right before the failed write ("" when there is none).
   std::string copy;
+  CopyObstacle obstacle = CopyObstacle::None;  // why `copy` is not NAME~ beside the file
 
   bool operator==(const FileError&) const = default;
 };
 
+// Returned instead of an error number where a name led elsewhere between two looks at it (a
+// racing rename): the save starts again, and fails with reason Moved when that keeps happening.
+inline constexpr int kMoved = -1;
+
 // A step that failed for a system error.
 inline FileError systemError(FileStep step, int err) {
-  return {step, FileReason::SystemError, err, {}};
+  return {step, FileReason::SystemError, err, {}, CopyObstacle::None};
 }
 
 }  // namespace flex

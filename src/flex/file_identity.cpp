@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "flex/flex_file.hpp"
+#include "flex/save_target.hpp"
 
 namespace flex {
 
@@ -38,9 +39,21 @@ FileIdentity identityOf(const struct stat& info, std::string_view content) {
 
 FileIdentity identityAfterSave(const std::string& path, std::string_view content,
                                const FileContext& context) {
+  // Saved through one of the program's own descriptors (/dev/stdout >> log, also by a name that
+  // only /proc tells is one): a stream, whose file may hold more than this save wrote.
+  if (descriptorNamed(path, context.calls.getpid())) return {};
   struct stat info {};
   if (context.calls.fstatat(AT_FDCWD, path.c_str(), &info, 0) != 0) return {};
+  if (info.st_size != static_cast<off_t>(content.size())) return {};
   return identityOf(info, content);
+}
+
+bool sameFile(const std::string& one, const std::string& other, const FileContext& context) {
+  struct stat a {
+  }, b{};
+  return context.calls.fstatat(AT_FDCWD, one.c_str(), &a, 0) == 0 &&
+         context.calls.fstatat(AT_FDCWD, other.c_str(), &b, 0) == 0 && a.st_dev == b.st_dev &&
+         a.st_ino == b.st_ino;
 }
 
 DiskChange compareWithDisk(const std::string& path, const std::string& knownPath,

@@ -39,9 +39,13 @@ std::uint64_t contentHash(std::string_view bytes);
 // for anything else.
 FileIdentity identityOf(const struct stat& info, std::string_view content);
 
-// What a save that wrote `content` left at `path` (links followed).
+// What a save that wrote `content` left at `path` (links followed); unknown for a path that
+// names one of the program's own descriptors, or a file that holds more than `content`.
 FileIdentity identityAfterSave(const std::string& path, std::string_view content,
                                const FileContext& context = {});
+
+// Whether two paths lead to one file now (links followed).
+bool sameFile(const std::string& one, const std::string& other, const FileContext& context = {});
 
 // How the file at `path` stands against `known`, the identity of the file last loaded or saved
 // as `knownPath`. A path that is not `knownPath` counts only when it leads to the same file (a

@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "flex/fd.hpp"
-
 namespace flex {
 namespace {
 
@@ -38,17 +36,14 @@ std::vector<std::string> splitNames(const std::string& list) {
 
 int readMetadata(const SystemCalls& calls, int fd, FileMetadata& m) {
   if (calls.fstat(fd, &m.info) != 0) return errno;
-  const std::string path = descriptorPath(fd);  // a descriptor opened as a path has no f*xattr
   std::string list, value;
-  const auto listAll = [&](char* b, size_t n) { return calls.listxattr(path.c_str(), b, n); };
+  const auto listAll = [&](char* b, size_t n) { return calls.flistxattr(fd, b, n); };
   if (const int err = readGrowing(list, listAll)) {
     m.attributesKnown = err == EOPNOTSUPP;  // a file system without attributes
     return 0;
   }
   for (const std::string& name : splitNames(list)) {
-    const auto getOne = [&](char* b, size_t n) {
-      return calls.getxattr(path.c_str(), name.c_str(), b, n);
-    };
+    const auto getOne = [&](char* b, size_t n) { return calls.fgetxattr(fd, name.c_str(), b, n); };
     if (readGrowing(value, getOne) != 0)
       m.attributesKnown = false;
     else
@@ -59,11 +54,12 @@ int readMetadata(const SystemCalls& calls, int fd, FileMetadata& m) {
 
 int applyMetadata(const SystemCalls& calls, int fd, const FileMetadata& m, MetadataCopy copy) {
   const struct stat& want = m.info;
-  const mode_t mode = want.st_mode & 07777;
+  mode_t mode = want.st_mode & 07777;
   struct stat now {};
   if (calls.fstat(fd, &now) != 0) return errno;
-  if (now.st_uid != want.st_uid || now.st_gid != want.st_gid)
-    calls.fchown(fd, want.st_uid, want.st_gid);   // refused: the check at the end tells
+  if (now.st_uid != want.st_uid || now.st_gid != want.st_gid)  // refused: the checks below tell
+    if (calls.fchown(fd, want.st_uid, want.st_gid) != 0 && copy == MetadataCopy::Lenient)
+      calls.fchown(fd, static_cast<uid_t>(-1), want.st_gid);  // the group alone, where it may
   if (calls.fchmod(fd, mode) != 0) return errno;  // after fchown, which may clear set-id bits
   bool copied = m.attributesKnown;
   for (const auto& [name, value] : m.attributes)
@@ -79,13 +75,15 @@ int applyMetadata(const SystemCalls& calls, int fd, const FileMetadata& m, Metad
       copied = false;
   }
   if (listed != 0 && listed != EOPNOTSUPP) copied = false;
-  if (copy == MetadataCopy::Lenient)
-    return copied || calls.fchmod(fd, mode & ~mode_t{077}) == 0 ? 0 : errno;
-  if (!copied) return EOPNOTSUPP;
   if (calls.fstat(fd, &now) != 0) return errno;
-  const bool same =
-      now.st_uid == want.st_uid && now.st_gid == want.st_gid && (now.st_mode & 07777) == mode;
-  return same ? 0 : EPERM;
+  const bool same = now.st_uid == want.st_uid && now.st_gid == want.st_gid;
+  if (copy == MetadataCopy::All)
+    return !copied ? EOPNOTSUPP : same && (now.st_mode & 07777) == mode ? 0 : EPERM;
+  // A copy gives no one access that the file did not: another group, or an access list that
+  // could not be copied, leaves it to its owner; its owner is no set-user-ID.
+  if (!copied || now.st_gid != want.st_gid) mode &= 0700;
+  if (now.st_uid != want.st_uid) mode &= ~mode_t{S_ISUID};
+  return calls.fchmod(fd, mode) == 0 ? 0 : errno;
 }
 
 }  // namespace flex

@@ -18,13 +18,15 @@ struct FileMetadata {
   bool attributesKnown = true;  // false when they could not all be read
 };
 
-// Reads the metadata of the open file `fd` (which may be opened only as a path). Returns 0 or
-// the error number of its fstat; attributes that cannot be read leave `attributesKnown` false.
+// Reads the metadata of the open file `fd` (open for reading or writing, not only as a path).
+// Returns 0 or the error number of its fstat; attributes that cannot be read leave
+// `attributesKnown` false.
 int readMetadata(const SystemCalls& calls, int fd, FileMetadata& metadata);
 
 // How a new file takes another's metadata. All: owner, group, mode and every attribute, or the
-// error number that tells why not. Lenient: as much as it can, and at least the mode, narrowed
-// to the owner's access when the attributes (an access list) could not all be copied.
+// error number that tells why not. Lenient (a copy): owner and group where it may, else the
+// group alone, and the mode; narrowed to its owner's access when it could not take the group or
+// every attribute (an access list), so that a copy never lets anyone read what the file did not.
 enum class MetadataCopy { All, Lenient };
 int applyMetadata(const SystemCalls& calls, int fd, const FileMetadata& metadata,
                   MetadataCopy copy);

@@ -40,21 +40,30 @@ ReadResult readFlexFile(const std::string& path, const FileContext& context = {}
                         std::size_t limit = kMaxFileSize);
 
 struct SaveOptions {
-  BackupLog* backups = nullptr;  // keep NAME~ before a file is first replaced; null: keep none
+  // What this session's saves did to files (backups kept, files left torn); null: nothing.
+  BackupLog* log = nullptr;
+  // Keep NAME~ at a file's first save in the session (with `log`), so that it holds what the
+  // file held before; without, NAME~ is written before every in-place write.
+  bool keepBackups = false;
 };
 
 // Writes content to path so that the file either holds all of it or keeps what it held.
+// - A path that names one of the program's own open descriptors (/dev/stdout, /dev/fd/N,
+//   /proc/self/fd/N ...) is written through that descriptor, as a shell would.
 // - Links are followed (in a sticky folder that everyone may write, only those of the user or
-//   of the folder's owner); a link to something no path names (a pipe, a deleted file, as in
-//   /proc/self/fd) and an existing path that is no regular file are written in place.
+//   of the folder's owner, at every step of the path); a link to something no path names (a
+//   pipe, a deleted file, as in /proc/PID/fd) and an existing path that is no regular file are
+//   written in place. A file another user put in such a sticky folder is not written.
 // - A regular file is replaced by a new file written unnamed in its folder and named only
 //   when complete and flushed: a save stopped at any moment leaves the old file or the new one,
-//   and no temporary file. The new file keeps the old one's owner, group, mode and extended
-//   attributes (the access list among them). Where it cannot (another user's file, one with
-//   more than one name, an attribute that cannot be set, a name the system will not replace),
-//   the file is written in place, after its previous content has been copied to NAME~ (which
-//   a save killed half-way leaves; with a backup log only when none was made this session) and
-//   to an unnamed rollback copy (put back when the write fails).
+//   and what it left under a temporary name goes at the next save of the file. The new file
+//   keeps the old one's owner, group, mode and extended attributes (the access list among
+//   them). Where it cannot (another user's file, one with more than one name, an attribute that
+//   cannot be set, a name the system will not replace, a folder the user may not write or that
+//   keeps every name it has), the file is written in place, after its previous content has been
+//   copied to NAME~ (which a save killed half-way leaves; with backups kept only when none was
+//   made this session; in the restore folder where NAME~ cannot be made) and to an unnamed
+//   rollback copy (put back when the write fails).
 // - An existing file the user may not write, and content over kMaxFileSize, are refused.
 // Returns the error, or nothing when the content is saved.
 std::optional<FileError> writeFlexFile(const std::string& path, std::string_view content,

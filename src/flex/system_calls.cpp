@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flex/system_calls.hpp"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/mman.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -24,16 +26,19 @@ const SystemCalls& realSystemCalls() {
       .fsync = ::fsync,
       .fcntl = [](int fd, int command, int argument) { return ::fcntl(fd, command, argument); },
       .flock = ::flock,
+      .ioctl = [](int fd, unsigned long request,
+                  void* argument) { return ::ioctl(fd, request, argument); },
+      .getdents64 = ::getdents64,
       .fstat = ::fstat,
       .fstatat = ::fstatat,
       .faccessat = ::faccessat,
       .readlinkat = ::readlinkat,
       .geteuid = ::geteuid,
+      .getpid = ::getpid,
       .fchown = ::fchown,
       .fchmod = ::fchmod,
-      .listxattr = ::listxattr,
-      .getxattr = ::getxattr,
       .flistxattr = ::flistxattr,
+      .fgetxattr = ::fgetxattr,
       .fsetxattr = [](int fd, const char* name, const void* value,
                       size_t size) { return ::fsetxattr(fd, name, value, size, 0); },
       .fremovexattr = ::fremovexattr,

@@ -21,18 +21,21 @@ struct SystemCalls {
   std::function<int(int fd)> fsync;
   std::function<int(int fd, int command, int argument)> fcntl;
   std::function<int(int fd, int operation)> flock;
+  std::function<int(int fd, unsigned long request, void* argument)> ioctl;
+  // the entries of an open folder, as the kernel hands them out (struct linux_dirent64)
+  std::function<ssize_t(int fd, void* buffer, size_t size)> getdents64;
   // what a name or descriptor is
   std::function<int(int fd, struct stat* info)> fstat;
   std::function<int(int dir, const char* path, struct stat* info, int flags)> fstatat;
   std::function<int(int dir, const char* path, int mode, int flags)> faccessat;
   std::function<ssize_t(int dir, const char* path, char* text, size_t size)> readlinkat;
   std::function<uid_t()> geteuid;
+  std::function<pid_t()> getpid;
   // owner, mode and extended attributes
   std::function<int(int fd, uid_t owner, gid_t group)> fchown;
   std::function<int(int fd, mode_t mode)> fchmod;
-  std::function<ssize_t(const char* path, char* list, size_t size)> listxattr;
-  std::function<ssize_t(const char* path, const char* name, void* value, size_t size)> getxattr;
   std::function<ssize_t(int fd, char* list, size_t size)> flistxattr;
+  std::function<ssize_t(int fd, const char* name, void* value, size_t size)> fgetxattr;
   std::function<int(int fd, const char* name, const void* value, size_t size)> fsetxattr;
   std::function<int(int fd, const char* name)> fremovexattr;
   // names

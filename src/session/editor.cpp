@@ -298,6 +298,15 @@ FileOutcome Editor::saveWithDialog() {
   return saveFile(view_.saveFileName());
 }
 
+// A failed save that still changed the file the flex belongs to (replaced, its folder not
+// flushed; or torn, with no rollback put back) made a change of this program's own: the next
+// save is not taken for one over another program's change.
+void Editor::forgetOwnChange(const std::string& name, const std::string& content, FileStep step) {
+  if (step != FileStep::Flush && step != FileStep::Restore) return;
+  if (name == doc_.fileName || sameFile(name, doc_.fileName, files_))
+    doc_.disk = step == FileStep::Flush ? identityAfterSave(name, content, files_) : FileIdentity{};
+}
+
 // The file the flex belongs to, changed or gone since: overwritten only on the person's word.
 FileOutcome Editor::saveFile(const std::string& name) {
   ActionScope scope(*this);
@@ -312,14 +321,15 @@ FileOutcome Editor::saveFile(const std::string& name) {
       case OverwriteAnswer::Refuse: {
         const FileReason why =
             change == DiskChange::Gone ? FileReason::GoneFromDisk : FileReason::ChangedOnDisk;
-        message({MessageId::SaveFailed, name, {FileStep::Check, why, 0, {}}});
+        message({MessageId::SaveFailed, name, {FileStep::Check, why, 0, {}, {}}});
         return FileOutcome::Failed;
       }
     }
   }
-  const SaveOptions options{keepBackups_ ? &backups_ : nullptr};
+  const SaveOptions options{&backups_, keepBackups_};
   if (const auto error = writeFlexFile(name, content, options, files_)) {
     message({MessageId::SaveFailed, name, *error});
+    forgetOwnChange(name, content, error->step);
     return FileOutcome::Failed;
   }
   doc_.fileName = name;

@@ -85,7 +85,8 @@ class Editor {
   // life, before its first replacement, so that NAME~ holds what it held before. Off at start.
   void setKeepBackups(bool keep) { keepBackups_ = keep; }
   bool keepsBackups() const { return keepBackups_; }
-  // How loads and saves reach the file system: the real calls unless replaced (tests).
+  // How loads and saves reach the file system: the real calls unless replaced (tests), and the
+  // folder for restore copies.
   void setFileContext(FileContext context) { files_ = std::move(context); }
   void loadBuiltinFlex();      // "Carica Flex Interna" (unsaved work settled first)
   void readBackOptions();      // the option readback
@@ -131,6 +132,7 @@ class Editor {
   class ActionScope;                      // the outermost one ends a step and notifies the view
 
   FileOutcome loadFile(const std::string& name);
+  void forgetOwnChange(const std::string& name, const std::string& content, FileStep step);
   void showBuiltinRecords();
   void setPreview(std::size_t slot, std::string text);
   void rebuildFormattedViews();
@@ -155,7 +157,7 @@ class Editor {
   int depth_ = 0;
   StepName stepName_;  // of the step the actions since the last commit make
   bool keepBackups_ = false;
-  BackupLog backups_;  // the files backed up (or created) by this editor's saves
+  BackupLog backups_;  // what this editor's saves did to files: backed up, created, left torn
   FileContext files_;
 };
 

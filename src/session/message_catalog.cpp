@@ -48,6 +48,7 @@ std::string systemErrorText(int err) {
     case EINVAL: return "operazione non valida per questo file";
     case ESTALE: return "il file non è più valido sul server";
     case ETIMEDOUT: return "tempo scaduto";
+    case EBADF: return "il descrittore non è aperto in scrittura";
     default: return "errore di sistema " + std::to_string(err);
   }
 }
@@ -60,9 +61,23 @@ std::string reasonText(const FileError& error) {
       return "un altro programma lo ha modificato da quando è stato aperto o salvato";
     case FileReason::GoneFromDisk:
       return "un altro programma lo ha spostato o cancellato da quando è stato aperto o salvato";
+    case FileReason::Moved:
+      return "il file è stato spostato o sostituito più volte durante il salvataggio";
     case FileReason::SystemError: break;
   }
   return systemErrorText(error.err);
+}
+
+// Why a copy is not beside the file as NAME~.
+std::string obstacleText(CopyObstacle obstacle) {
+  switch (obstacle) {
+    case CopyObstacle::Folder: return "la cartella del file non permette di scrivervi una copia";
+    case CopyObstacle::LongName: return "il nome del file è troppo lungo per aggiungervi \"~\"";
+    case CopyObstacle::NameTaken:
+      return "il nome della copia accanto al file è occupato da qualcosa che non si può sostituire";
+    case CopyObstacle::None: break;
+  }
+  return {};
 }
 
 std::string fileMessage(const char* verb, const EditorMessage& message) {
@@ -143,12 +158,21 @@ std::string fileErrorText(const FileError& error) {
     case FileStep::Create:
     case FileStep::Replace:
     case FileStep::InPlace: return reason;
-    case FileStep::Backup:
-      return "la copia di sicurezza \"" + error.copy + "\" non si può scrivere: " + reason;
+    case FileStep::Backup: {
+      const std::string failed =
+          "la copia di sicurezza \"" + error.copy + "\" non si può scrivere: " + reason;
+      if (error.obstacle == CopyObstacle::None) return failed;
+      return obstacleText(error.obstacle) + "; " + failed;
+    }
     case FileStep::RollbackCopy: return "la copia di ripristino non si può scrivere: " + reason;
-    case FileStep::Restore:
+    case FileStep::Restore: {
       if (error.copy.empty()) return reason;
-      return reason + "; la copia di sicurezza è in \"" + error.copy + "\"";
+      const std::string copy = reason + "; la copia di sicurezza è in \"" + error.copy + "\"";
+      if (error.obstacle == CopyObstacle::None) return copy;
+      return copy + " (" + obstacleText(error.obstacle) + ")";
+    }
+    case FileStep::Flush:
+      return "il file è stato salvato, ma non è certo che sia sul disco: " + reason;
   }
   return reason;
 }

@@ -97,7 +97,7 @@ int RecoveryFolder::write(const RecoveryLock& lock, const RecoveryCopy& copy) co
   const SystemCalls& calls = files_.calls;
   Fd folder(calls, calls.openat(AT_FDCWD, path_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0));
   if (!folder.valid()) return errno;
-  return createFile(calls, folder.get(), lock.id() + std::string(kCopySuffix),
+  return putOwnFile(calls, folder.get(), lock.id() + std::string(kCopySuffix),
                     encodeRecoveryCopy(copy));
 }
 

@@ -218,6 +218,21 @@ TEST_F(Cli, FileErrorsAreRecordedAndTheRunGoesOn) {
   EXPECT_NE(full.err.find("cannot write the output"), npos);
 }
 
+// A save to standard output goes through it, before the summary, also onto an appended file; a
+// copy that cannot be beside its file goes to $XDG_STATE_HOME/flexedit/restore.
+TEST_F(Cli, SavesThroughStandardOutputAndKeepsCopiesInTheStateFolder) {
+  const std::string longest(255, 'n'), cli = "cd " + quoted(dir.string()) +
+                                             " && XDG_STATE_HOME=" + quoted(path("state")) + " " +
+                                             quoted(FLEXEDIT_CLI_PATH);
+  fs::create_hard_link(write(longest, "old\r\n"), path("second"));  // written in place
+  write("log.txt", "old line\n");
+  const std::string flex = hs(with(builtin::kBase, 181, "B7")), twice = " --save /dev/stdout";
+  ASSERT_EQ(std::system((cli + " --tick 'Check1(0)'" + twice + twice + " >>log.txt").c_str()), 0);
+  EXPECT_TRUE(read("log.txt").starts_with("old line\n" + flex + flex + "Options ticked"));
+  ASSERT_EQ(std::system((cli + " --save " + longest + " >/dev/null").c_str()), 0);
+  EXPECT_EQ(std::distance(fs::directory_iterator(path("state/flexedit/restore")), {}), 1);
+}
+
 // Standard output a pipe whose reader has gone: an exit status, not death by SIGPIPE.
 TEST_F(Cli, OutputToAPipeWithoutReaderFails) {
   write("a.hs", hs());

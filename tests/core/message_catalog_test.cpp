@@ -10,14 +10,15 @@ namespace {
 
 using namespace flex;
 
-EditorMessage saving(FileStep step, int err, std::string copy = {}) {
-  return {MessageId::SaveFailed, "/d/b.hs", {step, FileReason::SystemError, err, std::move(copy)}};
+EditorMessage saving(FileStep step, int err, std::string copy = {}, CopyObstacle why = {},
+                     FileReason reason = FileReason::SystemError) {
+  return {MessageId::SaveFailed, "/d/b.hs", {step, reason, err, std::move(copy), why}};
 }
 EditorMessage refusing(FileReason reason) {
   return {MessageId::SaveFailed, "/d/b.hs", {FileStep::Check, reason, 0, {}}};
 }
 EditorMessage opening(FileReason reason, int err = 0) {
-  return {MessageId::OpenFailed, "a.hs", {FileStep::Read, reason, err, {}}};
+  return {MessageId::OpenFailed, "a.hs", {FileStep::Read, reason, err, {}, {}}};
 }
 
 TEST(MessageCatalog, ItalianWording) {
@@ -34,6 +35,18 @@ TEST(MessageCatalog, ItalianWording) {
       {opening(FileReason::SystemError, ENOENT), open + "il file o la cartella non esiste"},
       {opening(FileReason::NotRegular), open + "non è un file normale"},
       {opening(FileReason::TooLarge), open + "il file supera 1 MiB"},
+      {saving(FileStep::InPlace, EBADF), save + "il descrittore non è aperto in scrittura"},
+      {saving(FileStep::Check, 0, {}, {}, FileReason::Moved),
+       save + "il file è stato spostato o sostituito più volte durante il salvataggio"},
+      {saving(FileStep::Flush, EIO),
+       save + "il file è stato salvato, ma non è certo che sia sul disco: errore di lettura o "
+              "scrittura sul dispositivo"},
+      {saving(FileStep::Backup, EACCES, "/s/r/1-2-b.hs~", CopyObstacle::Folder),
+       save + "la cartella del file non permette di scrivervi una copia; la copia di sicurezza "
+              "\"/s/r/1-2-b.hs~\" non si può scrivere: permesso negato"},
+      {saving(FileStep::Restore, ENOSPC, "/s/r/1-2-b.hs~", CopyObstacle::LongName),
+       save + "spazio esaurito sul disco; la copia di sicurezza è in \"/s/r/1-2-b.hs~\" (il nome "
+              "del file è troppo lungo per aggiungervi \"~\")"},
       {saving(FileStep::Check, 200), save + "errore di sistema 200"},
       {saving(FileStep::Backup, EACCES, "b.hs~"),
        save + "la copia di sicurezza \"b.hs~\" non si può scrivere: permesso negato"},

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the .deb from the build folder, has lintian check it (no error, no warning), unpacks it
-# into a scratch folder and runs both programs from there, flexedit with no display; checks the
-# desktop entry, the AppStream data and the MIME type that the package carries.
+# Builds the .deb from the build folder, has lintian check it (no error, no warning, no note on
+# hardening), unpacks it into a scratch folder and runs both programs from there, flexedit with
+# no display; checks the desktop entry, the AppStream data and the MIME type that the package
+# carries.
 #   deb_test.sh BUILD_DIR VERSION
 set -euo pipefail
 build_dir=$1 version=$2
@@ -15,9 +16,13 @@ deb=$(ls "$scratch"/pkg/*.deb)
 echo "package: $(basename "$deb")"
 dpkg-deb -f "$deb" Depends
 
-# Every tag at warning level or above fails the test.
+# Every tag at warning level or above fails the test, and so does any hardening note (info level):
+# the programs read files from anywhere and are built with Debian's hardening flags.
 lintian --fail-on error,warning --display-level '>=warning' "$deb" ||
   { echo "lintian found errors or warnings"; exit 1; }
+hardening=$(lintian --display-level '>=info' --tags \
+  hardening-no-bindnow,hardening-no-fortify-functions,hardening-no-pie,hardening-no-relro "$deb")
+[ -z "$hardening" ] || { echo "lintian hardening notes:"; echo "$hardening"; exit 1; }
 
 dpkg-deb -x "$deb" "$scratch/root"
 root=$scratch/root/usr

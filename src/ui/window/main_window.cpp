@@ -13,6 +13,9 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QWindow>
+#include <cstdlib>
+
+#include "flex/file_context.hpp"
 
 #include "session/message_catalog.hpp"
 #include "ui/dialogs/about_dialog.hpp"
@@ -93,6 +96,10 @@ MainWindow::MainWindow(Prompts prompts, std::shared_ptr<const OptionSet> options
   preview_->setDropFilter(drops);
   setAcceptDrops(true);
 
+  // Restore copies in the user's state folder, where the CLI keeps them too.
+  flex::FileContext files;
+  files.restoreFolder = flex::restoreFolderFor(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+  editor_.setFileContext(std::move(files));
   editor_.start();
 }
 
