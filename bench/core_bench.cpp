@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the editor core costs per action a person takes: start-up, a full readback, one option
 // click with its refresh, opening then saving the built-in flex, undoable steps on a 1 MiB
-// record with their undo and redo, the look at the disk before a save over a 1 MiB file, and a
-// recovery copy taken and written.
+// record with their undo and redo, the look at the disk before a save over a 1 MiB file, a
+// recovery copy taken and written; reading the user's options file, and start-up and a click with
+// the most user's options a file may hold.
 #include <stdlib.h>
 #include <sys/resource.h>
 
@@ -10,6 +11,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include <benchmark/benchmark.h>
@@ -17,6 +19,7 @@
 #include "flex/builtin_records.hpp"
 #include "flex/flex_file.hpp"
 #include "options/option_catalog.hpp"
+#include "options/option_file.hpp"
 #include "session/editor.hpp"
 #include "session/recovery_folder.hpp"
 
@@ -24,15 +27,53 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// An options file of `count` entries, each on its own bit of the built-in Base or Call record,
+// with tool-tips of `toolTip` characters.
+std::string optionFileText(std::size_t count, std::size_t toolTip) {
+  std::string text = R"({"options": [)";
+  for (std::size_t k = 0; k < count; ++k) {
+    const bool call = k % 4 == 3;
+    const std::size_t position = call ? 45 + 2 * (k % 4) : 45 + 2 * (k % 96);
+    text += (k ? ",\n" : "\n") + std::string(R"({"id": "Opt)") + std::to_string(k) +
+            R"(", "caption": "Option )" + std::to_string(k) + R"(", "toolTip": ")" +
+            std::string(toolTip, 't') + R"(", "record": ")" + (call ? "Call" : "Base") +
+            R"(", "position": )" + std::to_string(position) + R"(, "bits": [)" +
+            std::to_string(k % 8 + 1) + R"(], "polarity": "ticked sets"})";
+  }
+  return text + "\n]}";
+}
+
+std::shared_ptr<const flex::OptionSet> userOptions(std::size_t count) {
+  if (count == 0) return flex::OptionSet::builtinOnly();
+  flex::OptionFile file = flex::parseOptionFile(optionFileText(count, 40));
+  return std::make_shared<const flex::OptionSet>(std::move(file.options));
+}
+
+// Argument: 200 entries with short tool-tips (16 KiB), or long ones filling 1 MiB.
+void BM_ReadOptionFile(benchmark::State& state) {
+  const bool full = state.range(0) == 1;
+  const std::string text = optionFileText(flex::kMaxUserOptions, full ? 5100 : 20);
+  if (text.size() > flex::kMaxOptionFileSize) state.SkipWithError("over 1 MiB");
+  for (auto _ : state) {
+    flex::OptionFile file = flex::parseOptionFile(text);
+    if (file.options.size() != flex::kMaxUserOptions) state.SkipWithError("not all loaded");
+    benchmark::DoNotOptimize(file);
+  }
+  state.counters["file_KiB"] = static_cast<double>(text.size()) / 1024.0;
+}
+BENCHMARK(BM_ReadOptionFile)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// Argument: how many user's options (0, or the 200 a file may hold).
 void BM_StartUp(benchmark::State& state) {
   flex::NullEditorView view;
+  const auto options = userOptions(static_cast<std::size_t>(state.range(0)));
   for (auto _ : state) {
-    flex::Editor editor(view);
+    flex::Editor editor(view, options);
     editor.start();
     benchmark::DoNotOptimize(editor.document().boxes);
   }
 }
-BENCHMARK(BM_StartUp);
+BENCHMARK(BM_StartUp)->Arg(0)->Arg(200);
 
 void BM_Readback(benchmark::State& state) {
   flex::NullEditorView view;
@@ -46,9 +87,10 @@ void BM_Readback(benchmark::State& state) {
 BENCHMARK(BM_Readback);
 
 // "Menu Engineering": three bits of the Base record, then slot 0 and the formatted boxes.
+// Argument: how many user's options (the undo step compares every box).
 void BM_OptionClick(benchmark::State& state) {
   flex::NullEditorView view;
-  flex::Editor editor(view);
+  flex::Editor editor(view, userOptions(static_cast<std::size_t>(state.range(0))));
   editor.start();
   const std::size_t row = *flex::findOption("Check1(0)");
   for (auto _ : state) {
@@ -56,7 +98,7 @@ void BM_OptionClick(benchmark::State& state) {
     benchmark::DoNotOptimize(editor.document().records[0]);
   }
 }
-BENCHMARK(BM_OptionClick);
+BENCHMARK(BM_OptionClick)->Arg(0)->Arg(200);
 
 void BM_LoadReadbackSave(benchmark::State& state) {
   std::string dir = (fs::temp_directory_path() / "flexedit-bench-XXXXXX").string();

@@ -14,6 +14,15 @@ namespace {
 
 enum class Op { Click, Reset, Readback, HandEdit, Type, Ok, Close, Load, Save, UndoRedo };
 
+// A user's options beside the built-in ones: on bytes of built-in options (gated too), on the
+// Call record, and past the end of the built-in Base record.
+const std::shared_ptr<const OptionSet> kOptions =
+    std::make_shared<const OptionSet>(std::vector<UserOption>{
+        {"Shared", "s", "", RecordKind::Base, 181, {5, 1}, true, false},
+        {"SharedGated", "g", "", RecordKind::Base, 107, {4, 5, 8}, false, true},
+        {"OnCall", "c", "", RecordKind::Call, 51, {7}, false, false},
+        {"Far", "f", "", RecordKind::Base, 301, {1, 2, 3, 4, 5, 6, 7, 8}, true, false}});
+
 // Raw bytes, or a file of the built-in records (one of the three label records last) with some
 // characters changed to hex digits of either case, line ends or any byte, and cut short.
 std::string makeFile(FuzzedDataProvider& in) {
@@ -37,20 +46,28 @@ void step(FuzzedDataProvider& in, Session& s, std::string& saved) {
   auto unchanged = [&](const char* what) { FUZZ_CHECK(sameState(before, s.editor), what); };
   switch (op) {
     case Op::Click: {
-      const auto row = in.ConsumeIntegralInRange<std::size_t>(0, kOptionCount - 1);
+      const auto row = in.ConsumeIntegralInRange<std::size_t>(0, kOptions->size() - 1);
       const int value = in.ConsumeIntegralInRange(0, 2);  // 2: a person's click, else code assigns
       value == 2 ? s.editor.clickOption(row) : s.editor.setOptionState(row, value);
-      value == before.document.boxes[row].state ? unchanged("assigning a box its state")
-                                                : checkClick(row, before.document, s.doc());
+      value == before.document.boxes[row].state
+          ? unchanged("assigning a box its state")
+          : checkClick((*kOptions)[row], row, before.document, s.doc());
       FUZZ_CHECK(s.shown() <= messages + 1, "more than the interlock or the dialog");
       break;
     }
     case Op::Reset: {  // start-up again, but the personal label and the dialog stay
-      static const Session fresh;
+      // A user's option ticked before reads back clear when the built-in byte holds only some
+      // of its bits, and its click writes them all: the built-in flex but for the user's bytes.
+      static const Session fresh(kOptions);
       s.editor.loadBuiltinFlex();
       for (std::size_t row = 0; row < kOptionCount; ++row)
         FUZZ_CHECK(s.doc().boxes[row].state == fresh.doc().boxes[row].state, "reset box");
-      FUZZ_CHECK(s.doc().records == fresh.doc().records && s.shown() == messages &&
+      const auto user = kOptions->rows().subspan(kOptionCount);
+      checkOptionBytesOnly(user, RecordKind::Base, fresh.doc().workingBase, s.doc().workingBase);
+      checkOptionBytesOnly(user, RecordKind::Call, fresh.doc().workingCall, s.doc().workingCall);
+      FUZZ_CHECK(s.doc().records[0] == s.doc().workingBase &&
+                     s.doc().records[1] == s.doc().workingCall &&
+                     s.doc().records[2] == fresh.doc().records[2] && s.shown() == messages &&
                      s.doc().personalLabel == before.document.personalLabel,
                  "reset");
       break;
@@ -111,7 +128,7 @@ void step(FuzzedDataProvider& in, Session& s, std::string& saved) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider in(data, size);
-  Session s;
+  Session s(kOptions);
   s.loadChecked(makeFile(in));
   std::string saved;
   for (int i = 0; i < 48 && in.remaining_bytes() > 0; ++i) step(in, s, saved);

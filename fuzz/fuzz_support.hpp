@@ -57,9 +57,10 @@ inline bool sameState(const Snapshot& was, const Editor& now) {
 // True between any two actions.
 inline void checkBetweenActions(const Editor& editor) {
   const Document& d = editor.document();
-  for (std::size_t row = 0; row < kOptionCount; ++row)
+  FUZZ_CHECK(d.boxes.size() == editor.options().size(), "a box for each option");
+  for (std::size_t row = 0; row < d.boxes.size(); ++row)
     FUZZ_CHECK(d.boxes[row].toggle == (d.boxes[row].state == 1) && d.boxes[row].state <= 1,
-               std::string(optionCatalog()[row].id));
+               std::string(editor.options()[row].id));
   for (std::size_t slot = 0; slot < 3; ++slot)
     FUZZ_CHECK(editor.form().formatted[slot] == formattedView(d.records[slot]),
                "formatted box lags");
@@ -69,8 +70,8 @@ inline void checkBetweenActions(const Editor& editor) {
 // own byte, when readable, which holds what the masks make of it. One comparison of the whole
 // copies: length, header, trailing word and "only 0-9 A-F written" follow from it. (Which
 // previews a click refreshes is the core tests' concern.)
-inline void checkClick(std::size_t row, const Document& before, const Document& after) {
-  const OptionDef& o = optionCatalog()[row];
+inline void checkClick(const OptionDef& o, std::size_t row, const Document& before,
+                       const Document& after) {
   const bool ticked = after.boxes[row].toggle;
   FUZZ_CHECK(ticked != before.boxes[row].toggle || o.isLabelOption(), std::string(o.id));
   std::string base = before.workingBase, call = before.workingCall;
@@ -86,10 +87,11 @@ inline void checkClick(std::size_t row, const Document& before, const Document& 
 }
 
 // After a readback a working copy differs from `was` only inside option bytes that were readable.
-inline void checkOptionBytesOnly(RecordKind kind, const std::string& was, const std::string& now) {
+inline void checkOptionBytesOnly(std::span<const OptionDef> options, RecordKind kind,
+                                 const std::string& was, const std::string& now) {
   FUZZ_CHECK(now.size() == was.size(), std::string(recordName(kind)));
   for (std::size_t i = 0; i < now.size(); ++i)
-    FUZZ_CHECK(now[i] == was[i] || std::ranges::any_of(optionCatalog(),
+    FUZZ_CHECK(now[i] == was[i] || std::ranges::any_of(options,
                                                        [&](const OptionDef& o) {
                                                          return !o.isLabelOption() &&
                                                                 o.record == kind &&
@@ -102,8 +104,11 @@ inline void checkOptionBytesOnly(RecordKind kind, const std::string& was, const 
 // An editor after start-up; the file actions check what they promise.
 struct Session {
   FakeView view;
-  Editor editor{view};
-  Session() { editor.start(); }
+  Editor editor;
+  explicit Session(std::shared_ptr<const OptionSet> options = OptionSet::builtinOnly())
+      : editor(view, std::move(options)) {
+    editor.start();
+  }
   const Document& doc() const { return editor.document(); }
   const FormState& form() const { return editor.form(); }
   std::size_t shown() const { return view.messages.size() + std::size_t(view.dialogShown); }
@@ -116,8 +121,9 @@ struct Session {
                    d.records[2] == was.document.records[2] &&
                    d.personalLabel == was.document.personalLabel,
                "a GPRS block ran in the readback");
-    checkOptionBytesOnly(RecordKind::Base, was.document.workingBase, d.workingBase);
-    checkOptionBytesOnly(RecordKind::Call, was.document.workingCall, d.workingCall);
+    const auto options = editor.options().rows();
+    checkOptionBytesOnly(options, RecordKind::Base, was.document.workingBase, d.workingBase);
+    checkOptionBytesOnly(options, RecordKind::Call, was.document.workingCall, d.workingCall);
   }
 
   // A file holding `content`: its lines fill the slots they reach and are remembered, then the

@@ -10,7 +10,9 @@ shift 4
 [ "${FUZZ_KEEP_CORPUS:-0}" = 1 ] || rm -rf "$work/corpus"
 mkdir -p "$work/corpus" "$work/findings"
 cp -n "$seeds"/* "$work/corpus/" 2>/dev/null || true
-dict=$(dirname "$0")/flex.dict
+# A target's own dictionary (options.dict for fuzz_options), else the flex one.
+dict=$(dirname "$0")/$(basename "$binary" | sed 's/^fuzz_//').dict
+[ -f "$dict" ] || dict=$(dirname "$0")/flex.dict
 extra=()
 [ -f "$dict" ] && extra+=("-dict=$dict")
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0}

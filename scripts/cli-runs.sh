@@ -13,6 +13,8 @@ cli=$(realpath "${2:-build/src/cli/flexedit-cli}")
 mkdir -p "$out"
 work=$(mktemp -d)
 trap 'chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
+# No options file of the user's: the runs see the 33 built-in options only.
+export XDG_CONFIG_HOME=$work/config
 
 # Input files, made once by the program itself and by hand.
 seed=$work/seed

@@ -4,7 +4,9 @@
 # page 2, a message, the GPRS label dialog in front of the main window, the open and the save
 # dialog, the File menu, the help window, a flex opened from the command line with the bytes it
 # changes on a tint, the byte inspector's tool-tip, that flex in the raw previews, the status
-# bar's notice once another program has changed its file, and the recovery question after a kill.
+# bar's notice once another program has changed its file, the recovery question after a kill,
+# and a run with an options file of the user's: the message about its problems at start-up and
+# the third page with its options.
 #   scripts/screenshots.sh [--scale FACTOR] [OUTDIR] [PROGRAM]
 # FACTOR scales the whole window as a high-resolution desktop does (QT_SCALE_FACTOR; 1.25 is
 # a desktop at 125%). OUTDIR defaults to out/screenshots; PROGRAM to build/src/ui/flexedit
@@ -215,9 +217,43 @@ kill -9 "$program_pid"
 wait "$program_pid" 2>/dev/null || true
 "$program" &
 pids+=($!)
+program_pid=$!
 sleep 3
 import -window root "$out/restore-question.png"
+kill "$program_pid"
+wait "$program_pid" 2>/dev/null || true
+rm -rf "$XDG_STATE_HOME/flexedit/recovery"  # the copy offered: no question in the next run
+
+# The user's options: a few that load (a caption too long for the page among them) and two
+# entries with problems, reported in one message at start-up.
+cat >"$work/options.json" <<'JSON'
+{"options": [
+  {"id": "MyBit", "caption": "My bit", "toolTip": "What it does on the phone",
+   "record": "Base", "position": 181, "bits": [3], "polarity": "ticked sets", "gated": false},
+  {"id": "Suoneria", "caption": "Suoneria prolungata", "record": "Base", "position": 45,
+   "bits": [1], "polarity": "ticked sets"},
+  {"id": "Registro", "caption": "Registro chiamate esteso", "record": "Call", "position": 51,
+   "bits": [8, 7], "polarity": "ticked clears", "gated": true},
+  {"id": "Lungo", "caption": "Una didascalia molto lunga che non entra nella pagina",
+   "toolTip": "Tagliata con i puntini", "record": "Base", "position": 101, "bits": [2],
+   "polarity": "ticked sets"},
+  {"id": "Bad", "caption": "", "record": "Base", "position": 182, "bits": [3],
+   "polarity": "ticked sets"},
+  {"id": "Check1(0)", "caption": "x", "record": "GPRS", "position": 45, "bits": [9],
+   "polarity": "ticked sets"}
+]}
+JSON
+start '^Tessaron Orvane$' --options "$work/options.json"
+xdotool search --sync --onlyvisible --name '^(Opzioni Utente|User Options)$' >/dev/null
+sleep 0.5
+import -window root "$out/options-problems.png"  # the whole screen: the message over the window
+xdotool key Return
+sleep 0.5
+click 175 20   # tab "Opzioni utente"
+xdotool mousemove 0 0
+sleep 0.3
+shoot "$out/page3.png"
 
 echo "Screenshots in $out: page1.png page2.png message.png label-dialog.png open-dialog.png save-dialog.png" \
   "file-menu.png help.png highlight.png inspector.png raw.png disk-notice.png" \
-  "restore-question.png"
+  "restore-question.png options-problems.png page3.png"

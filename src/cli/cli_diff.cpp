@@ -13,7 +13,7 @@
 #include "cli/cli_text.hpp"
 #include "flex/builtin_records.hpp"
 #include "flex/flex_file.hpp"
-#include "options/option_catalog.hpp"
+#include "options/option_set.hpp"
 #include "session/message_catalog.hpp"
 #include "text/ansi.hpp"
 
@@ -83,13 +83,12 @@ void appendSection(std::string& out, std::string_view title, std::size_t count) 
   append(out, {"\n", title, " (", std::to_string(count), "):\n"});
 }
 
-void appendOptions(std::string& out, const FlexDiff& diff) {
+void appendOptions(std::string& out, const OptionSet& options, const FlexDiff& diff) {
   if (diff.options.empty()) return;
-  const auto catalog = optionCatalog();
   appendSection(out, "Options whose state differs", diff.options.size());
   for (const OptionDifference& d : diff.options) {
-    const OptionDef& option = catalog[d.row];
-    append(out, {kIndent, cell(option.id, 12), cell(option.caption, 28), "A ",
+    const OptionDef& option = options[d.row];
+    append(out, {kIndent, cell(option.id, 12), cell(printable(option.caption), 28), "A ",
                  cell(stateName(d.a), 8), "B ", stateName(d.b), "\n"});
   }
 }
@@ -141,7 +140,7 @@ LoadedFlex loadFlex(const std::string& path) {
   return loaded;
 }
 
-std::string diffText(const FlexDiff& diff, const std::string& fileA,
+std::string diffText(const OptionSet& options, const FlexDiff& diff, const std::string& fileA,
                      const std::optional<std::string>& fileB) {
   std::string out;
   append(out, {"A: ", printable(fileA),
@@ -150,19 +149,18 @@ std::string diffText(const FlexDiff& diff, const std::string& fileA,
     out += "\nA and B are equal: the same three records, character for character.\n";
     return out;
   }
-  appendOptions(out, diff);
+  appendOptions(out, options, diff);
   appendBytes(out, diff);
   appendRecords(out, diff);
   out += "\nA and B differ.\n";
   return out;
 }
 
-std::string diffJson(const FlexDiff& diff) {
-  const auto catalog = optionCatalog();
-  Json options = Json::array();
+std::string diffJson(const OptionSet& options, const FlexDiff& diff) {
+  Json differing = Json::array();
   for (const OptionDifference& d : diff.options)
-    options.push_back(
-        {{"id", catalog[d.row].id}, {"caption", catalog[d.row].caption}, {"a", d.a}, {"b", d.b}});
+    differing.push_back(
+        {{"id", options[d.row].id}, {"caption", options[d.row].caption}, {"a", d.a}, {"b", d.b}});
   Json bytes = Json::array();
   for (const ByteDifference& d : diff.bytes)
     bytes.push_back({{"record", slotName(d.slot)},
@@ -178,7 +176,7 @@ std::string diffJson(const FlexDiff& diff) {
 
   Json j = Json::object();
   j["equal"] = diff.equal;
-  j["options"] = std::move(options);
+  j["options"] = std::move(differing);
   j["bytes"] = std::move(bytes);
   j["records"] = std::move(records);
   return j.dump(2) + "\n";

@@ -23,9 +23,10 @@ struct LoadedFlex {
 LoadedFlex loadFlex(const std::string& path);
 
 // `fileA` and `fileB` are the paths as given (any bytes); no `fileB` is the built-in flex.
-std::string diffText(const FlexDiff& diff, const std::string& fileA,
+// `options` is the set the comparison was made with.
+std::string diffText(const OptionSet& options, const FlexDiff& diff, const std::string& fileA,
                      const std::optional<std::string>& fileB);
 
-std::string diffJson(const FlexDiff& diff);
+std::string diffJson(const OptionSet& options, const FlexDiff& diff);
 
 }  // namespace flex::cli

@@ -8,6 +8,7 @@
 #include "cli/cli_text.hpp"
 #include "flexedit/version.hpp"
 #include "options/option_catalog.hpp"
+#include "options/option_file.hpp"
 #include "text/ansi.hpp"
 
 namespace flex::cli {
@@ -39,8 +40,8 @@ constexpr std::array<Syntax, 13> kSyntax{{
     {"--redo", Step::Redo, Arg::None, Arg::None, false},
 }};
 
-constexpr std::array<std::string_view, 7> kSwitches{"--json", "--backup", "--force",  "--list",
-                                                    "--help", "-h",       "--version"};
+constexpr std::array<std::string_view, 8> kSwitches{"--json", "--backup", "--force",   "--list",
+                                                    "--help", "-h",       "--version", "--options"};
 
 const Syntax* findSyntax(std::string_view word) {
   const auto it = std::find_if(kSyntax.begin(), kSyntax.end(),
@@ -66,7 +67,22 @@ std::string_view argName(Arg arg) {
   return "";
 }
 
+std::string unknownId(std::string_view name, std::string_view value) {
+  return std::string(name) + ": unknown option ID '" + printable(value) +
+         "' (flexedit-cli --list shows them)";
+}
+
+// --options FILE, at `i` of `args`; the error, or "".
+std::string takeOptionsFile(std::span<const std::string_view> args, std::size_t& i,
+                            Command& command) {
+  if (command.optionsFile) return "--options given twice";
+  if (i + 1 >= args.size() || isKeyword(args[i + 1])) return "--options needs FILE";
+  command.optionsFile = std::string(args[++i]);
+  return {};
+}
+
 // Checks one argument and stores it in the action; returns the error, or "" when it is fine.
+// An id that may be a user's is looked up once the options file is read (resolveUserIds).
 std::string takeArgument(Arg arg, std::string_view name, std::string_view value, Action& action) {
   switch (arg) {
     case Arg::Path: action.text = value; return {};
@@ -75,8 +91,11 @@ std::string takeArgument(Arg arg, std::string_view name, std::string_view value,
         action.target = *row;
         return {};
       }
-      return std::string(name) + ": unknown option ID '" + printable(value) +
-             "' (flexedit-cli --list shows them)";
+      if (isUserOptionId(value)) {
+        action.text = value;
+        return {};
+      }
+      return unknownId(name, value);
     case Arg::Slot:
       if (value.size() == 1 && value[0] >= '0' && value[0] <= '2') {
         action.target = static_cast<std::size_t>(value[0] - '0');
@@ -106,10 +125,14 @@ ParseResult parseDiff(std::span<const std::string_view> args) {
   ParseResult result;
   Command& command = result.command;
   command.mode = Mode::Diff;
-  for (const std::string_view word : args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view word = args[i];
     if (auto information = informationCommand(word)) return *information;
     if (word == "--json") {
       command.json = true;
+    } else if (word == "--options") {
+      result.error = takeOptionsFile(args, i, command);
+      if (!result.error.empty()) return result;
     } else if (!word.empty() && word[0] == '-') {
       result.error = "diff: unknown switch '" + printable(word) + "' (write ./" + printable(word) +
                      " for a file of that name)";
@@ -153,6 +176,11 @@ ParseResult parseCommandLine(std::span<const std::string_view> args) {
       command.force = true;
       continue;
     }
+    if (word == "--options") {
+      result.error = takeOptionsFile(args, i, command);
+      if (!result.error.empty()) return result;
+      continue;
+    }
     const Syntax* syntax = findSyntax(word);
     if (syntax == nullptr) {
       result.error = "unknown action '" + printable(word) + "'";
@@ -181,10 +209,22 @@ ParseResult parseCommandLine(std::span<const std::string_view> args) {
   return result;
 }
 
+std::string resolveUserIds(Command& command, const OptionSet& options) {
+  for (Action& action : command.actions) {
+    const bool names =
+        action.step == Step::Click || action.step == Step::Tick || action.step == Step::Clear;
+    if (!names || action.text.empty()) continue;
+    const auto row = options.find(action.text);
+    if (!row) return unknownId(action.name, action.text);
+    action.target = *row;
+  }
+  return {};
+}
+
 std::string_view usageText() {
-  return R"(Usage: flexedit-cli [ACTION]... [--json] [--backup] [--force]
-  or:  flexedit-cli --list [--json]
-  or:  flexedit-cli diff A.hs [B.hs] [--json]
+  return R"(Usage: flexedit-cli [ACTION]... [--json] [--backup] [--force] [--options FILE]
+  or:  flexedit-cli --list [--json] [--options FILE]
+  or:  flexedit-cli diff A.hs [B.hs] [--json] [--options FILE]
   or:  flexedit-cli --help | --version
 Edit and compare Motorola A835 flex files without a window.
 
@@ -233,7 +273,8 @@ Actions:
                   that could have been redone. The last 100 steps are kept
                   (fewer when they hold over 32 MiB of record text).
 
-ID is one of Check1(0) .. Check5(13) (see --list); quote it in the shell.
+ID is one of Check1(0) .. Check5(13) or the id of a user's option (see --list
+and User options); quote it in the shell.
 The label dialog opens when "GPRS Personale" (Check1(5)) becomes ticked by a
 click; --type, --ok and --close while it is closed, and --undo and --redo
 while it is open, stop the run.
@@ -246,7 +287,8 @@ Compare (diff must be the first argument):
   with the built-in flex. Each file is read as "Apri Flex" reads it into a
   fresh window: its first three lines replace the Base, Call and GPRS label
   records of the built-in flex, the records after its last line stay
-  built-in. No option is clicked.
+  built-in. No option is clicked. The user's options count as the built-in
+  ones do.
 
   The output lists the options whose state differs (ID, caption, the state in
   A and in B), then every differing data byte that no differing option
@@ -265,10 +307,11 @@ Compare (diff must be the first argument):
 JSON state:
   One object: "slots" (the three raw previews), "formatted" (the three
   formatted boxes), "FlexBase", "FlexCall", "FlexGprs", "FlexGprsNull",
-  "FlexGprsPersonale", "options" (each ID, Check1(0) .. Check5(13), to 0 or
-  1), "labelDialog" ({"open", "text"}), "messages" ([{"title", "prompt"}], in
-  the order shown), "status" (the status bar text), "undo" and "redo" (how
-  many steps can be undone and redone; 0 while the label dialog is open).
+  "FlexGprsPersonale", "options" (each ID, Check1(0) .. Check5(13), then the
+  user's options, to 0 or 1), "labelDialog" ({"open", "text"}), "messages"
+  ([{"title", "prompt"}], in the order shown), "status" (the status bar
+  text), "undo" and "redo" (how many steps can be undone and redone; 0 while
+  the label dialog is open).
   Bytes of a file name that are not UTF-8 are shown as U+FFFD.
 
 Options:
@@ -279,8 +322,11 @@ Options:
                   file and run, so NAME~ holds what the file held before.
   --force         let --save replace the file last opened or saved even when
                   another program has changed it since (see --save).
-  --list          print the 33 options (ID, caption, tool-tip, record,
-                  position, bits, polarity, readback) and run nothing.
+  --list          print the options, the 33 built-in ones and then the user's
+                  (ID, caption, tool-tip, record, position, bits, polarity,
+                  readback; "user": true with --json), and run nothing.
+  --options FILE  take the user's options from FILE instead of the default
+                  file (see User options); --options "" takes none.
   -h, --help      display this help and exit.
       --version   output version information and exit.
 
@@ -289,7 +335,8 @@ Exit status:
   1   a file could not be read or written, or a save was refused because
       another program changed the file (its message is recorded and the
       remaining actions still run), or the output could not be written.
-  2   usage error: a malformed command line (nothing is done), or a label
+  2   usage error: a malformed command line or an options file named with
+      --options that has a problem (nothing is done), or a label
       dialog action while the dialog is closed or --undo or --redo while it
       is open (the run stops there; what ran before it, a save included, stays
       done). The message goes to standard error and no state is printed.
@@ -297,6 +344,41 @@ Exit status:
   read (missing, not a regular file, larger than 1 MiB), a malformed command
   line or output that could not be written. On 2 the message goes to
   standard error; both files are read before anything is printed.
+
+User options:
+  Bits that the 33 options do not name can be named in an options file and
+  then ticked like any option: on the third page of the window, and here by
+  their id. The file is $XDG_CONFIG_HOME/flexedit/options.json
+  (~/.config/flexedit/options.json when XDG_CONFIG_HOME is unset), or the
+  FILE of --options:
+
+    {"options": [
+      {"id": "MyBit", "caption": "My bit",
+       "toolTip": "What it does on the phone",
+       "record": "Base", "position": 181, "bits": [3],
+       "polarity": "ticked sets", "gated": false}
+    ]}
+
+  id        letters, digits and _, unique, not of the form CheckN(i) or
+            CheckN_i.
+  caption   the text of its box, not empty; toolTip (optional) its tool-tip.
+  record    "Base" or "Call".
+  position  the character position of the byte, from 1, as --list --json
+            gives it for the built-in options: the first digit of the pair,
+            so an odd number.
+  bits      1 to 8 (1 the lowest), each once; a click writes all of them.
+  polarity  "ticked sets" or "ticked clears".
+  gated     true: it writes nothing while options are read back (optional,
+            default false).
+
+  A user's option is ticked when every listed bit holds the value that
+  ticking writes; it is read back after the built-in ones, at start and after
+  every load. A byte past the end of the record reads as clear and a click
+  writes nothing there. Each problem of the file is reported, naming the
+  entry (counted from 1) and its id; the entries without one load. The
+  default file's problems are warnings on standard error; a FILE given with
+  --options that has any problem is a usage error. A file over 1 MiB or with
+  more than 200 entries loads nothing.
 
 Files:
 A flex file (.hs) holds one record per line, as upper-case hexadecimal digit
@@ -310,6 +392,7 @@ Examples:
   $ flexedit-cli --open in.hs --json
   $ flexedit-cli --open in.hs --click 'Check1(0)' --undo --json
   $ flexedit-cli diff out.hs in.hs
+  $ flexedit-cli --options my-bits.json --tick MyBit --save out.hs
 )";
 }
 

@@ -10,7 +10,7 @@
 
 #include "cli/cli_text.hpp"
 #include "flex/builtin_records.hpp"
-#include "options/option_catalog.hpp"
+#include "options/option_set.hpp"
 #include "text/ansi.hpp"
 #include "text/hex_format.hpp"
 
@@ -30,6 +30,12 @@ std::string hexLabel(std::size_t value) {
   char buffer[24];
   std::snprintf(buffer, sizeof buffer, "%02zX", value);
   return buffer;
+}
+
+// A column of the table: the text, made safe for the terminal, and at least one blank, `width`
+// characters in all (a user's id or caption may be longer than the built-in ones).
+std::string column(std::string_view utf8, std::size_t width) {
+  return padded(printable(utf8) + ' ', width);
 }
 
 // ANSI record or label text, made safe for the terminal.
@@ -67,6 +73,7 @@ std::string_view readSense(ReadRule rule) {
   switch (rule) {
     case ReadRule::MaskSet: return "any bit of the mask set";
     case ReadRule::MaskClear: return "every bit of the mask clear";
+    case ReadRule::AllSet: return "every bit of the mask set";
     case ReadRule::IsGprsNull: return "slot 2 is the empty label record";
     case ReadRule::IsPersonal: return "slot 2 is neither built-in label record";
   }
@@ -99,7 +106,9 @@ std::string readback(const OptionDef& o) {
   if (o.readRule == ReadRule::IsPersonal) return "other label";
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "0x%02X %s", static_cast<unsigned>(o.readMask),
-                o.readRule == ReadRule::MaskSet ? "set" : "clear");
+                o.readRule == ReadRule::MaskSet  ? "set"
+                : o.readRule == ReadRule::AllSet ? "all set"
+                                                 : "clear");
   return buffer;
 }
 
@@ -108,16 +117,16 @@ std::string readback(const OptionDef& o) {
 std::string summaryText(const Editor& editor, std::span<const Message> messages) {
   const Document& document = editor.document();
   const FormState& form = editor.form();
-  const auto catalog = optionCatalog();
+  const OptionSet& options = editor.options();
   std::size_t ticked = 0;
   std::string list;
-  for (const std::size_t row : optionsById()) {
+  for (const std::size_t row : options.byId()) {
     if (document.boxes[row].state == 0) continue;
     ++ticked;
-    append(list, {"  ", padded(catalog[row].id, 12), catalog[row].caption, "\n"});
+    append(list, {"  ", column(options[row].id, 12), printable(options[row].caption), "\n"});
   }
   std::string out;
-  append(out, {"Options ticked (", std::to_string(ticked), " of ", std::to_string(kOptionCount),
+  append(out, {"Options ticked (", std::to_string(ticked), " of ", std::to_string(options.size()),
                "):\n", list});
   for (std::size_t slot = 0; slot < 3; ++slot) {
     append(out, {"\n", kRecordTitles[slot], " (", std::to_string(document.records[slot].size()),
@@ -146,8 +155,8 @@ std::string stateJson(const Editor& editor, std::span<const Message> messages) {
     formatted.push_back(ansi::toUtf8(form.formatted[slot]));
   }
   Json options = Json::object();
-  for (const std::size_t row : optionsById())
-    options[std::string(optionCatalog()[row].id)] = document.boxes[row].state;
+  for (const std::size_t row : editor.options().byId())
+    options[std::string(editor.options()[row].id)] = document.boxes[row].state;
   Json shownMessages = Json::array();
   for (const Message& m : messages)
     shownMessages.push_back(Json{{"title", m.title}, {"prompt", m.prompt}});
@@ -170,31 +179,33 @@ std::string stateJson(const Editor& editor, std::span<const Message> messages) {
   return j.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
-std::string catalogueText() {
-  const auto catalog = optionCatalog();
+std::string catalogueText(const OptionSet& options) {
   std::string out = padded("ID", 12) + padded("CAPTION", 28) + padded("RECORD", 7) +
                     padded("POS", 5) + padded("BYTE", 5) + padded("BITS", 7) +
                     padded("POLARITY", 23) + padded("READBACK", 12) + "TOOL-TIP\n";
-  for (const std::size_t row : optionsById()) {
-    const OptionDef& o = catalog[row];
+  for (const std::size_t row : options.byId()) {
+    const OptionDef& o = options[row];
     const bool bytes = !o.isLabelOption();
-    out += padded(o.id, 12) + padded(o.caption, 28) + padded(recordName(o.record), 7) +
-           padded(bytes ? std::to_string(o.position) : "-", 5) +
-           padded(bytes ? std::to_string(o.byteOffset()) : "-", 5) + padded(writtenBits(o), 7) +
-           padded(polarity(o), 23) + padded(readback(o), 12) + std::string(o.toolTip) + "\n";
+    out += column(o.id, 12) + column(o.caption, 28) + padded(recordName(o.record), 7) +
+           column(bytes ? std::to_string(o.position) : "-", 5) +
+           column(bytes ? std::to_string(o.byteOffset()) : "-", 5) + column(writtenBits(o), 7) +
+           padded(polarity(o), 23) + column(readback(o), 12) + printable(o.toolTip) + "\n";
   }
   return out;
 }
 
-std::string catalogueJson() {
+std::string catalogueJson(const OptionSet& options) {
   Json rows = Json::array();
-  const auto catalog = optionCatalog();
-  for (const std::size_t row : optionsById()) {
-    const OptionDef& o = catalog[row];
+  for (const std::size_t row : options.byId()) {
+    const OptionDef& o = options[row];
     Json j = Json::object();
     j["id"] = o.id;
-    j["group"] = o.group();
-    j["index"] = o.index();
+    if (o.user) {
+      j["user"] = true;
+    } else {
+      j["group"] = o.group();
+      j["index"] = o.index();
+    }
     j["caption"] = o.caption;
     j["toolTip"] = o.toolTip;
     j["page"] = o.layout.page;
@@ -218,7 +229,7 @@ std::string catalogueJson() {
     j["gated"] = o.gated;
     Json read = Json::object();
     read["tickedWhen"] = readSense(o.readRule);
-    if (o.readRule == ReadRule::MaskSet || o.readRule == ReadRule::MaskClear) {
+    if (!o.isLabelOption()) {
       read["record"] = recordName(o.record);
       read["position"] = o.position;
       read["mask"] = o.readMask;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What flexedit-cli prints: the editor's state as a readable summary or as one JSON object, and
-// the option catalogue as a table or a JSON array.
+// the options as a table or a JSON array.
 #include <span>
 #include <string>
 
@@ -13,7 +13,8 @@ namespace flex::cli {
 std::string summaryText(const Editor& editor, std::span<const Message> messages);
 std::string stateJson(const Editor& editor, std::span<const Message> messages);
 
-std::string catalogueText();
-std::string catalogueJson();
+// The options of `options`: the built-in ones, then the user's (with "user": true in JSON).
+std::string catalogueText(const OptionSet& options);
+std::string catalogueJson(const OptionSet& options);
 
 }  // namespace flex::cli

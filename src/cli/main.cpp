@@ -16,6 +16,8 @@
 #include "cli/cli_options.hpp"
 #include "cli/cli_output.hpp"
 #include "cli/cli_runner.hpp"
+#include "cli/cli_text.hpp"
+#include "cli/cli_user_options.hpp"
 #include "cli/cli_view.hpp"
 #include "flex/builtin_records.hpp"
 #include "session/editor.hpp"
@@ -30,11 +32,13 @@ constexpr int kExitEqual = 0;
 constexpr int kExitDifferent = 1;
 constexpr int kExitDiffError = 2;
 
-int usageError(const std::string& message) {
-  std::fprintf(stderr, "flexedit-cli: %s\nTry 'flexedit-cli --help' for more information.\n",
-               message.c_str());
+int usageError(const std::vector<std::string>& messages) {
+  for (const std::string& message : messages)
+    std::fprintf(stderr, "flexedit-cli: %s\n", message.c_str());
+  std::fprintf(stderr, "Try 'flexedit-cli --help' for more information.\n");
   return kExitUsage;
 }
+int usageError(const std::string& message) { return usageError(std::vector{message}); }
 
 // Writes the whole text to standard output; a failed write (a full disk, a closed pipe) is
 // reported rather than lost.
@@ -47,7 +51,7 @@ bool emit(std::string_view text) {
 }
 
 // Both files are read before anything is printed: a file that cannot be read prints nothing.
-int runDiff(const flex::cli::Command& command) {
+int runDiff(const flex::cli::Command& command, const flex::OptionSet& options) {
   std::array<flex::RecordSet, 2> sides{flex::builtin::recordSet(), flex::builtin::recordSet()};
   for (std::size_t k = 0; k < command.files.size() && k < sides.size(); ++k) {
     flex::cli::LoadedFlex loaded = flex::cli::loadFlex(command.files[k]);
@@ -57,11 +61,12 @@ int runDiff(const flex::cli::Command& command) {
     }
     sides[k] = std::move(loaded.records);
   }
-  const flex::FlexDiff diff = flex::diffFlexes(sides[0], sides[1]);
+  const flex::FlexDiff diff = flex::diffFlexes(options, sides[0], sides[1]);
   std::optional<std::string> fileB;
   if (command.files.size() > 1) fileB = command.files[1];
-  const std::string out =
-      command.json ? flex::cli::diffJson(diff) : flex::cli::diffText(diff, command.files[0], fileB);
+  const std::string out = command.json
+                              ? flex::cli::diffJson(options, diff)
+                              : flex::cli::diffText(options, diff, command.files[0], fileB);
   if (!emit(out)) return kExitDiffError;
   return diff.equal ? kExitEqual : kExitDifferent;
 }
@@ -75,23 +80,34 @@ int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   const flex::cli::ParseResult parsed = flex::cli::parseCommandLine(args);
   if (!parsed.error.empty()) return usageError(parsed.error);
-  const flex::cli::Command& command = parsed.command;
+  flex::cli::Command command = parsed.command;
 
   using flex::cli::Mode;
   if (command.mode == Mode::Help) return emit(flex::cli::usageText()) ? kExitDone : kExitFileError;
   if (command.mode == Mode::Version) {
     return emit(flex::cli::versionText()) ? kExitDone : kExitFileError;
   }
+
+  // The user's options: a named file must be sound; the default file's problems are warnings.
+  flex::cli::UserOptions user = flex::cli::loadUserOptions(command.optionsFile, std::getenv);
+  for (std::string& line : user.errors) line = flex::cli::printable(line);
+  if (!user.errors.empty()) return usageError(user.errors);
+  for (const std::string& line : user.warnings)
+    std::fprintf(stderr, "flexedit-cli: warning: %s\n", flex::cli::printable(line).c_str());
+  if (std::string error = flex::cli::resolveUserIds(command, *user.options); !error.empty())
+    return usageError(error);
+  const flex::OptionSet& options = *user.options;
+
   if (command.mode == Mode::List) {
     const std::string table =
-        command.json ? flex::cli::catalogueJson() : flex::cli::catalogueText();
+        command.json ? flex::cli::catalogueJson(options) : flex::cli::catalogueText(options);
     return emit(table) ? kExitDone : kExitFileError;
   }
 
-  if (command.mode == Mode::Diff) return runDiff(command);
+  if (command.mode == Mode::Diff) return runDiff(command, options);
 
   flex::cli::CliView view(command.force);
-  flex::Editor editor(view);
+  flex::Editor editor(view, user.options);
   editor.setKeepBackups(command.backup);
   flex::FileContext files;  // restore copies in the user's state folder
   files.restoreFolder = flex::restoreFolderFor(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));

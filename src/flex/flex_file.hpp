@@ -18,6 +18,10 @@ inline constexpr std::string_view kFileFilterName = "Motorola A835 FLEX (.hs)";
 inline constexpr std::string_view kFileFilterPattern = "*.hs";
 inline constexpr std::size_t kMaxFileSize = 1024 * 1024;  // larger files are refused
 
+// The longest record a file can bring into slot 0, 1 or 2: all of the largest file, less the
+// line end before each slot after the first.
+constexpr std::size_t longestLoadableRecord(std::size_t slot) { return kMaxFileSize - slot; }
+
 // Splits file content into lines: a CR ends a line and takes a directly following LF with it;
 // a lone LF stays in the line; the last line needs no line end; an empty content has no line.
 std::vector<std::string> splitFlexLines(std::string_view content);

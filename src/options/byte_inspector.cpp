@@ -15,20 +15,20 @@ std::string maskBits(int mask) {
   return out;
 }
 
-ByteInfo inspectByte(std::size_t slot, std::string_view record, std::size_t offset,
-                     const std::array<int, kOptionCount>& states) {
+ByteInfo inspectByte(const OptionSet& options, std::size_t slot, std::string_view record,
+                     std::size_t offset, std::span<const int> states) {
   ByteInfo info;
   info.slot = slot;
   info.offset = offset;
   const std::size_t position = 2 * offset + 1;
   if (2 * offset < record.size()) info.pair = std::string(record.substr(2 * offset, 2));
   info.value = readByte(record, position);
-  const auto catalog = optionCatalog();
-  for (std::size_t row = 0; row < kOptionCount; ++row) {
-    const OptionDef& option = catalog[row];
+  for (std::size_t row = 0; row < options.size(); ++row) {
+    const OptionDef& option = options[row];
     if (option.isLabelOption()) continue;
     if (option.record != recordOfSlot(slot) || option.position != position) continue;
-    if (const int mask = option.byteMask()) info.options.push_back({row, mask, states[row]});
+    if (const int mask = option.byteMask())
+      info.options.push_back({row, option.id, option.caption, mask, states[row]});
   }
   return info;
 }

@@ -20,21 +20,20 @@ std::string tail(const std::string& s) {
 
 }  // namespace
 
-FlexDiff diffFlexes(const RecordSet& a, const RecordSet& b) {
+FlexDiff diffFlexes(const OptionSet& options, const RecordSet& a, const RecordSet& b) {
   FlexDiff diff;
   diff.equal = a == b;
-  const auto statesA = readbackStates(a);
-  const auto statesB = readbackStates(b);
-  const auto catalog = optionCatalog();
+  const auto statesA = readbackStates(options, a);
+  const auto statesB = readbackStates(options, b);
 
   // (slot, byte offset) -> bits explained by options whose state differs.
   std::map<std::pair<std::size_t, std::size_t>, int> explained;
   bool labelExplained = false;
   std::array<bool, 3> optionOnSlot{};
-  for (std::size_t row : optionsById()) {
+  for (std::size_t row : options.byId()) {
     if (statesA[row] == statesB[row]) continue;
     diff.options.push_back({row, statesA[row], statesB[row]});
-    const OptionDef& option = catalog[row];
+    const OptionDef& option = options[row];
     if (option.isLabelOption()) {
       labelExplained = true;
       continue;

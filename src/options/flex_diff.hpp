@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "options/option_catalog.hpp"
+#include "options/option_set.hpp"
 
 namespace flex {
 
 struct OptionDifference {
-  std::size_t row;  // catalogue row
+  std::size_t row;  // row of the option set
   int a;            // state read back from the first flex
   int b;            // ... from the second
 };
@@ -42,7 +42,7 @@ struct FlexDiff {
 
 // A data byte that differs is explained when every differing bit belongs to an option on that
 // byte whose state differs; a differing "GPRS Null" or "GPRS Personale" explains the whole label
-// record.
-FlexDiff diffFlexes(const RecordSet& a, const RecordSet& b);
+// record. The options are those of `options`, in the order of its byId().
+FlexDiff diffFlexes(const OptionSet& options, const RecordSet& a, const RecordSet& b);
 
 }  // namespace flex

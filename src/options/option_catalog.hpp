@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 33 options of the editor as one table. Click handling, readback, the window's layout,
-// the command line and the tests all read it; adding an option is one row.
+// the command line and the tests all read it; adding an option is one row. A user's own options
+// (option_set.hpp) are rows of the same kind, read from a file.
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -23,45 +24,53 @@ enum class OptionEffect {
 enum class ReadRule {
   MaskSet,     // ticked when (byte & readMask) != 0
   MaskClear,   // ticked when (byte & readMask) == 0
+  AllSet,      // ticked when (byte & readMask) == readMask
   IsGprsNull,  // ticked when slot 2 holds the empty label record
   IsPersonal,  // ticked when slot 2 holds neither label record
 };
 
 // Where the box stands on its page, in twips inside the page frame.
 struct OptionLayout {
-  int page = 1;  // 1 or 2
+  int page = 1;  // 1 or 2; 3 for the user's options
   int top = 0;
   int width = 0;
   int tabIndex = 0;
 };
 
+inline constexpr std::size_t kMaxOptionBits = 8;
+
 struct OptionDef {
-  std::string_view id = {};       // "Check1(0)": control array and index
+  std::string_view id = {};       // "Check1(0)": control array and index; a user's own name
   std::string_view caption = {};  // UTF-8
   std::string_view toolTip = {};  // UTF-8
   OptionEffect effect = OptionEffect::Bits;
   RecordKind record = RecordKind::Base;  // the record written and read back
   std::size_t position = 0;              // character position (from 1) of the byte's first digit
-  std::array<int, 3> bits{};  // bit numbers (1 = 0x01 .. 8 = 0x80) in the order written; 0 ends
-  int tickedWrites = 1;       // value written to every bit when ticked (Bits)
-  int clearedWrites = 0;      // ... when cleared
+  // Bit numbers (1 = 0x01 .. 8 = 0x80) in the order written; 0 ends.
+  std::array<int, kMaxOptionBits> bits{};
+  int tickedWrites = 1;               // value written to every bit when ticked (Bits)
+  int clearedWrites = 0;              // ... when cleared
   std::string_view tickedByte = {};   // literal written when ticked (WholeByte)
   std::string_view clearedByte = {};  // ... when cleared
   bool gated = false;  // writes only while option edits are enabled (not during a readback)
   ReadRule readRule = ReadRule::MaskSet;
   int readMask = 0;
   OptionLayout layout = {};
+  bool user = false;  // from the user's options file, not the built-in table
 
-  // The control array (1..5 for Check1..Check5) and the index in it, from the id.
-  constexpr int group() const { return id[5] - '0'; }
+  // The control array (1..5 for Check1..Check5) and the index in it, from the id; 0 for a user's
+  // option, which belongs to no control array.
+  constexpr int group() const { return user ? 0 : id[5] - '0'; }
   constexpr int index() const {
     int value = 0;
+    if (user) return value;
     for (std::size_t i = 7; i < id.size() && id[i] != ')'; ++i) value = value * 10 + (id[i] - '0');
     return value;
   }
   constexpr int bitCount() const {
     int count = 0;
-    while (count < 3 && bits[static_cast<std::size_t>(count)] != 0) ++count;
+    while (count < static_cast<int>(kMaxOptionBits) && bits[static_cast<std::size_t>(count)] != 0)
+      ++count;
     return count;
   }
   constexpr std::size_t byteOffset() const { return (position - 1) / 2; }

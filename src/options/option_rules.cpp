@@ -35,8 +35,12 @@ void applyOptionAction(const OptionDef& option, bool ticked, std::string& record
 int readBitOption(const OptionDef& option, std::string_view record) {
   const int value = readByte(record, option.position);
   if (value < 0) return 0;
-  const bool any = (value & option.readMask) != 0;
-  return option.readRule == ReadRule::MaskClear ? (any ? 0 : 1) : (any ? 1 : 0);
+  const int bits = value & option.readMask;
+  switch (option.readRule) {
+    case ReadRule::MaskClear: return bits == 0 ? 1 : 0;
+    case ReadRule::AllSet: return bits == option.readMask ? 1 : 0;
+    default: return bits != 0 ? 1 : 0;
+  }
 }
 
 int readOptionState(const OptionDef& option, const std::array<std::string, 3>& recordSlots,
@@ -44,18 +48,20 @@ int readOptionState(const OptionDef& option, const std::array<std::string, 3>& r
   const std::string& label = recordSlots[2];
   switch (option.readRule) {
     case ReadRule::MaskSet:
-    case ReadRule::MaskClear: return readBitOption(option, recordSlots[slotOf(option.record)]);
+    case ReadRule::MaskClear:
+    case ReadRule::AllSet: return readBitOption(option, recordSlots[slotOf(option.record)]);
     case ReadRule::IsGprsNull: return label == gprsNull ? 1 : 0;
     case ReadRule::IsPersonal: return label != gprs && label != gprsNull ? 1 : 0;
   }
   return 0;
 }
 
-std::array<int, kOptionCount> readbackStates(const std::array<std::string, 3>& records) {
-  std::array<int, kOptionCount> states{};
-  const auto catalog = optionCatalog();
-  for (std::size_t row = 0; row < kOptionCount; ++row)
-    states[row] = readOptionState(catalog[row], records, builtin::kGprs, builtin::kGprsNull);
+std::vector<int> readbackStates(const OptionSet& options,
+                                const std::array<std::string, 3>& records) {
+  std::vector<int> states;
+  states.reserve(options.size());
+  for (const OptionDef& option : options.rows())
+    states.push_back(readOptionState(option, records, builtin::kGprs, builtin::kGprsNull));
   return states;
 }
 

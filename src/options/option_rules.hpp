@@ -4,8 +4,10 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "options/option_catalog.hpp"
+#include "options/option_set.hpp"
 
 namespace flex {
 
@@ -26,8 +28,9 @@ int readBitOption(const OptionDef& option, std::string_view record);
 int readOptionState(const OptionDef& option, const std::array<std::string, 3>& recordSlots,
                     std::string_view gprs, std::string_view gprsNull);
 
-// The state every option reads back to from a set of records, without running any click
-// handling: slot 2 is compared with the built-in label records.
-std::array<int, kOptionCount> readbackStates(const std::array<std::string, 3>& records);
+// The state every option of `options` reads back to from a set of records, by row, without
+// running any click handling: slot 2 is compared with the built-in label records.
+std::vector<int> readbackStates(const OptionSet& options,
+                                const std::array<std::string, 3>& records);
 
 }  // namespace flex

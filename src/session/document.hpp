@@ -13,6 +13,7 @@
 
 #include "flex/file_identity.hpp"
 #include "flex/records.hpp"
+#include "options/option_catalog.hpp"
 #include "session/option_box.hpp"
 
 namespace flex {
@@ -22,7 +23,9 @@ struct Document {
   std::string workingBase;    // FlexBase: the Base record as the option clicks edit it
   std::string workingCall;    // FlexCall: the same for the Call record
   std::string personalLabel;  // FlexGprsPersonale: the label record "GPRS Personale" writes
-  OptionBoxes boxes;          // the 33 option boxes, by catalogue row
+  // The option boxes, by row of the editor's option set: the built-in ones, then the user's
+  // (an editor makes room for those).
+  OptionBoxes boxes = OptionBoxes(kOptionCount);
 
   // The file last loaded or saved, empty before the first. Its encoding is the file system's:
   // the bytes open(2) takes, whatever they are (a name need not be UTF-8). The faces convert only

@@ -39,7 +39,11 @@ class Editor::ActionScope {
   int typingRun_;
 };
 
-Editor::Editor(EditorView& view) : view_(view) {}
+Editor::Editor(EditorView& view, std::shared_ptr<const OptionSet> options)
+    : view_(view), options_(options ? std::move(options) : OptionSet::builtinOnly()) {
+  doc_.boxes.resize(options_->size());
+  history_.reset(doc_);
+}
 
 // While the label dialog is open, everything done joins the step of the click that opened it:
 // the step is made when the dialog has closed.
@@ -79,6 +83,14 @@ bool Editor::restore(Document document) {
   ActionScope scope(*this);
   if (form_.labelDialogOpen) unloadLabelDialog();
   doc_ = std::move(document);
+  // A recovery copy holds the built-in boxes; the user's, whose options file may have changed
+  // since, read back from the records it holds.
+  doc_.boxes.resize(options_->size());
+  for (std::size_t row = kOptionCount; row < doc_.boxes.size(); ++row) {
+    const int state =
+        readOptionState((*options_)[row], doc_.records, builtin::kGprs, builtin::kGprsNull);
+    doc_.boxes[row] = {state, state == 1};
+  }
   rebuildFormattedViews();
   history_.reset(doc_);
   return true;
@@ -100,7 +112,7 @@ void Editor::closeMainWindow() {
 }
 
 void Editor::clickOption(std::size_t row) {
-  if (row >= kOptionCount) return;
+  if (row >= doc_.boxes.size()) return;
   ActionScope scope(*this, {StepKind::Option, row});
   auto& box = doc_.boxes[row];
   box.state = box.state ? 0 : 1;
@@ -108,7 +120,7 @@ void Editor::clickOption(std::size_t row) {
 }
 
 void Editor::setOptionState(std::size_t row, int value) {
-  if (row >= kOptionCount) return;
+  if (row >= doc_.boxes.size()) return;
   ActionScope scope(*this, {StepKind::Option, row});
   value = value ? 1 : 0;
   if (doc_.boxes[row].state == value) return;  // no change, no click
@@ -120,7 +132,7 @@ void Editor::setOptionState(std::size_t row, int value) {
 // (gated blocks only while optionEditsEnabled), then copy the group's working copies into the
 // previews.
 void Editor::runClickHandling(std::size_t row) {
-  const OptionDef& option = optionCatalog()[row];
+  const OptionDef& option = (*options_)[row];
   auto& box = doc_.boxes[row];
   box.toggle = !box.toggle;
   const bool ticked = box.toggle;
@@ -141,7 +153,10 @@ void Editor::runClickHandling(std::size_t row) {
       break;
   }
 
-  const GroupDef& group = groupDef(option.group());
+  // A user's option belongs to no group: it refreshes as the built-in options on its record do,
+  // the Base preview, then for the Call record the Call preview.
+  const GroupDef group =
+      option.user ? GroupDef{0, true, option.record == RecordKind::Call} : groupDef(option.group());
   if (group.refreshBase) setPreview(0, doc_.workingBase);
   if (group.refreshCall) setPreview(1, doc_.workingCall);
 }
@@ -179,7 +194,8 @@ void Editor::toggleFormatting() {
 
 void Editor::selectPage(int tabIndex) {
   ActionScope scope(*this);
-  form_.selectedPage = tabIndex;
+  // Without user's options there is no third tab: any tab but the first is the second page.
+  form_.selectedPage = tabIndex == 3 && options_->userCount() == 0 ? 2 : tabIndex;
 }
 
 void Editor::editRaw(std::size_t slot, std::string ansiText, RawEdit kind) {
@@ -194,11 +210,11 @@ void Editor::endTyping() { history_.endRun(); }
 void Editor::readBackOptions() {
   ActionScope scope(*this);
   optionEditsEnabled_ = false;
-  const auto catalog = optionCatalog();
   // Each row reads the slots afresh: the click handling of earlier rows may have changed them.
-  for (std::size_t row = 0; row < kOptionCount; ++row)
-    setOptionState(row,
-                   readOptionState(catalog[row], doc_.records, builtin::kGprs, builtin::kGprsNull));
+  // The user's options come after the built-in ones.
+  for (std::size_t row = 0; row < options_->size(); ++row)
+    setOptionState(
+        row, readOptionState((*options_)[row], doc_.records, builtin::kGprs, builtin::kGprsNull));
   optionEditsEnabled_ = true;
 }
 

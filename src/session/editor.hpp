@@ -9,11 +9,12 @@
 // Record and label texts are ANSI (see ansi.hpp); status and message texts are UTF-8 but for the
 // file names in them, which are the file system's bytes (see Document::fileName).
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <utility>
 
 #include "flex/flex_file.hpp"
-#include "options/option_catalog.hpp"
+#include "options/option_set.hpp"
 #include "session/document.hpp"
 #include "session/editor_view.hpp"
 #include "session/form_state.hpp"
@@ -25,10 +26,14 @@ enum class FileOutcome { Done, Cancelled, Failed };
 
 class Editor {
  public:
-  explicit Editor(EditorView& view);
+  // The editor offers the options of `options`: the built-in ones, then the user's own, one box
+  // each; every rule treats them alike.
+  explicit Editor(EditorView& view,
+                  std::shared_ptr<const OptionSet> options = OptionSet::builtinOnly());
   Editor(const Editor&) = delete;
   Editor& operator=(const Editor&) = delete;
 
+  const OptionSet& options() const { return *options_; }
   const Document& document() const { return doc_; }
   const FormState& form() const { return form_; }
   // True while the records differ from what was last loaded or saved (undo and redo included).
@@ -44,10 +49,11 @@ class Editor {
   // --- main window ---
   void start();                       // start-up: built-in flex, page 1, readback
   void closeMainWindow();             // the main window closes: the label dialog closes with it
-  void clickOption(std::size_t row);  // a person clicks option `row` of the catalogue
+  void clickOption(std::size_t row);  // a person clicks option `row` of the option set
   void setOptionState(std::size_t row, int value);  // code assigns the box's state
   void toggleFormatting();                          // a person clicks "Formattazione Testo"
-  void selectPage(int tabIndex);                    // a person selects tab 1 or 2
+  // A person selects tab 1, 2 or, when there are user's options, 3 "Opzioni utente".
+  void selectPage(int tabIndex);
   // A hand edit of a raw preview. Typing: one step with the edits of the same preview typed
   // just before it, until endTyping() or any other action.
   enum class RawEdit { OwnStep, Typing };
@@ -142,6 +148,7 @@ class Editor {
   void endAction(int typingRun);
 
   EditorView& view_;
+  std::shared_ptr<const OptionSet> options_;
   Document doc_;
   FormState form_;
   // False while the readback runs: the gated option blocks and the label options write nothing.

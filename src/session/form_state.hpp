@@ -18,14 +18,16 @@ struct FormState {
   // formatted text of a slot follows that slot only.
   std::array<std::string, 3> formatted;
   OptionBox formattingBox{1, true};  // "Formattazione Testo"
-  int selectedPage = 1;              // 1 "Pagina 1", 2 "Pag. 2"
+  int selectedPage = 1;              // 1 "Pagina 1", 2 "Pag. 2", 3 "Opzioni utente"
   bool labelDialogOpen = false;
   std::string labelText;  // the label dialog's text
 
   // The formatted boxes show while "Formattazione Testo" is ticked, else the raw previews.
   bool formattedViewVisible() const { return formattingBox.toggle; }
-  // Page 1 or 2 shows when it is the selected one.
-  bool pageVisible(int page) const { return (page == 1) == (selectedPage == 1); }
+  // Page 1 or 3 shows when its tab is the selected one, page 2 for any other tab.
+  bool pageVisible(int page) const {
+    return page == (selectedPage == 1 || selectedPage == 3 ? selectedPage : 2);
+  }
 
   bool operator==(const FormState&) const = default;
 };

@@ -70,11 +70,11 @@ bool History::commit(const Document& now, int run, StepName name) {
     --done_;
     bytes_ -= top.bytes;
     for (const TextChange& change : top.changes) replaceIn(mirror_[change.text], change, false);
-    mirrorBoxes_ = top.boxesBefore;
+    for (const BoxChange& change : top.boxChanges) mirrorBoxes_[change.row] = change.before;
     name = top.name;
   }
   Step step = changesSinceCommit(now);
-  if (step.changes.empty() && step.boxesBefore == step.boxesAfter) return false;
+  if (step.changes.empty() && step.boxChanges.empty()) return false;
   step.name = name;
   push(std::move(step));
   runStepOnTop_ = run != 0;
@@ -108,9 +108,12 @@ History::Step History::changesSinceCommit(const Document& now) const {
     }
     step.changes.push_back(std::move(change));
   }
-  step.boxesBefore = mirrorBoxes_;
-  step.boxesAfter = now.boxes;
-  step.bytes += sizeof(Step) + step.changes.size() * sizeof(TextChange);
+  // The document's boxes are as many as the mirror's: one per option of the editor's set.
+  for (std::size_t row = 0; row < now.boxes.size() && row < mirrorBoxes_.size(); ++row)
+    if (now.boxes[row] != mirrorBoxes_[row])
+      step.boxChanges.push_back({row, mirrorBoxes_[row], now.boxes[row]});
+  step.bytes += sizeof(Step) + step.changes.size() * sizeof(TextChange) +
+                step.boxChanges.size() * sizeof(BoxChange);
   return step;
 }
 
@@ -121,7 +124,7 @@ void History::push(Step step) {
     steps_.pop_back();
   }
   for (const TextChange& change : step.changes) replaceIn(mirror_[change.text], change, true);
-  mirrorBoxes_ = step.boxesAfter;
+  for (const BoxChange& change : step.boxChanges) mirrorBoxes_[change.row] = change.after;
   bytes_ += step.bytes;
   steps_.push_back(std::move(step));
   ++done_;
@@ -153,7 +156,8 @@ void History::apply(const Step& step, bool forward, Document& document) {
     replaceIn(*texts[change.text], change, forward);
     replaceIn(mirror_[change.text], change, forward);
   }
-  document.boxes = mirrorBoxes_ = forward ? step.boxesAfter : step.boxesBefore;
+  for (const BoxChange& change : step.boxChanges)
+    document.boxes[change.row] = mirrorBoxes_[change.row] = forward ? change.after : change.before;
 }
 
 }  // namespace flex

@@ -2,9 +2,9 @@
 #pragma once
 // The editor's undo history of a document. It takes the document at the end of each action and
 // keeps, for every step, only what the step changed in the document's texts() and boxes: per text
-// the one stretch between the unchanged head and tail, before and after, and the boxes before and
-// after. A click on a 1 MiB record so costs a few bytes; a whole new record costs its old and new
-// text once (two texts that changed alike share one copy).
+// the one stretch between the unchanged head and tail, before and after, and each box that
+// changed, before and after. A click on a 1 MiB record so costs a few bytes; a whole new record
+// costs its old and new text once (two texts that changed alike share one copy).
 //
 // Between steps the history holds a copy of those parts as the last step left them; a commit
 // compares the document with that copy, so everything done since the last commit becomes one
@@ -69,9 +69,13 @@ class History {
     std::size_t offset;
     std::shared_ptr<const std::string> before, after;
   };
+  struct BoxChange {
+    std::size_t row;
+    OptionBox before, after;
+  };
   struct Step {
     std::vector<TextChange> changes;
-    OptionBoxes boxesBefore, boxesAfter;
+    std::vector<BoxChange> boxChanges;
     std::size_t bytes = 0;
     StepName name;
   };
@@ -82,7 +86,7 @@ class History {
 
   HistoryLimits limits_;
   std::array<std::string, kTextCount> mirror_;  // the texts as the last commit saw them
-  OptionBoxes mirrorBoxes_;
+  OptionBoxes mirrorBoxes_;                     // the boxes as the last commit saw them
   std::deque<Step> steps_;
   std::size_t done_ = 0;  // steps_[0, done_) can be undone, the rest redone
   std::size_t bytes_ = 0;

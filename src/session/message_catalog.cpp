@@ -111,6 +111,73 @@ std::string obstacleText(CopyObstacle obstacle, const Words& w) {
   return {};
 }
 
+std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+// What a field must hold, for "il campo ... deve essere ...".
+std::string typeOf(std::string_view field, const Words& w) {
+  if (field == "position") return w.tr("un numero intero");
+  if (field == "bits") return w.tr("un elenco di numeri interi");
+  if (field == "gated") return w.tr("true o false");
+  if (field == "options") return w.tr("un elenco");
+  return w.tr("un testo");
+}
+
+std::string problemReason(const OptionFileProblem& p, const Words& w, const Translate& translate) {
+  using Issue = OptionFileIssue;
+  const std::string field = quoted(p.field);
+  switch (p.issue) {
+    case Issue::Unreadable:
+      return fill(w.tr("impossibile leggere il file: %1"), {fileErrorText(p.error, translate)});
+    case Issue::TooLarge: return w.tr("il file supera 1 MiB");
+    case Issue::NotJson:
+      return p.value.empty()
+                 ? w.tr("non è un testo JSON valido")
+                 : fill(w.tr("non è un testo JSON valido (riga:colonna %1)"), {p.value});
+    case Issue::TooManyEntries:
+      return fill(w.tr("ha %1 voci, più delle %2 ammesse"),
+                  {p.value, std::to_string(kMaxUserOptions)});
+    case Issue::WrongType:
+      if (!p.field.empty())
+        return fill(w.tr("il campo %1 deve essere %2"), {field, typeOf(p.field, w)});
+      return p.entry ? w.tr("la voce deve essere un oggetto JSON")
+                     : w.tr("deve essere un oggetto JSON con l'elenco \"options\"");
+    case Issue::MissingField: return fill(w.tr("manca il campo %1"), {field});
+    case Issue::UnknownField: return fill(w.tr("campo sconosciuto %1"), {field});
+    case Issue::RepeatedField: return fill(w.tr("il campo %1 compare più volte"), {field});
+    case Issue::BadId: return w.tr("l'id deve essere fatto solo di lettere, cifre e _");
+    case Issue::BuiltinId: return w.tr("l'id ha la forma delle opzioni incorporate (CheckN(i))");
+    case Issue::RepeatedId: return w.tr("l'id è già usato da una voce precedente");
+    case Issue::EmptyCaption: return w.tr("la didascalia (\"caption\") è vuota");
+    case Issue::ControlInCaption:
+      return w.tr("la didascalia (\"caption\") contiene caratteri di controllo");
+    case Issue::UnknownRecord:
+      return fill(w.tr("record sconosciuto %1: deve essere \"Base\" o \"Call\""),
+                  {quoted(p.value)});
+    case Issue::EvenPosition:
+      return fill(w.tr("la posizione %1 non è l'inizio di un byte (deve essere dispari)"),
+                  {p.value});
+    case Issue::PositionPastRecords:
+      return fill(w.tr("la posizione %1 è fuori da ogni record che si può caricare"), {p.value});
+    case Issue::NoBits: return w.tr("nessun bit in \"bits\"");
+    case Issue::BitOutOfRange: return fill(w.tr("il bit %1 è fuori da 1..8"), {p.value});
+    case Issue::RepeatedBit: return fill(w.tr("il bit %1 compare due volte"), {p.value});
+    case Issue::UnknownPolarity:
+      return fill(w.tr("polarità sconosciuta %1: deve essere \"ticked sets\" o \"ticked clears\""),
+                  {quoted(p.value)});
+  }
+  return {};
+}
+
+// "voce 3 (\"MyBit\"): " and the reason; the reason alone for the file as a whole.
+std::string problemLine(const OptionFileProblem& problem, const Translate& translate) {
+  const Words w(translate);
+  const std::string reason = problemReason(problem, w, translate);
+  if (!problem.entry) return reason;
+  const std::string entry = std::to_string(*problem.entry + 1);
+  if (problem.id.empty()) return fill(w.tr("voce %1: %2"), {entry, reason});
+  return fill(w.tr("voce %1 (%2): %3"), {entry, quoted(problem.id), reason});
+}
+
 }  // namespace
 
 // Every step is named, so that a new one cannot go without a decision about its words.
@@ -193,28 +260,46 @@ std::string byteToolTip(const ByteInfo& info, const Translate& translate) {
   } else {
     out += '\n' + fill(w.tr("Valore non valido: \"%1\""), {ansi::toUtf8(info.pair)});
   }
-  const auto catalog = optionCatalog();
   for (const ByteOption& o : info.options) {
-    const OptionDef& option = catalog[o.row];
     out += '\n';
-    out.append(option.id)
-        .append(" ")
-        .append(w.tr(std::string(option.caption).c_str()))
-        .append(": ");
+    out.append(o.id).append(" ");
+    // A user's caption is the user's own words, in no list of texts to translate.
+    out += o.row < kOptionCount ? w.tr(std::string(o.caption).c_str()) : std::string(o.caption);
+    out += ": ";
     out += o.mask == 0xFF ? w.tr("byte intero") : fill(w.tr("bit %1"), {maskBits(o.mask)});
     out += ' ' + (o.state ? w.tr("(attiva)") : w.tr("(non attiva)"));
   }
   return out;
 }
 
-std::string stepText(const StepName& step, const Translate& translate) {
+std::string optionFileProblemText(std::string_view file, const OptionFileProblem& problem,
+                                  const Translate& translate) {
+  return std::string(file) + ": " + problemLine(problem, translate);
+}
+
+MessageText optionFileMessage(std::string_view file, std::span<const OptionFileProblem> problems,
+                              std::size_t loaded, const Translate& translate) {
+  const Words w(translate);
+  std::string out =
+      fill(w.tr("Il file delle opzioni utente %1 ha dei problemi (opzioni caricate: %2):"),
+           {quoted(file), std::to_string(loaded)}) +
+      "\n";
+  for (std::size_t k = 0; k < problems.size() && k < kMaxListedProblems; ++k)
+    out += "\n" + problemLine(problems[k], translate);
+  if (problems.size() > kMaxListedProblems)
+    out += "\n" + fill(w.tr("… e altri %1 problemi"),
+                       {std::to_string(problems.size() - kMaxListedProblems)});
+  return {out, w.tr("Opzioni Utente")};
+}
+
+std::string stepText(const StepName& step, const OptionSet& options, const Translate& translate) {
   const Words w(translate);
   switch (step.kind) {
     case StepKind::Unnamed: break;
     case StepKind::Option:
-      if (step.index < kOptionCount) {
-        return w.tr(std::string(optionCatalog()[step.index].caption).c_str());
-      }
+      // A user's caption is the user's own words, in no list of texts to translate.
+      if (step.index < kOptionCount) return w.tr(std::string(options[step.index].caption).c_str());
+      if (step.index < options.size()) return std::string(options[step.index].caption);
       break;
     case StepKind::RawEdit:
       if (step.index == 0) return w.tr("record Base");

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One option check box as the editor holds it; the editor's state and its undo history share it.
-#include <array>
-
-#include "options/option_catalog.hpp"
+#include <vector>
 
 namespace flex {
 
@@ -13,6 +11,6 @@ struct OptionBox {
   bool operator==(const OptionBox&) const = default;
 };
 
-using OptionBoxes = std::array<OptionBox, kOptionCount>;  // by catalogue row
+using OptionBoxes = std::vector<OptionBox>;  // by row of the editor's option set
 
 }  // namespace flex

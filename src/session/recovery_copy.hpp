@@ -11,7 +11,7 @@
 //   FlexBase ...  FlexCall ...  FlexGprsPersonale ...       the working copies, the label
 //   loadedBase ...  loadedCall ...  loadedGprs ...          the records as last loaded or saved
 //   disk 1 2049 131 376 5f3a...    what the file was then: known, device, inode, size, hash
-//   boxes 33                       then one line per option box: "Check1(0) 1 1" (id, state,
+//   boxes 33                       then one line per built-in box: "Check1(0) 1 1" (id, state,
 //                                  toggle), any order, each id once
 //   end 0123456789abcdef           FNV-1a 64 of every byte before "end"
 #include <cstdint>

@@ -55,8 +55,10 @@ const Json kBuiltInSlots = Json::array({builtin::kBase, builtin::kCall, builtin:
 class Cli : public ::testing::Test, protected flextest::ScratchFolder {
  protected:
   // Runs the CLI in the test's folder; standard output goes to `out` (a file there, or a device).
+  // The default options file is config/flexedit/options.json there.
   Outcome run(const Args& args, const std::string& out = ".out") const {
-    std::string command = "cd " + quoted(folder) + " && " + quoted(FLEXEDIT_CLI_PATH);
+    std::string command = "cd " + quoted(folder) + " && XDG_CONFIG_HOME=" + quoted(path("config")) +
+                          " " + quoted(FLEXEDIT_CLI_PATH);
     for (const std::string& a : args) command += ' ' + quoted(a);
     const int status = std::system((command + " >" + quoted(out) + " 2>.err").c_str());
     Outcome r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(".out"), read(".err")};
@@ -155,6 +157,7 @@ TEST_F(Cli, UsageErrorsExitTwo) {
                                        {"--save", "--json"},
                                        {"--open", "--version"},
                                        {"--type", "\xff"},
+                                       {"--options", "missing.json"},
                                        {"--list"}};
   const std::vector<Args> stopping = {{"--type", "x"},
                                       {"--close"},
@@ -265,7 +268,40 @@ TEST_F(Cli, ListOfOptions) {
                           "0x02 clear  Permette di impostare la visualizzazione delle scritte in "
                           "modalità centrata\n"),
             npos);
-  EXPECT_EQ(json({"--list"})[1]["readback"]["mask"], 2);
+}
+
+// The user's options: from the default file with its problems as warnings, or from a file named
+// with --options, which must have none; their ids in the actions, the state, the list and diff.
+TEST_F(Cli, UserOptions) {
+  const std::string good = R"({"id": "MyBit", "caption": "My bit", "record": "Base",
+      "position": 181, "bits": [4, 8], "polarity": "ticked sets"})";
+  const std::string options = R"({"options": [)" + good + R"(, {"id": "Bad"}]})";
+  fs::create_directories(dir / "config/flexedit");
+  write("config/flexedit/options.json", options);
+  const Outcome ticked = run({"--tick", "MyBit", "--json"});
+  EXPECT_TRUE(ticked.err.starts_with("flexedit-cli: warning: " +
+                                     path("config/flexedit/options.json: voce 2 (\"Bad\")")));
+  const Json state = Json::parse(ticked.out);
+  EXPECT_EQ(state["options"].size(), 34u);
+  EXPECT_EQ(state["options"]["MyBit"], 1);
+  EXPECT_EQ(state["slots"][0], with(builtin::kBase, 181, "8F"));
+  EXPECT_EQ(json({"--list"}).back(), Json::parse(R"({"id": "MyBit", "user": true,
+      "caption": "My bit", "toolTip": "", "page": 3, "action": "bits", "record": "Base",
+      "position": 181, "byte": 90, "bits": [4, 8], "polarity": "ticked sets", "tickedWrites": 1,
+      "clearedWrites": 0, "gated": false, "readback": {"tickedWhen": "every bit of the mask set",
+      "record": "Base", "position": 181, "mask": 136}})"));
+  write("a.hs", hs(with(builtin::kBase, 181, "8F")));
+  EXPECT_EQ(json({"diff", "a.hs"}, 1)["options"][0]["id"], "MyBit");  // explains the byte
+  EXPECT_EQ(json({"--options", "", "--list"}).size(), 33u);           // no file at all
+
+  // A named file with a problem: a usage error, every problem on standard error, nothing run.
+  write("named.json", options);
+  const Outcome named = run({"--save", "x.hs", "--options", "named.json"});
+  EXPECT_EQ(std::to_string(named.status) + named.out, "2");
+  EXPECT_EQ(named.err.find("flexedit-cli: named.json: voce 2 (\"Bad\"): manca il campo"), 0u);
+  fs::remove_all(dir / "config");
+  EXPECT_EQ(run({"--list"}).err, "");  // no default file: nothing to say
+  EXPECT_FALSE(fs::exists(dir / "x.hs"));
 }
 
 using CliDiff = Cli;
@@ -309,6 +345,8 @@ TEST_F(CliDiff, ErrorsExitTwoAndPrintNothing) {
                                             {"diff", "a.hs", "a.hs", "a.hs"},
                                             {"diff", "a.hs", "missing.hs"},
                                             {"diff", "--bogus"},
+                                            {"diff", "a.hs", "--options"},
+                                            {"--options", "a.hs", "diff", "a.hs"},
                                             {"--json", "diff", "a.hs"}}) {
     const Outcome r = run(args);
     EXPECT_EQ(std::to_string(r.status) + r.out + r.err.substr(0, 14), "2flexedit-cli: ") << args[1];

@@ -104,17 +104,25 @@ TEST_F(Options, ReadbackOfAByteAndUnreadableBytes) {
   EXPECT_EQ(doc().workingBase + "|" + doc().workingCall, damaged + "|" + call);
 }
 
+// Two user's options: one on a byte of two built-in options, one on a Call byte.
+flex::OptionSet userOptions() {
+  return flex::OptionSet({{"Mine", "My bit", "", flex::RecordKind::Base, 85, {3, 8}},
+                          {"Cb", "C", "", flex::RecordKind::Call, 53, {1}, false}});
+}
+
 // The byte inspector: place and value of the byte, then each option on it in that record with
-// its bits (or the whole byte) and its state.
+// its bits (or the whole byte) and its state, the user's after the built-in ones.
 TEST(ByteInspector, NamesTheOptionsOnAByte) {
-  const auto states = flex::readbackStates(kBuiltIn);
+  const flex::OptionSet options = userOptions();
+  const auto states = flex::readbackStates(options, kBuiltIn);
   const auto tip = [&](const std::string& record, std::size_t at) {
-    return flex::byteToolTip(flex::inspectByte(0, record, at, states));
+    return flex::byteToolTip(flex::inspectByte(options, 0, record, at, states));
   };
   EXPECT_EQ(tip(kBuiltIn[0], 42),
             "Record Base, byte 0x2A (42)\nValore: 6F = 111 = 0110 1111\n"
             "Check2(3) Selezione Rapida: bit 4 (non attiva)\n"
-            "Check2(4) Menu \"Tutte le Chiamate\": bit 1 (attiva)");
+            "Check2(4) Menu \"Tutte le Chiamate\": bit 1 (attiva)\n"
+            "Mine My bit: bit 8, 3 (non attiva)");
   EXPECT_EQ(tip(withByte(kBuiltIn[0], 183, "x9"), 91),
             "Record Base, byte 0x5B (91)\nValore non "
             "valido: \"x9\"\nCheck4(1) Menu Rete -> Area: byte intero (non attiva)");
@@ -123,26 +131,29 @@ TEST(ByteInspector, NamesTheOptionsOnAByte) {
 }
 
 // A flex compared with the built-in one: "id a b" for each option whose state differs, then
-// "record offset ab" for each data byte those options do not explain.
+// "record offset ab" for each data byte those options do not explain. A user's option explains
+// the bits it writes, as a built-in one does.
 TEST(FlexDiff, OptionsAndTheBytesNoOptionExplains) {
   struct Case {
     std::size_t slot, position;
     std::string text, expected;
   };
+  const flex::OptionSet options = userOptions();
   for (const Case& c : {Case{0, 181, "B7", "Check1(0) 1 0;"},
                         {0, 49, "89", "Base 24 8988;"},
                         {0, 181, "B6", "Check1(0) 1 0;Base 90 B607;"},
                         {0, 181, "87", "Base 90 8707;"},  // a bit Check1(0) writes, not reads
                         {0, 181, "b7", "Base 90 b707;"},
-                        {1, 53, "0F", "Call 26 0F0E;"},
+                        {1, 53, "0F", "Cb 0 1;"},
+                        {0, 85, "EF", "Mine 1 0;"},
+                        {0, 85, "67", "Check2(3) 1 0;"},  // bit 3 alone: Mine stays clear
                         {2, 45, std::string(16, '0'), "Check1(3) 1 0;"}}) {  // the whole label
     flextest::Records a = kBuiltIn;
     a[c.slot].replace(c.position - 1, c.text.size(), c.text);
-    const flex::FlexDiff d = flex::diffFlexes(a, kBuiltIn);
+    const flex::FlexDiff d = flex::diffFlexes(options, a, kBuiltIn);
     std::string lines;
     for (const auto& o : d.options)
-      lines += std::string(flex::optionCatalog()[o.row].id) + " " + char('0' + o.a) + " " +
-               char('0' + o.b) + ";";
+      lines += std::string(options[o.row].id) + " " + char('0' + o.a) + " " + char('0' + o.b) + ";";
     for (const auto& b : d.bytes)
       lines += (b.slot ? "Call " : "Base ") + std::to_string(b.offset) + " " + b.a + b.b + ";";
     EXPECT_EQ(lines, c.expected);

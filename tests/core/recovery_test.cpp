@@ -61,7 +61,7 @@ TEST(RecoveryCopy, KeepsEveryByteAndTellsDamageFromForeignFiles) {
     EXPECT_EQ(read.copy, RecoveryCopy{}) << bytes.substr(0, 40);
   }
   EXPECT_EQ(flex::decodeRecoveryCopy(edited("boxes 33", "boxes 0")).copy.document.boxes,
-            flex::OptionBoxes{});  // a list shorter than the catalogue
+            flex::OptionBoxes(flex::kOptionCount));  // a list shorter than the catalogue
 }
 
 class RecoveryFolder : public ::testing::Test, protected flextest::ScratchFolder {

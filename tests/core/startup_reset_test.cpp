@@ -27,7 +27,7 @@ TEST_F(StartupReset, BuiltInFlexAtStartAndAfterTheReset) {
     click(id);
   const std::string personal = doc().personalLabel;
   editor.editRaw(0, "hand edit");
-  editor.selectPage(2);
+  editor.selectPage(3);  // no third page without user's options: the second
   editor.loadBuiltinFlex();
   EXPECT_EQ(doc().records, kBuiltIn);
   EXPECT_EQ(doc().workingBase + doc().workingCall + form().formatted[0],

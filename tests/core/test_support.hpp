@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,13 +27,17 @@ inline const std::vector<std::string> kBuiltInTicks = {"Check1(2)", "Check2(0)",
 
 class EditorTest : public ::testing::Test, protected ScratchFolder {
  protected:
-  EditorTest() { editor.start(); }
+  explicit EditorTest(std::shared_ptr<const flex::OptionSet> options = {})
+      : editor(view, std::move(options)) {
+    editor.start();
+  }
 
   const flex::Document& doc() const { return editor.document(); }
   const flex::FormState& form() const { return editor.form(); }
-  int value(std::string_view id) const { return doc().boxes[row(id)].state; }
-  bool flag(std::string_view id) const { return doc().boxes[row(id)].toggle; }
-  void click(std::string_view id) { editor.clickOption(row(id)); }
+  std::size_t rowOf(std::string_view id) const { return editor.options().find(id).value(); }
+  int value(std::string_view id) const { return doc().boxes[rowOf(id)].state; }
+  bool flag(std::string_view id) const { return doc().boxes[rowOf(id)].toggle; }
+  void click(std::string_view id) { editor.clickOption(rowOf(id)); }
   std::vector<std::string> ticked() const {  // Check1(0) ... Check5(13)
     std::vector<std::string> ids;
     for (std::size_t r : flex::optionsById())
@@ -51,7 +56,7 @@ class EditorTest : public ::testing::Test, protected ScratchFolder {
   flex::FileOutcome save(std::string_view name) { return editor.saveFile(path(name)); }
 
   FakeView view;
-  flex::Editor editor{view};
+  flex::Editor editor;
 };
 
 }  // namespace flextest

@@ -249,10 +249,12 @@ class Form1Test : public WindowFixture {
     QVERIFY(ticked("Check1_0") && raw(0)->text() == QString::fromStdString(base));
     QVERIFY(messages_[0].startsWith("Errore File: Impossibile aprire il file \"" + missing));
     if (way != "command line") return;
-    const char* argv[] = {"flexedit", "mio.hs", "altro.hs"};  // the first file, made absolute
-    QVERIFY(!commandLineFile(1, argv));
-    QCOMPARE(QString::fromStdString(*commandLineFile(3, argv)),
-             QDir::current().absoluteFilePath("mio.hs"));
+    // The first file, made absolute; --options FILE is no file.
+    const char* argv[] = {"flexedit", "--options", "o.json", "mio.hs", "altro.hs"};
+    QVERIFY(!readCommandLine(1, argv).file);
+    const CommandLine line = readCommandLine(5, argv);
+    QCOMPARE(QString::fromStdString(*line.file), QDir::current().absoluteFilePath("mio.hs"));
+    QCOMPARE(line.optionsFile, "o.json");
     MainWindow started(Prompts{});  // as the program starts: shown, then given the file
     started.show();
     started.startLater(good.toStdString());

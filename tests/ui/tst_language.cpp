@@ -85,7 +85,10 @@ class LanguageTest : public QObject {
     prompts.messageBox = [this](QWidget*, const QString& p, const QString& t) {
       messages_ << t + ": " + p;
     };
-    form_ = std::make_unique<MainWindow>(prompts);
+    // A user's option: the third page, whose caption is the user's own, untranslated.
+    form_ = std::make_unique<MainWindow>(
+        prompts, std::make_shared<const flex::OptionSet>(std::vector<flex::UserOption>{
+                     {"Mio", "Il mio bit", "", flex::RecordKind::Base, 181, {3}}}));
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
   }
@@ -144,7 +147,8 @@ class LanguageTest : public QObject {
     QVERIFY(english.load(QStringLiteral(":/i18n/flexedit_en.qm")));
     const QStringList contexts{"core", "flex::ui::Question"};
     // A number, a name, a step's name after its verb.
-    const QStringList names{"lblVersion", "lblTitle", "frmAbout", "Form1", "mnuAnnulla"};
+    const QStringList names{"lblVersion", "lblTitle",   "frmAbout",
+                            "Form1",      "mnuAnnulla", "User_Mio"};
     for (QWidget* window : QApplication::topLevelWidgets()) {
       if (!window->isVisible()) continue;
       QStringList classes = contexts;
@@ -235,11 +239,22 @@ class LanguageTest : public QObject {
       flex::recoveryProblemText({flex::RecoveryProblem::Kind(kind)}, note);
     for (int kind = 0; kind < 5; ++kind)
       for (std::size_t index = 0; index < 3; ++index)
-        flex::stepText({flex::StepKind(kind), index}, note);
+        flex::stepText({flex::StepKind(kind), index}, *flex::OptionSet::builtinOnly(), note);
+    std::vector<flex::OptionFileProblem> problems;
+    for (int issue = 0; issue < 32; ++issue)
+      for (const char* field : {"", "position", "bits", "gated", "options", "id"})
+        for (const int entry : {0, 1, 2}) {  // none, one without an id, one with
+          problems.push_back({flex::OptionFileIssue(issue),
+                              entry ? std::optional<std::size_t>(0) : std::nullopt,
+                              entry == 2 ? "i" : "", field, *field ? "v" : ""});
+          flex::optionFileMessage("f", {&problems.back(), 1}, 0, note);
+        }
+    flex::optionFileMessage("f", problems, 0, note);
     for (const int value : {-1, 7})
       for (const int mask : {0xFF, 0x10})
         for (const int state : {0, 1})
-          flex::byteToolTip({0, 1, "07", value, {{0, mask, state}}}, note);
+          flex::byteToolTip(
+              {0, 1, "07", value, {{0, "Check1(0)", "Menu Engineering", mask, state}}}, note);
     const std::vector<std::string> listed(std::begin(kCoreTexts), std::end(kCoreTexts));
     if (const QByteArray path = qgetenv("FLEXEDIT_CORE_TEXTS"); !path.isEmpty()) {
       QFile file(path);  // the list as it is: its head stays

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // flexedit: the window of the A835 flex editor.
-//   flexedit [FILE.hs]   opens the file as "Apri Flex" does, once the window shows
+//   flexedit [--options FILE] [FILE.hs]   opens the file as "Apri Flex" does, once the window
+//                                         shows, with the user's options of FILE
 //   flexedit --help | --version
 #include <QApplication>
 #include <QCommandLineParser>
@@ -13,7 +14,9 @@
 #include <string>
 
 #include "flexedit/version.hpp"
+#include "session/editor.hpp"
 #include "ui/app/command_line.hpp"
+#include "ui/app/user_options_file.hpp"
 #include "ui/support/qt_translations.hpp"
 #include "ui/support/quit_signals.hpp"
 #include "ui/window/main_window.hpp"
@@ -25,7 +28,7 @@
 namespace {
 
 // Also the source of the manual page flexedit(1) (help2man).
-constexpr const char* kHelpText = R"(Usage: flexedit [OPTION]... [FILE.hs]
+constexpr const char* kHelpText = R"(Usage: flexedit [OPTION]... [--options FILE] [FILE.hs]
 Edit the FLEX configuration of the Motorola A835 phone in a window.
 
 The window starts from the built-in flex: tick options on its two pages while
@@ -35,11 +38,12 @@ and save .hs files. Its texts are in English or Italian, as the user's
 languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) ask; Italian when neither is.
 
 FILE.hs, when given, is opened as "Apri Flex" opens it, once the window shows;
-only the first argument counts. A .hs file dropped on the window opens the
-same way. "Salva" writes the file last opened or saved; "Salva Flex..." asks
-for a name. "Modifica" undoes and redoes the last steps; "File recenti" in the
-File menu reopens one of the last 8 files opened or saved. "Help" (F1) explains
-the window and lists the 33 options. flexedit-cli makes the same edits without
+only the first argument that is not --options FILE counts. A .hs file dropped
+on the window opens the same way. "Salva" writes the file last opened or saved;
+"Salva Flex..." asks for a name. "Modifica" undoes and redoes the last steps;
+"File recenti" in the File menu reopens one of the last 8 files opened or
+saved. "Help" (F1) explains the window and lists the 33 options. flexedit-cli
+makes the same edits without
 a window.
 
 The window asks before work is lost:
@@ -69,8 +73,34 @@ Keys:
 Every menu item also has its letter (Alt and the underlined letter).
 
 Options:
-  -h, --help     display this help and exit
-      --version  output version information and exit
+  -h, --help      display this help and exit
+      --version   output version information and exit
+      --options FILE
+                  take the user's options from FILE instead of the default
+                  file; --options "" takes none
+
+User options:
+Bits that the 33 options do not name can be named in an options file and then
+ticked like any option, on a third page "Opzioni utente". The file is
+$XDG_CONFIG_HOME/flexedit/options.json (~/.config/flexedit/options.json when
+XDG_CONFIG_HOME is unset), or the FILE of --options:
+
+  {"options": [
+    {"id": "MyBit", "caption": "My bit",
+     "toolTip": "What it does on the phone",
+     "record": "Base", "position": 181, "bits": [3],
+     "polarity": "ticked sets", "gated": false}
+  ]}
+
+id: letters, digits and _, unique, not of the form CheckN(i); caption: not
+empty; toolTip: optional; record: "Base" or "Call"; position: the character
+position of the byte from 1 (odd), as flexedit-cli --list --json gives it;
+bits: 1 to 8 (1 the lowest), each once; polarity: "ticked sets" or "ticked
+clears"; gated: optional, true writes nothing while options are read back. An
+option is ticked when every listed bit holds what ticking writes. Problems of
+the file show in one message at start-up; the entries without one load. A file
+over 1 MiB or with more than 200 entries loads nothing. flexedit-cli --help
+tells more.
 
 Qt's own options are taken as well, for example -platform NAME, -style NAME
 and -display DISPLAY; see the Qt documentation of QApplication.
@@ -115,7 +145,9 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("flexedit"));
   QApplication::setOrganizationName(QStringLiteral("flexedit"));  // settings: "File recenti"
   flex::ui::loadQtTranslations(app);
-  flex::ui::MainWindow window;
+  const flex::ui::CommandLine line = flex::ui::readCommandLine(argc, argv);
+  const flex::ui::UserOptionsFile user = flex::ui::loadUserOptions(line.optionsFile);
+  flex::ui::MainWindow window(flex::ui::desktopPrompts(), user.options);
   window.keepRecoveryCopies(flex::ui::recoveryFolder());
   const flex::ui::QuitSignals quitSignals([&window](int) { window.endAtSignal(); });
   QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
@@ -128,6 +160,12 @@ int main(int argc, char* argv[]) {
 #ifdef FLEXEDIT_STEP_INPUT
   flex::ui::takeStepsFromStandardInput(window);
 #endif
-  window.startLater(flex::ui::commandLineFile(argc, argv));
+  // The options file's problems first, then the file and the recovery copies: each message
+  // stands over the window.
+  window.startLater(line.file, [&window, &user] {
+    if (user.problems.empty()) return;
+    const auto [prompt, title] = flex::ui::problemsMessage(user);
+    window.showMessage(prompt, title);
+  });
   return app.exec();
 }

@@ -114,6 +114,7 @@ Prompts desktopPrompts() {
   };
   prompts.messageBox = [](QWidget* parent, const QString& prompt, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);               // a file name or a user's text is never markup
     box.button(QMessageBox::Ok)->setIcon(QIcon());  // the prompt and a plain OK, nothing more
     box.exec();
   };

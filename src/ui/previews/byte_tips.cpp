@@ -15,11 +15,13 @@
 
 namespace flex::ui {
 
-QString byteTipText(const Document& document, std::size_t slot, std::size_t offset) {
-  std::array<int, kOptionCount> states{};
-  for (std::size_t row = 0; row < kOptionCount; ++row) states[row] = document.boxes[row].state;
+QString byteTipText(const Editor& editor, std::size_t slot, std::size_t offset) {
+  const Document& document = editor.document();
+  std::vector<int> states;
+  for (const OptionBox& box : document.boxes) states.push_back(box.state);
   return fromUtf8(
-      byteToolTip(inspectByte(slot, document.records[slot], offset, states), coreTranslate()));
+      byteToolTip(inspectByte(editor.options(), slot, document.records[slot], offset, states),
+                  coreTranslate()));
 }
 
 ByteTips::ByteTips(const Editor& editor, QObject* parent) : QObject(parent), editor_(editor) {}
@@ -48,7 +50,7 @@ bool ByteTips::eventFilter(QObject* watched, QEvent* event) {
       spot = box.raw->byteAt(help->pos());
     }
     if (spot)
-      QToolTip::showText(help->globalPos(), byteTipText(editor_.document(), box.slot, spot->index),
+      QToolTip::showText(help->globalPos(), byteTipText(editor_, box.slot, spot->index),
                          static_cast<QWidget*>(watched), spot->rect);
     else
       QToolTip::hideText();

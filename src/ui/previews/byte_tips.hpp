@@ -16,7 +16,7 @@ class HexView;
 class RawPreview;
 
 // The tool-tip of byte `offset` of record slot `slot` as the editor has it now.
-QString byteTipText(const Document& document, std::size_t slot, std::size_t offset);
+QString byteTipText(const Editor& editor, std::size_t slot, std::size_t offset);
 
 class ByteTips : public QObject {
  public:

@@ -519,6 +519,134 @@
         <source>Carica Flex Interna</source>
         <translation>Load Built-in Flex</translation>
     </message>
+    <message>
+        <source>Il file delle opzioni utente %1 ha dei problemi (opzioni caricate: %2):</source>
+        <translation>The user options file %1 has problems (options loaded: %2):</translation>
+    </message>
+    <message>
+        <source>impossibile leggere il file: %1</source>
+        <translation>cannot read the file: %1</translation>
+    </message>
+    <message>
+        <source>Opzioni Utente</source>
+        <translation>User Options</translation>
+    </message>
+    <message>
+        <source>voce %1: %2</source>
+        <translation>entry %1: %2</translation>
+    </message>
+    <message>
+        <source>voce %1 (%2): %3</source>
+        <translation>entry %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>non è un testo JSON valido</source>
+        <translation>not valid JSON text</translation>
+    </message>
+    <message>
+        <source>non è un testo JSON valido (riga:colonna %1)</source>
+        <translation>not valid JSON text (line:column %1)</translation>
+    </message>
+    <message>
+        <source>ha %1 voci, più delle %2 ammesse</source>
+        <translation>has %1 entries, more than the %2 allowed</translation>
+    </message>
+    <message>
+        <source>deve essere un oggetto JSON con l&apos;elenco &quot;options&quot;</source>
+        <translation>must be a JSON object with the list &quot;options&quot;</translation>
+    </message>
+    <message>
+        <source>la voce deve essere un oggetto JSON</source>
+        <translation>the entry must be a JSON object</translation>
+    </message>
+    <message>
+        <source>un numero intero</source>
+        <translation>a whole number</translation>
+    </message>
+    <message>
+        <source>il campo %1 deve essere %2</source>
+        <translation>the field %1 must be %2</translation>
+    </message>
+    <message>
+        <source>un elenco di numeri interi</source>
+        <translation>a list of whole numbers</translation>
+    </message>
+    <message>
+        <source>true o false</source>
+        <translation>true or false</translation>
+    </message>
+    <message>
+        <source>un elenco</source>
+        <translation>a list</translation>
+    </message>
+    <message>
+        <source>un testo</source>
+        <translation>a text</translation>
+    </message>
+    <message>
+        <source>manca il campo %1</source>
+        <translation>the field %1 is missing</translation>
+    </message>
+    <message>
+        <source>campo sconosciuto %1</source>
+        <translation>unknown field %1</translation>
+    </message>
+    <message>
+        <source>il campo %1 compare più volte</source>
+        <translation>the field %1 appears more than once</translation>
+    </message>
+    <message>
+        <source>l&apos;id deve essere fatto solo di lettere, cifre e _</source>
+        <translation>the id must be made of letters, digits and _ only</translation>
+    </message>
+    <message>
+        <source>l&apos;id ha la forma delle opzioni incorporate (CheckN(i))</source>
+        <translation>the id has the form of the built-in options (CheckN(i))</translation>
+    </message>
+    <message>
+        <source>l&apos;id è già usato da una voce precedente</source>
+        <translation>the id is already used by an earlier entry</translation>
+    </message>
+    <message>
+        <source>la didascalia (&quot;caption&quot;) è vuota</source>
+        <translation>the caption (&quot;caption&quot;) is empty</translation>
+    </message>
+    <message>
+        <source>la didascalia (&quot;caption&quot;) contiene caratteri di controllo</source>
+        <translation>the caption (&quot;caption&quot;) holds control characters</translation>
+    </message>
+    <message>
+        <source>record sconosciuto %1: deve essere &quot;Base&quot; o &quot;Call&quot;</source>
+        <translation>unknown record %1: must be &quot;Base&quot; or &quot;Call&quot;</translation>
+    </message>
+    <message>
+        <source>la posizione %1 non è l&apos;inizio di un byte (deve essere dispari)</source>
+        <translation>position %1 is not the start of a byte (it must be odd)</translation>
+    </message>
+    <message>
+        <source>la posizione %1 è fuori da ogni record che si può caricare</source>
+        <translation>position %1 is outside every record that can be loaded</translation>
+    </message>
+    <message>
+        <source>nessun bit in &quot;bits&quot;</source>
+        <translation>no bit in &quot;bits&quot;</translation>
+    </message>
+    <message>
+        <source>il bit %1 è fuori da 1..8</source>
+        <translation>bit %1 is outside 1..8</translation>
+    </message>
+    <message>
+        <source>il bit %1 compare due volte</source>
+        <translation>bit %1 appears twice</translation>
+    </message>
+    <message>
+        <source>polarità sconosciuta %1: deve essere &quot;ticked sets&quot; o &quot;ticked clears&quot;</source>
+        <translation>unknown polarity %1: must be &quot;ticked sets&quot; or &quot;ticked clears&quot;</translation>
+    </message>
+    <message>
+        <source>… e altri %1 problemi</source>
+        <translation>… and %1 more problems</translation>
+    </message>
 </context>
 <context>
     <name>flex::ui::AboutDialog</name>
@@ -851,6 +979,10 @@
         <source>Pagina precedente</source>
         <translation>Previous page</translation>
     </message>
+    <message>
+        <source>Opzioni utente</source>
+        <translation>User options</translation>
+    </message>
 </context>
 <context>
     <name>flex::ui::PreviewPanel</name>
@@ -1023,6 +1155,13 @@
     <message>
         <source>Nessun file aperto</source>
         <translation>No file open</translation>
+    </message>
+</context>
+<context>
+    <name>flex::ui::UserOptionPage</name>
+    <message>
+        <source>Opzioni utente</source>
+        <translation>User options</translation>
     </message>
 </context>
 </TS>

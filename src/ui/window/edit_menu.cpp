@@ -25,8 +25,8 @@ EditMenu::EditMenu(Editor& editor, QWidget* parent)
 
 void EditMenu::updateEnabled() {
   // "&Annulla: Menu Engineering": the item names the step it takes back or applies again.
-  const auto caption = [](const QString& verb, const StepName& step) {
-    const QString what = fromUtf8(stepText(step, coreTranslate()));
+  const auto caption = [this](const QString& verb, const StepName& step) {
+    const QString what = fromUtf8(stepText(step, editor_.options(), coreTranslate()));
     return what.isEmpty() ? verb : verb + QStringLiteral(": ") + QString(what).replace('&', "&&");
   };
   undo_->setText(caption(tr("&Annulla"), editor_.undoName()));

@@ -55,11 +55,12 @@ QAction* makeAction(QObject* parent, const char* name, const QString& text,
 
 }  // namespace
 
-MainWindow::MainWindow(Prompts prompts, QWidget* parent)
+MainWindow::MainWindow(Prompts prompts, std::shared_ptr<const OptionSet> options, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                               Qt::MSWindowsFixedSizeDialogHint),
-      prompts_(std::move(prompts)) {
+      prompts_(std::move(prompts)),
+      editor_(static_cast<EditorView&>(*this), std::move(options)) {
   PngStyle::installOverFusion();  // before the first widget: no image plugin is loaded at start
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(fromUtf8(kAppTitle));
@@ -125,10 +126,9 @@ void MainWindow::openFile(const std::string& name) {
   if (mayOpen(name)) editor_.openFile(name);
 }
 
-// Once the window stands where the desktop put it, so that a message about the file is
-// centred over it.
-void MainWindow::startLater(std::optional<std::string> name) {
-  const auto start = [this, name] {
+void MainWindow::startLater(std::optional<std::string> name, std::function<void()> first) {
+  const auto start = [this, name, first] {
+    if (first) first();
     if (name) openFile(*name);
     if (recovery_) recovery_->offerOrphans();
   };
@@ -137,6 +137,10 @@ void MainWindow::startLater(std::optional<std::string> name) {
     new WhenExposed(window, start);
   else
     QMetaObject::invokeMethod(this, start, Qt::QueuedConnection);
+}
+
+void MainWindow::showMessage(const QString& prompt, const QString& title) {
+  if (prompts_.messageBox) prompts_.messageBox(messageParent(), prompt, title);
 }
 
 void MainWindow::keepRecoveryCopies(const std::string& folder) {

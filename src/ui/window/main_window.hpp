@@ -10,6 +10,8 @@
 // over a file that another program has changed, and the status bar tells of such a change.
 // Every menu item has its letter, the common commands their keys (Ctrl+O, Ctrl+S, Ctrl+Shift+S,
 // Ctrl+Q, F1), and "Help" opens the help window.
+// The editor offers the options it is given: the built-in ones, then the user's own, on a third
+// page.
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -41,7 +43,9 @@ class MainWindow : public QMainWindow, private EditorView {
   Q_OBJECT
 
  public:
-  explicit MainWindow(Prompts prompts = desktopPrompts(), QWidget* parent = nullptr);
+  explicit MainWindow(Prompts prompts = desktopPrompts(),
+                      std::shared_ptr<const OptionSet> options = OptionSet::builtinOnly(),
+                      QWidget* parent = nullptr);
   ~MainWindow() override;
 
   Editor& editor() { return editor_; }
@@ -57,11 +61,14 @@ class MainWindow : public QMainWindow, private EditorView {
   // What "System Info..." of the About dialog talks to (the desktop's own by default).
   void setSysInfoHost(std::unique_ptr<SysInfoHost> host);
 
-  // "Apri Flex" with `name` (the file system's bytes) already chosen: at once, or once the
-  // event loop runs (for the file named on the command line, after the window shows), followed
-  // by the offer of the recovery copies that no running window holds.
+  // "Apri Flex" with `name` (the file system's bytes) already chosen.
   void openFile(const std::string& name);
-  void startLater(std::optional<std::string> name);
+  // Once the window stands where the desktop put it (so that a message is centred over it), from
+  // the event loop: `first` (a message about the start-up), then "Apri Flex" with `name`, then
+  // the offer of the recovery copies that no running window holds.
+  void startLater(std::optional<std::string> name, std::function<void()> first = {});
+  // A message box of the window's own (the problems of the user's options file at start-up).
+  void showMessage(const QString& prompt, const QString& title);
 
   // Keeps a recovery copy in `folder` while the flex has changes not saved (see
   // RecoveryKeeper); without it, none is kept.
@@ -131,7 +138,7 @@ class MainWindow : public QMainWindow, private EditorView {
   RecoveryKeeper* recovery_ = nullptr;
   enum class Ending { Ask, Asked, KeepCopy } ending_ = Ending::Ask;  // how a close goes
 
-  Editor editor_{static_cast<EditorView&>(*this)};
+  Editor editor_;
 };
 
 }  // namespace flex::ui

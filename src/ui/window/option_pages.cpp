@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QProxyStyle>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include "ui/support/core_words.hpp"
 #include "ui/support/fonts.hpp"
 #include "ui/support/twips.hpp"
+#include "ui/window/user_option_page.hpp"
 
 namespace flex::ui {
 namespace {
@@ -27,6 +29,16 @@ constexpr SpokenName kSpokenNames[] = {
      QT_TRANSLATE_NOOP("flex::ui::OptionPages", "Disabilita Logo Motorola all'accensione")},
     {"Check5(5)",
      QT_TRANSLATE_NOOP("flex::ui::OptionPages", "Disabilita Logo Motorola allo spegnimento")},
+};
+
+// The application's style with half the blank beside a tab's text.
+class NarrowTabs : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    const int value = QProxyStyle::pixelMetric(metric, option, widget);
+    return metric == PM_TabBarTabHSpace ? value / 2 : value;
+  }
 };
 
 }  // namespace
@@ -48,20 +60,39 @@ OptionPages::OptionPages(Editor& editor, const Twips& tw, QWidget* parent)
   tabStrip_->setDrawBase(false);
   tabStrip_->addTab(tr("Pagina 1"));
   tabStrip_->addTab(tr("Pag. 2"));
+  const bool userPage = editor_.options().userCount() > 0;
+  if (userPage) {
+    // Three tabs need more room than the strip has: first less blank beside each text, then,
+    // where this system's font still needs more, a smaller size, as the boxes do; what even
+    // then does not fit is cut short rather than scrolled.
+    tabStrip_->addTab(tr("Opzioni utente"));
+    auto* tight = new NarrowTabs;
+    tight->setParent(tabStrip_);
+    tabStrip_->setStyle(tight);
+    tabStrip_->setUsesScrollButtons(false);
+    tabStrip_->setElideMode(Qt::ElideRight);
+    for (QFont font = tabStrip_->font();
+         tabStrip_->sizeHint().width() > strip.width() - 4 && font.pointSizeF() > 6.0;) {
+      font.setPointSizeF(font.pointSizeF() - 0.25);
+      tabStrip_->setFont(font);
+    }
+  }
   const int tabHeight = tabStrip_->sizeHint().height();
   tabStrip_->setGeometry(2, 0, strip.width() - 4, tabHeight);
   panel->setGeometry(rect().adjusted(0, tabHeight - 1, 0, 0));
   connect(tabStrip_, &QTabBar::currentChanged, this,
           [this](int index) { editor_.selectPage(index + 1); });
 
-  const char* const names[] = {"frmPagina1", "frmPagina2"};
-  for (std::size_t page = 0; page < pages_.size(); ++page) {
-    pages_[page] = new QGroupBox(tr("Opzioni FLEX"), this);
-    pages_[page]->setObjectName(QLatin1String(names[page]));
-    pages_[page]->setFont(captionFont(true));
-    pages_[page]->setGeometry(tw.rect(240, 600, 2535, 5055).translated(origin));
-    pages_[page]->setAccessibleName(tr("Opzioni FLEX, pagina %1").arg(page + 1));
+  const QRect frame = tw.rect(240, 600, 2535, 5055).translated(origin);
+  for (const char* name : {"frmPagina1", "frmPagina2"}) {
+    pages_.push_back(new QGroupBox(tr("Opzioni FLEX"), this));
+    pages_.back()->setObjectName(QLatin1String(name));
+    pages_.back()->setGeometry(frame);
+    pages_.back()->setAccessibleName(tr("Opzioni FLEX, pagina %1").arg(pages_.size()));
   }
+  if (userPage)
+    pages_.push_back(userPage_ = new UserOptionPage(editor_.options(), tw, frame, this));
+  for (QGroupBox* page : pages_) page->setFont(captionFont(true));
   createBoxes(tw);
   createPageActions();
 }
@@ -99,8 +130,10 @@ void OptionPages::createPageActions() {
 }
 
 void OptionPages::createBoxes(const Twips& tw) {
-  // The boxes in the order they stand on their page, so the tab order runs top to bottom.
-  const auto table = optionCatalog();
+  // The built-in boxes in the order they stand on their page, so the tab order runs top to bottom.
+  const auto table = editor_.options().rows();
+  boxes_.resize(table.size());
+  firstBoxes_.resize(pages_.size());
   for (std::size_t row : optionsByPlace()) {
     const OptionDef& option = table[row];
     const auto page = static_cast<std::size_t>(option.layout.page - 1);
@@ -110,11 +143,15 @@ void OptionPages::createBoxes(const Twips& tw) {
     box->setToolTip(coreText(option.toolTip));
     for (const SpokenName& spoken : kSpokenNames)
       if (spoken.id == option.id) box->setAccessibleName(tr(spoken.name));
-    // toggled, not clicked: a screen reader's "Toggle" action changes the box without a click;
-    // the boxes the editor redraws raise nothing.
-    connect(box, &QCheckBox::toggled, this, [this, row] { editor_.clickOption(row); });
     boxes_[row] = box;
   }
+  for (std::size_t k = 0; userPage_ && k < userPage_->size(); ++k)
+    boxes_[kOptionCount + k] = userPage_->box(k);
+  if (userPage_) firstBoxes_[2] = userPage_->box(0);
+  // toggled, not clicked: a screen reader's "Toggle" action changes the box without a click;
+  // the boxes the editor redraws raise nothing.
+  for (std::size_t row = 0; row < boxes_.size(); ++row)
+    connect(boxes_[row], &QCheckBox::toggled, this, [this, row] { editor_.clickOption(row); });
 
   // Each box keeps its own width, widened to its caption where this system's font needs more,
   // up to the frame's inner edge; where even that is too narrow, all boxes take a smaller size.
@@ -123,7 +160,8 @@ void OptionPages::createBoxes(const Twips& tw) {
   QFont plain = captionFont(false);
   for (; plain.pointSizeF() > 6.0; plain.setPointSizeF(plain.pointSizeF() - 0.25)) {
     bool fits = true;
-    for (QCheckBox* box : boxes_) {
+    for (std::size_t row = 0; row < kOptionCount; ++row) {
+      QCheckBox* box = boxes_[row];
       box->setFont(plain);
       fits = fits && box->sizeHint().width() <= room;
     }
@@ -135,10 +173,12 @@ void OptionPages::createBoxes(const Twips& tw) {
     const int width = std::min(room, wanted);
     box->setGeometry(left, tw(table[row].layout.top), width, tw(kBoxHeight));
   }
+  // The user's page in the same font; its captions are cut rather than the font made smaller.
+  if (userPage_) userPage_->layOut(plain, tw);
 }
 
 void OptionPages::redraw(const Document& document, const FormState& form) {
-  for (std::size_t row = 0; row < kOptionCount; ++row) {
+  for (std::size_t row = 0; row < boxes_.size(); ++row) {
     QCheckBox* box = boxes_[row];
     const bool ticked = document.boxes[row].state != 0;
     if (box->isChecked() != ticked) {
@@ -148,22 +188,26 @@ void OptionPages::redraw(const Document& document, const FormState& form) {
   }
   {
     const QSignalBlocker blocker(tabStrip_);
-    tabStrip_->setCurrentIndex(form.selectedPage == 1 ? 0 : 1);
+    for (std::size_t page = 0; page < pages_.size(); ++page)
+      if (form.pageVisible(static_cast<int>(page) + 1))
+        tabStrip_->setCurrentIndex(static_cast<int>(page));
   }
   // A page that hides with the focus on it hands the focus to the first box of the page that
   // shows, not to whatever follows in the tab chain.
-  const std::array<bool, 2> visible{form.pageVisible(1), form.pageVisible(2)};
+  std::vector<bool> visible;
+  for (std::size_t page = 0; page < pages_.size(); ++page)
+    visible.push_back(form.pageVisible(static_cast<int>(page) + 1));
   const QWidget* focus = window()->focusWidget();
   bool focusLeaves = false;
-  for (std::size_t page = 0; page < 2; ++page)
+  for (std::size_t page = 0; page < pages_.size(); ++page)
     focusLeaves = focusLeaves || (!visible[page] && pages_[page]->isVisible() && focus &&
                                   pages_[page]->isAncestorOf(focus));
-  for (std::size_t page = 0; page < 2; ++page) {
+  for (std::size_t page = 0; page < pages_.size(); ++page) {
     if (!visible[page]) continue;
     pages_[page]->setVisible(true);
     if (focusLeaves) firstBoxes_[page]->setFocus(Qt::OtherFocusReason);
   }
-  for (std::size_t page = 0; page < 2; ++page)
+  for (std::size_t page = 0; page < pages_.size(); ++page)
     if (!visible[page]) pages_[page]->setVisible(false);
 }
 

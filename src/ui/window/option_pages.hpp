@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The tab strip "TabStrip1" with its two option pages, "frmPagina1" (the Check1 to Check4
-// groups) and "frmPagina2" (Check5), built from the option table: one check box per row, named,
-// captioned and placed as the row says. A click on a box or a tab goes to the editor; redraw()
-// draws ticks and pages from the editor's state. Ctrl+Tab and Ctrl+PgDown show the next page,
+// The tab strip "TabStrip1" with its option pages, "frmPagina1" (the Check1 to Check4 groups),
+// "frmPagina2" (Check5) and, when the editor has user's options, "frmPagina3" ("Opzioni utente"),
+// built from the editor's option set: one check box per row, named, captioned and placed as the
+// row says. A click on a box or a tab goes to the editor; redraw() draws ticks and pages from the
+// editor's state. Ctrl+Tab and Ctrl+PgDown show the next page,
 // Ctrl+Shift+Tab and Ctrl+PgUp the previous one, wherever the focus is in the window.
 #include <QWidget>
-#include <array>
-
-#include "options/option_catalog.hpp"
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -24,6 +23,7 @@ struct FormState;
 namespace flex::ui {
 
 class Twips;
+class UserOptionPage;
 
 class OptionPages : public QWidget {
   Q_OBJECT
@@ -34,8 +34,8 @@ class OptionPages : public QWidget {
 
   void redraw(const Document& document, const FormState& form);
 
-  QCheckBox* box(std::size_t row) const { return boxes_[row]; }
-  QCheckBox* firstBox(int page) const { return firstBoxes_[page == 1 ? 0 : 1]; }
+  QCheckBox* box(std::size_t row) const { return boxes_[row]; }  // by row of the option set
+  QCheckBox* firstBox(int page) const { return firstBoxes_[static_cast<std::size_t>(page - 1)]; }
   QTabBar* tabStrip() const { return tabStrip_; }
   // "Pagina successiva" and "Pagina precedente", with their keys.
   QList<QAction*> pageActions() const { return pageActions_; }
@@ -46,9 +46,10 @@ class OptionPages : public QWidget {
 
   Editor& editor_;
   QTabBar* tabStrip_ = nullptr;
-  std::array<QGroupBox*, 2> pages_{};             // "Pagina 1", "Pag. 2"
-  std::array<QCheckBox*, kOptionCount> boxes_{};  // by table row
-  std::array<QCheckBox*, 2> firstBoxes_{};        // the top box of each page
+  std::vector<QGroupBox*> pages_;       // "Pagina 1", "Pag. 2" and "Opzioni utente" if any
+  UserOptionPage* userPage_ = nullptr;  // the third, when there is one
+  std::vector<QCheckBox*> boxes_;       // by row of the option set
+  std::vector<QCheckBox*> firstBoxes_;  // the top box of each page
   QList<QAction*> pageActions_;
 };
 
