@@ -18,7 +18,6 @@ TEST_F(StartupReset, BuiltInFlexAtStartAndAfterTheReset) {
   // The empty label record is the "GPRS" one with its four label cells zeroed.
   EXPECT_EQ(flex::builtin::kGprsNull, std::string(kBuiltIn[2]).replace(44, 16, 16, '0'));
   EXPECT_TRUE(form().pageVisible(1) && !form().pageVisible(2) && editor.statusText().empty());
-  EXPECT_FALSE(editor.modified());
   editor.toggleFormatting();
   EXPECT_FALSE(form().formattedViewVisible() || form().formattingBox.state);
   editor.toggleFormatting();

@@ -36,7 +36,6 @@ class EditorTest : public ::testing::Test, protected ScratchFolder {
   const flex::FormState& form() const { return editor.form(); }
   std::size_t rowOf(std::string_view id) const { return editor.options().find(id).value(); }
   int value(std::string_view id) const { return doc().boxes[rowOf(id)].state; }
-  bool flag(std::string_view id) const { return doc().boxes[rowOf(id)].toggle; }
   void click(std::string_view id) { editor.clickOption(rowOf(id)); }
   std::vector<std::string> ticked() const {  // Check1(0) ... Check5(13)
     std::vector<std::string> ids;

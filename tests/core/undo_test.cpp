@@ -2,6 +2,8 @@
 // Undo and redo: which actions make a step, and what undo and redo put back.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <sstream>
 #include <tuple>
 
@@ -27,42 +29,31 @@ class Undo : public flextest::EditorTest {
     const auto typing = flex::Editor::RawEdit::Typing;
     const auto slot = static_cast<std::size_t>(a.back() - '0');  // of "rawN", "keyN", "bsN"
     const std::string& text = doc().records[slot % 3];
+    const std::map<std::string, std::function<void()>> plain = {
+        {"ok", [&] { editor.confirmLabel(); }},
+        {"close", [&] { editor.closeLabelDialog(); }},
+        {"blur", [&] { editor.endTyping(); }},
+        {"open", [&] { loaded = load(flextest::hsFile({base(45, "D3")})); }},
+        {"open!", [&] { editor.openFile(path("missing.hs")); }},
+        {"cancel", [&] { editor.openFile(""); }},
+        {"save", [&] { loaded = save("out.hs"); }},
+        {"reset", [&] { editor.loadBuiltinFlex(); }},
+        {"page2", [&] { editor.selectPage(2); }},
+        {"undo", [&] { editor.undo(); }},
+        {"redo", [&] { editor.redo(); }},
+        {"noundo", [&] { EXPECT_FALSE(editor.canUndo() || editor.undo() || editor.redo()); }}};
     if (a.starts_with("Check"))
       click(a);
     else if (a.starts_with("type:"))
       editor.setLabelText(a.substr(5));
-    else if (a == "ok")
-      editor.confirmLabel();
-    else if (a == "close")
-      editor.closeLabelDialog();
     else if (a.starts_with("raw"))
       editor.editRaw(slot, base(181, "17"));
     else if (a.starts_with("key"))
       editor.editRaw(slot, text + "A", typing);
     else if (a.starts_with("bs"))
       editor.editRaw(slot, text.substr(0, text.size() - 1), typing);
-    else if (a == "blur")
-      editor.endTyping();
-    else if (a == "open")
-      loaded = load(flextest::hsFile({base(45, "D3")}));
-    else if (a == "open!")
-      editor.openFile(path("missing.hs"));
-    else if (a == "cancel")
-      editor.openFile("");
-    else if (a == "save")
-      loaded = save("out.hs");
-    else if (a == "reset")
-      editor.loadBuiltinFlex();
-    else if (a == "page2")
-      editor.selectPage(2);
-    else if (a == "undo")
-      editor.undo();
-    else if (a == "redo")
-      editor.redo();
-    else if (a == "noundo")
-      EXPECT_FALSE(editor.canUndo() || editor.undo() || editor.redo());
     else
-      FAIL() << a;
+      plain.at(a)();
     if (loaded == flex::FileOutcome::Done) saved = doc().records;
   }
   Records saved = kBuiltIn;  // the records last loaded or saved

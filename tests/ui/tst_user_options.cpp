@@ -84,11 +84,17 @@ class UserOptionsTest : public QObject {
                                   "Mine Tom & Jerry: bit 1 (non attiva)"));
   }
 
-  // No user's options, no third page; more than the frame holds: the column scrolls to the last.
+  // No user's options, no third page; one is enough; more than the frame holds: the column
+  // scrolls to the last.
   void absentOrScrolling() {
     const MainWindow plain(Prompts{});
     QVERIFY(!plain.findChild<QWidget*>("frmPagina3") &&
             plain.optionPages()->tabStrip()->count() == 2);
+    const auto one = window({{"One", "One", "", RecordKind::Base, 45, {1}}});
+    one->editor().selectPage(3);
+    QWidget* only = one->findChild<QWidget*>("frmPagina3");
+    QVERIFY(only && one->optionPages()->tabStrip()->count() == 3);
+    QTRY_VERIFY(only->isVisible());
     std::vector<flex::UserOption> options;
     for (int k = 0; k < 200; ++k)
       options.push_back({"O" + std::to_string(k), "Option", "", RecordKind::Base, 45, {1}});
