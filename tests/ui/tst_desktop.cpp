@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What users of a desktop editor expect of the window: "Salva" in place, keys and letters for
 // the menus, the help window, names and roles for screen readers, the file dialogs in the
-// window's language, whole borders at every screen scale.
+// window's language, whole borders at every screen scale, the page of the user's options.
 #include "options/option_catalog.hpp"
+#include "session/editor.hpp"
 #include "ui/dialogs/help_window.hpp"
 #include "ui/dialogs/label_dialog.hpp"
 #include "ui/support/png_style.hpp"
@@ -10,6 +11,7 @@
 #include "window_fixture.hpp"
 
 using namespace flex::ui;
+using flex::RecordKind;
 
 namespace {
 
@@ -80,6 +82,13 @@ class DesktopTest : public WindowFixture {
   Q_OBJECT
 
   QAction* action(const char* name) { return form_->findChild<QAction*>(name); }
+  static std::unique_ptr<MainWindow> window(std::vector<flex::UserOption> options) {
+    auto form = std::make_unique<MainWindow>(
+        Prompts{}, std::make_shared<const flex::OptionSet>(std::move(options)));
+    form->show();
+    return form;
+  }
+  static QPoint at(const QWidget* w, const QWidget* frame) { return w->mapTo(frame, QPoint()); }
 
  private Q_SLOTS:
   // Each menu's items with their letters (none twice in a menu, in either language: tst_language)
@@ -150,23 +159,13 @@ class DesktopTest : public WindowFixture {
     QVERIFY(help->isVisible() && tables.size() == 2);
     QCOMPARE(cells(tables[0], 2), QStringList({"Ctrl+S", "Salva"}));
     QCOMPARE(cells(tables[1], 0), HelpWindow::optionColumns());
-    QStringList shown, expected;  // caption, tool-tip, record, byte, bits
-    for (int row = 1; row < tables[1]->rows(); ++row) {
-      QStringList c = cells(tables[1], row).mid(0, 5);
-      shown << (c.replace(3, c[3].section(' ', 0, 0)), c.join('|'));
-    }
-    for (const flex::OptionDef& o : flex::optionCatalog()) {
-      QStringList bits;
-      for (int k = 0; k < o.bitCount(); ++k) bits << QString::number(o.bits[std::size_t(k)]);
-      expected << QStringList{QString::fromUtf8(o.caption), QString::fromUtf8(o.toolTip),
-                              QString::fromUtf8(flex::recordName(o.record)),
-                              o.isLabelOption() ? "-" : QString::number(o.byteOffset()),
-                              o.effect == flex::OptionEffect::WholeByte ? "tutti"
-                              : bits.isEmpty()                          ? "-"
-                                                                        : bits.join(", ")}
-                      .join('|');
-    }
+    QStringList shown, expected;  // each option once; how a row reads, on one
+    for (int row = 1; row < tables[1]->rows(); ++row) shown << cells(tables[1], row)[0];
+    for (const flex::OptionDef& o : flex::optionCatalog()) expected << QString::fromUtf8(o.caption);
     QCOMPARE((shown.sort(), shown), (expected.sort(), expected));
+    for (int row = 1; row < tables[1]->rows(); ++row)  // record, byte, bits
+      if (cells(tables[1], row)[0] == "Menu Engineering")
+        QCOMPARE(cells(tables[1], row).mid(2, 3).join('|'), "Base|90 (0x5A)|8, 6, 5");
     QPalette dark = help->palette();
     dark.setColor(QPalette::Base, Qt::black);
     help->setPalette(dark);
@@ -265,6 +264,73 @@ class DesktopTest : public WindowFixture {
     click("Check1_5");  // "GPRS Personale": the label dialog
     QVERIFY(QTest::qWaitForWindowExposed(form_->labelDialog()));
     QCOMPARE(missingBorder(form_->labelDialog()->textField()), QString());
+  }
+
+  // "MyBit" reads ticked from the built-in byte 90 (07); "Mine" clear from byte 22 (D2); "Long"
+  // has a caption wider than the page.
+  void thirdPageShowsClicksUndoesAndInspects() {
+    const std::string longCaption = "Long " + std::string(60, 'W');
+    auto form = window({{"MyBit", "My bit", "", RecordKind::Base, 181, {3}, true, false},
+                        {"Mine", "Tom & Jerry", "", RecordKind::Base, 45, {1}, true, false},
+                        {"Long", longCaption, "tip", RecordKind::Call, 51, {8}, false, false}});
+    const auto box = [&form](std::size_t k) {
+      return form->optionPages()->box(flex::kOptionCount + k);
+    };
+    QTabBar* tabs = form->optionPages()->tabStrip();
+    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->tabText(2), QStringLiteral("Opzioni utente"));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+    QWidget* page = form->findChild<QWidget*>("frmPagina3");
+    QWidget* page1 = form->findChild<QWidget*>("frmPagina1");
+    QVERIFY(page->isVisible() && !page1->isVisible() &&
+            !form->findChild<QWidget*>("frmPagina2")->isVisible());
+
+    // The column, the spacing and the font of page 1; a long caption cut, whole on its tip.
+    QCheckBox* first = form->findChild<QCheckBox*>("Check1_0");
+    QCheckBox* second = form->findChild<QCheckBox*>("Check1_1");
+    QCOMPARE(box(0)->objectName(), QStringLiteral("User_MyBit"));
+    QCOMPARE(at(box(0), page), at(first, page1));
+    QCOMPARE(at(box(1), page) - at(box(0), page), at(second, page1) - at(first, page1));
+    QCOMPARE(box(0)->font(), first->font());
+    QCOMPARE(box(1)->text(), QStringLiteral("Tom && Jerry"));
+    QCheckBox* cut = box(2);
+    QVERIFY(cut->text().endsWith(QChar(0x2026)) && cut->sizeHint().width() <= cut->width());
+    QVERIFY(page->contentsRect().contains(QRect(at(cut, page), cut->size())));
+    QCOMPARE(cut->toolTip(), QString::fromStdString(longCaption) + "\ntip");
+    QVERIFY(box(0)->isChecked() && !box(1)->isChecked() && cut->isChecked());
+
+    // A click writes the bit; undo takes it back.
+    QTest::mouseClick(box(1), Qt::LeftButton, {}, {6, box(1)->height() / 2});
+    const flex::Editor& editor = form->editor();
+    QCOMPARE(editor.document().records[0].substr(44, 2), "D3");
+    QVERIFY(box(1)->isChecked());
+    form->findChild<QAction*>("mnuAnnulla")->trigger();
+    QVERIFY(!box(1)->isChecked() && editor.document().records[0].substr(44, 2) == "D2");
+
+    // The inspector names the user's options on a byte after the built-in ones.
+    HexView* base = form->preview()->formattedBox(0);
+    const QPoint pair = base->pairRect(0).center();
+    QHelpEvent help(QEvent::ToolTip, pair, base->viewport()->mapToGlobal(pair));
+    QApplication::sendEvent(base->viewport(), &help);
+    QVERIFY(
+        QToolTip::text().endsWith("Check3(2) Time AutoUpdate: bit 1 (non attiva)\n"
+                                  "Mine Tom & Jerry: bit 1 (non attiva)"));
+  }
+
+  // No user's options, no third page; more than the frame holds: the column scrolls to the last.
+  void absentOrScrolling() {
+    QVERIFY(!child("frmPagina3") && form_->optionPages()->tabStrip()->count() == 2);
+    std::vector<flex::UserOption> options;
+    for (int k = 0; k < 200; ++k)
+      options.push_back({"O" + std::to_string(k), "Option", "", RecordKind::Base, 45, {1}});
+    auto form = window(std::move(options));
+    form->editor().selectPage(3);
+    auto* scroll = form->findChild<QScrollArea*>("scrlPagina3");
+    QCheckBox* last = form->optionPages()->box(flex::kOptionCount + 199);
+    QTRY_VERIFY(scroll->verticalScrollBar()->isVisible());  // once laid out
+    scroll->ensureWidgetVisible(last);
+    QVERIFY(scroll->verticalScrollBar()->value() > 0 &&
+            last->geometry().right() < scroll->viewport()->width());
   }
 
   // The style that reads Fusion's pictures itself draws the menu bar and the frames as Fusion.

@@ -100,27 +100,20 @@ class LanguageTest : public QObject {
     } cases[] = {{{"en_US", "it_IT"}, QLocale::English},
                  {{"it", "en"}, QLocale::Italian},
                  {{"de_DE", "en_GB"}, QLocale::English},
-                 {{"de", "fr"}, QLocale::Italian},
                  {{}, QLocale::Italian}};
     for (const auto& c : cases) QCOMPARE(chooseLanguage(c.ui).language(), c.chosen);
     QCOMPARE(locale_.language(), english_ ? QLocale::English : QLocale::Italian);
     QCOMPARE(QLocale().language(), locale_.language());  // dates and sizes follow
   }
 
-  // A table of captions, a menu, a message and a button of Qt's own file dialog.
+  // A core caption, a step's name and a message (the rest: the walk of every text below; Qt's
+  // own dialogs: tst_desktop).
   void windowSpeaksIt() {
     const auto say = [this](const char* it, const char* en) {
       return QString::fromUtf8(english_ ? en : it);
     };
     QCOMPARE(child("Check1_1")->property("text").toString(),
              say("Disposizione Schermo", "Screen Layout"));
-    QCOMPARE(child("Check3_2")->toolTip(),
-             say("Abilita la funzione di Autoaggiornamento di Data e Ora",
-                 "Turns on automatic updating of date and time"));
-    QCOMPARE(form_->findChild<QTabBar*>("TabStrip1")->tabText(1), say("Pag. 2", "Page 2"));
-    QCOMPARE(child("cmdEsci")->property("text").toString(),
-             say("Esci Dal Programma", "Exit Program"));
-    QCOMPARE(form_->findChild<QMenu*>("mnuModifica")->title(), say("&Modifica", "&Edit"));
     click("Check1_1");
     QCOMPARE(form_->findChild<QAction*>("mnuAnnulla")->text(),
              say("&Annulla: Disposizione Schermo", "&Undo: Screen Layout"));
@@ -131,11 +124,6 @@ class LanguageTest : public QObject {
              say("Errore di Incoerenza: E' possibile attivare questa opzione solo disabilitando "
                  "GPRS Null",
                  "Conflicting Options: This option can only be turned on with GPRS Null off"));
-    QFileDialog dialog(form_.get());
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    QCOMPARE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->text(),
-             say("&Salva", "&Save"));
   }
 
   // In Italian every text shown is in the English translation; in English none is left Italian.
