@@ -317,9 +317,12 @@ class DesktopTest : public WindowFixture {
                                   "Mine Tom & Jerry: bit 1 (non attiva)"));
   }
 
-  // No user's options, no third page; more than the frame holds: the column scrolls to the last.
+  // No user's options, no third page; one is enough for it; more than the frame holds: the
+  // column scrolls to the last.
   void absentOrScrolling() {
     QVERIFY(!child("frmPagina3") && form_->optionPages()->tabStrip()->count() == 2);
+    auto one = window({{"Only", "Option", "", RecordKind::Base, 45, {1}}});
+    QVERIFY(one->findChild<QWidget*>("frmPagina3") && one->optionPages()->tabStrip()->count() == 3);
     std::vector<flex::UserOption> options;
     for (int k = 0; k < 200; ++k)
       options.push_back({"O" + std::to_string(k), "Option", "", RecordKind::Base, 45, {1}});
