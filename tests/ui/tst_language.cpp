@@ -106,14 +106,15 @@ class LanguageTest : public QObject {
     QCOMPARE(QLocale().language(), locale_.language());  // dates and sizes follow
   }
 
-  // A core caption, a step's name and a message (the rest: the walk of every text below; Qt's
-  // own dialogs: tst_desktop).
+  // A core caption, a menu, a step's name, a message and a button of Qt's own file dialog (every
+  // other text: the walk below).
   void windowSpeaksIt() {
     const auto say = [this](const char* it, const char* en) {
       return QString::fromUtf8(english_ ? en : it);
     };
     QCOMPARE(child("Check1_1")->property("text").toString(),
              say("Disposizione Schermo", "Screen Layout"));
+    QCOMPARE(form_->findChild<QMenu*>("mnuModifica")->title(), say("&Modifica", "&Edit"));
     click("Check1_1");
     QCOMPARE(form_->findChild<QAction*>("mnuAnnulla")->text(),
              say("&Annulla: Disposizione Schermo", "&Undo: Screen Layout"));
@@ -124,6 +125,11 @@ class LanguageTest : public QObject {
              say("Errore di Incoerenza: E' possibile attivare questa opzione solo disabilitando "
                  "GPRS Null",
                  "Conflicting Options: This option can only be turned on with GPRS Null off"));
+    QFileDialog dialog(form_.get());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QCOMPARE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->text(),
+             say("&Salva", "&Save"));
   }
 
   // In Italian every text shown is in the English translation; in English none is left Italian.
