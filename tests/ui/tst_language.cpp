@@ -250,16 +250,13 @@ class LanguageTest : public QObject {
           flex::byteToolTip(
               {0, 1, "07", value, {{0, "Check1(0)", "Menu Engineering", mask, state}}}, note);
     const std::vector<std::string> listed(std::begin(kCoreTexts), std::end(kCoreTexts));
-    if (const QByteArray path = qgetenv("FLEXEDIT_CORE_TEXTS"); !path.isEmpty()) {
-      QFile file(path);  // the list as it is: its head stays
+    if (QFile file(qEnvironmentVariable("FLEXEDIT_CORE_TEXTS")); !file.fileName().isEmpty()) {
       QVERIFY(file.open(QIODevice::ReadWrite));
-      QByteArray list = file.readAll();
+      QByteArray list = file.readAll();  // its head stays
       list.truncate(list.indexOf("= {\n") + 4);
-      for (const std::string& t : texts) {
-        const QByteArray quoted =
-            QJsonDocument(QJsonArray{t.c_str()}).toJson(QJsonDocument::Compact);
-        list += "    QT_TRANSLATE_NOOP(\"core\", " + quoted.mid(1).chopped(1) + "),\n";
-      }
+      for (const std::string& t : texts)  // no text holds a backslash or a line break
+        list += "    QT_TRANSLATE_NOOP(\"core\", \"" + QByteArray(t.c_str()).replace('"', "\\\"") +
+                "\"),\n";
       QVERIFY(file.resize(0) && file.write(list + "};\n// clang-format on\n"));
     }
     QVERIFY(listed == texts);

@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <csignal>
+#include <fstream>
 
 #include "session/recovery_writer.hpp"
 #include "ui/support/quit_signals.hpp"
@@ -82,8 +83,8 @@ class RecoveryTest : public QObject {
     answers_ = QStringList{ending.section(':', -1)};
     if (ending == "undo")
       form_->editor().undo();
-    else if (!ending.startsWith("session"))
-      form_->close();
+    else if (!ending.startsWith("session"))  // asked as the window closes
+      QVERIFY(form_->close() != kept && asked_.value(0).endsWith(" di uscire?"));
     if (ending.startsWith("session")) {
       click("Check1_1");  // a step not on the disk yet
       QCOMPARE(form_->endSession([&] { return ending != "session"; }), !ending.endsWith("Annulla"));
@@ -118,26 +119,21 @@ class RecoveryTest : public QObject {
   // never, but the file it holds is opened elsewhere only when the person says so.
   void orphansAreOfferedAtStart() {
     const std::string held = dir_.filePath("\xe8.hs").toStdString();
-    QFile file(dir_.filePath("\xe8.hs"));
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("00\r\n"));
-    file.close();
+    std::ofstream(held) << "00\r\n";
     form_->openFile(held);
     form_->editor().editRaw(1, "11");
     QTRY_VERIFY(!form_->recovery()->writer().id().empty());
     const std::string running = form_->recovery()->writer().id();
     flex::Document gone = form_->editor().document();
     for (const char* id : {"a1", "a2", "a3"}) folder_.write(folder_.lock(id), {gone, 0});
-    QFile damaged(QString::fromStdString(folder_.copyPath("a0")));  // all after the running one
-    QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("FLEXEDIT RECOVERY 1\n"));
-    damaged.close();
+    std::ofstream(folder_.copyPath("a0")) << "FLEXEDIT RECOVERY 1\n";  // after the running one
     answers_ = QStringList{"Più tardi", "Scarta", "Ripristina"};
     std::unique_ptr<MainWindow> started = window();
     started->startLater(std::nullopt);
     QTRY_COMPARE(started->recovery()->writer().id(), "a2");
-    QCOMPARE(asked_.size(), 3);
-    QVERIFY(asked_[0].endsWith("/a0.flexrecovery\" è danneggiata (incompleta o alterata)."));
-    QVERIFY(asked_[1].startsWith("restorePrompt: Sono rimaste modifiche non salvate a \"" +
-                                 dir_.filePath("\xe8.hs") + "\", del 01/01/1970 alle "));
+    QCOMPARE(asked_.size(), 3);  // the wording is the catalogue's; the copy's file and time
+    QVERIFY(asked_[0].startsWith("badCopyPrompt") && asked_[0].contains("/a0.flexrecovery"));
+    QVERIFY(asked_[1].contains(dir_.filePath("\xe8.hs")) && asked_[1].contains("01/01/1970"));
     QCOMPARE(started->editor().document(), gone);
     QVERIFY(started->editor().modified() && !started->editor().canUndo());
     QCOMPARE(folder_.ids(), (std::vector<std::string>{running, "a0", "a2", "a3"}));
@@ -145,7 +141,7 @@ class RecoveryTest : public QObject {
       answers_ = QStringList{answer, "Non salvare"};  // then the restored changes go
       asked_.clear();
       started->openFile(held);
-      QCOMPARE(asked_.first().section(':', 0, 0), "heldElsewherePrompt");
+      QVERIFY(asked_.first().startsWith("heldElsewherePrompt"));
       QCOMPARE(started->editor().modified(), answer == "Annulla");
     }
     started.reset();
