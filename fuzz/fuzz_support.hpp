@@ -23,9 +23,7 @@
 
 namespace flex::fuzz {
 
-using flextest::FakeView;
 using flextest::hex2;
-using flextest::readWhole;
 
 // The personal label record after OK: character k of the upper-cased text as the two digits of
 // its code at 43 + 4k (from 1), for k up to 12 and while the cell fits.
@@ -102,15 +100,8 @@ inline void checkOptionBytesOnly(std::span<const OptionDef> options, RecordKind 
 }
 
 // An editor after start-up; the file actions check what they promise.
-struct Session {
-  FakeView view;
-  Editor editor;
-  explicit Session(std::shared_ptr<const OptionSet> options = OptionSet::builtinOnly())
-      : editor(view, std::move(options)) {
-    editor.start();
-  }
-  const Document& doc() const { return editor.document(); }
-  const FormState& form() const { return editor.form(); }
+struct Session : flextest::StartedEditor {
+  using StartedEditor::StartedEditor;
   std::size_t shown() const { return view.messages.size() + std::size_t(view.dialogShown); }
 
   // The readback that followed `was`: only option bytes change; slot 2, the personal label and

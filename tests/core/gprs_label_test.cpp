@@ -38,9 +38,8 @@ TEST(GprsLabel, TheTwoLabelOptionsAndTheLabelDialog) {
                             : '?';
   };
   for (const auto& [steps, expected] : kSteps) {
-    flextest::FakeView view;
-    flex::Editor editor(view);
-    editor.start();
+    flextest::StartedEditor s;
+    flex::Editor& editor = s.editor;
     for (const char* step = steps; *step; ++step) {
       if (*step == 'P' || *step == 'N')
         editor.clickOption(row(*step == 'P' ? "Check1(5)" : "Check1(3)"));
@@ -56,7 +55,7 @@ TEST(GprsLabel, TheTwoLabelOptionsAndTheLabelDialog) {
                              name(doc.records[2]),
                              name(doc.personalLabel),
                              editor.form().labelDialogOpen ? 'o' : 'x',
-                             char('0' + view.messages.size())};
+                             char('0' + s.view.messages.size())};
     EXPECT_EQ(got, expected) << steps;
   }
 }

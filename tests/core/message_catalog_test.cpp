@@ -14,9 +14,6 @@ EditorMessage saving(FileStep step, int err, std::string copy = {}, CopyObstacle
                      FileReason reason = FileReason::SystemError) {
   return {MessageId::SaveFailed, "/d/b.hs", {step, reason, err, std::move(copy), why}};
 }
-EditorMessage refusing(FileReason reason) {
-  return {MessageId::SaveFailed, "/d/b.hs", {FileStep::Check, reason, 0, {}}};
-}
 EditorMessage opening(FileReason reason, int err = 0) {
   return {MessageId::OpenFailed, "a.hs", {FileStep::Read, reason, err, {}, {}}};
 }
@@ -55,9 +52,9 @@ TEST(MessageCatalog, ItalianWording) {
       {saving(FileStep::Restore, ENOSPC, "b.hs~"),
        save + "spazio esaurito sul disco; la copia di sicurezza è in \"b.hs~\""},
       {saving(FileStep::Restore, ENOSPC), save + "spazio esaurito sul disco"},
-      {refusing(FileReason::ChangedOnDisk),
+      {saving(FileStep::Check, 0, {}, {}, FileReason::ChangedOnDisk),
        save + "un altro programma lo ha modificato da quando è stato aperto o salvato"},
-      {refusing(FileReason::GoneFromDisk),
+      {saving(FileStep::Check, 0, {}, {}, FileReason::GoneFromDisk),
        save + "un altro programma lo ha spostato o cancellato da quando è stato aperto o salvato"}};
   for (const auto& c : cases) {
     const MessageText text = messageText(c.message);

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,15 +24,10 @@ inline const Records kBuiltIn = flex::builtin::recordSet();
 inline const std::vector<std::string> kBuiltInTicks = {"Check1(2)", "Check2(0)", "Check2(2)",
                                                        "Check2(4)", "Check3(0)"};
 
-class EditorTest : public ::testing::Test, protected ScratchFolder {
+class EditorTest : public ::testing::Test, protected ScratchFolder, protected StartedEditor {
  protected:
-  explicit EditorTest(std::shared_ptr<const flex::OptionSet> options = {})
-      : editor(view, std::move(options)) {
-    editor.start();
-  }
+  using StartedEditor::StartedEditor;
 
-  const flex::Document& doc() const { return editor.document(); }
-  const flex::FormState& form() const { return editor.form(); }
   std::size_t rowOf(std::string_view id) const { return editor.options().find(id).value(); }
   int value(std::string_view id) const { return doc().boxes[rowOf(id)].state; }
   void click(std::string_view id) { editor.clickOption(rowOf(id)); }
@@ -53,9 +47,6 @@ class EditorTest : public ::testing::Test, protected ScratchFolder {
     return editor.openFile(write("in.hs", content));
   }
   flex::FileOutcome save(std::string_view name) { return editor.saveFile(path(name)); }
-
-  FakeView view;
-  flex::Editor editor;
 };
 
 }  // namespace flextest

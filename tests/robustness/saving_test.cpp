@@ -73,12 +73,10 @@ TEST_F(Saves, BackupsKeepWhatTheFileHeldBeforeTheSession) {
   fs::create_hard_link(file, path("second.hs"));  // written in place from now on
   expect({.file = path("second.hs"), .written = {"old.hs", "second.hs"}});
   for (int k = 0; k < 2; ++k) expect({.file = path("new.hs"), .written = {"new.hs"}});  // none
-  FakeView laterView;
-  flex::Editor later(laterView);  // the next session
-  later.start();
-  later.setKeepBackups(true);
-  laterView.fileAnswer = file;
-  EXPECT_EQ(later.saveWithDialog(), FileOutcome::Done);
+  StartedEditor later;  // the next session
+  later.editor.setKeepBackups(true);
+  later.view.fileAnswer = file;
+  EXPECT_EQ(later.editor.saveWithDialog(), FileOutcome::Done);
   EXPECT_EQ(describe(file + "~"), Entry(describe(file).first, saved()));
   fs::create_directories(path("blocked.hs~/inside"));
   expect({.file = write("blocked.hs", "old\r\n"),

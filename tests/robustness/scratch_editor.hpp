@@ -17,7 +17,7 @@
 
 #include "flex/fd.hpp"
 #include "flex/file_context.hpp"
-#include "fuzz_support.hpp"  // the fake view and the state comparison the fuzz targets use
+#include "fuzz_support.hpp"  // the state comparison the fuzz targets use
 
 namespace flextest {
 
@@ -104,11 +104,10 @@ struct Check {
   bool restoreFolder = true;  // false: the editor is told of none
 };
 
-class ScratchEditor : public ::testing::Test, protected ScratchFolder {
+class ScratchEditor : public ::testing::Test, protected ScratchFolder, protected StartedEditor {
  protected:
   ScratchEditor() {
-    std::signal(SIGPIPE, SIG_IGN);  // as both programs do
-    editor.start();
+    std::signal(SIGPIPE, SIG_IGN);                       // as both programs do
     editor.clickOption(*flex::findOption("Check1(0)"));  // a flex unlike the built-in one
   }
   ~ScratchEditor() override {
@@ -179,8 +178,6 @@ class ScratchEditor : public ::testing::Test, protected ScratchFolder {
   const std::string& dir = folder;
   const ScratchFolder state;
   const std::string restore = state.folder + "/flexedit/restore";
-  flex::fuzz::FakeView view;
-  flex::Editor editor{view};
 };
 
 }  // namespace flextest

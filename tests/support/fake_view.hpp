@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the core tests, the CLI tests, the bad-input tests and the fuzz targets share: a view that
-// records what the editor asks of it and answers its file dialogs, a scratch folder, and small
-// helpers for records and files.
+// records what the editor asks of it and answers its file dialogs, an editor started with one, a
+// scratch folder, and small helpers for records and files.
 #include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <iterator>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -39,6 +40,20 @@ struct FakeView : flex::EditorView {
   void labelDialogShown() override { ++dialogShown; }
   void labelDialogClosed() override {}
   void stateChanged() override {}
+};
+
+// An editor started as the window starts it, with the view it talks to.
+struct StartedEditor {
+  explicit StartedEditor(
+      std::shared_ptr<const flex::OptionSet> options = flex::OptionSet::builtinOnly())
+      : editor(view, std::move(options)) {
+    editor.start();
+  }
+  const flex::Document& doc() const { return editor.document(); }
+  const flex::FormState& form() const { return editor.form(); }
+
+  FakeView view;
+  flex::Editor editor;
 };
 
 inline std::string hex2(unsigned v) {
