@@ -17,6 +17,7 @@
 #include "session/editor.hpp"
 #include "ui/app/command_line.hpp"
 #include "ui/app/user_options_file.hpp"
+#include "ui/support/font_warm_up.hpp"
 #include "ui/support/qt_translations.hpp"
 #include "ui/support/quit_signals.hpp"
 #include "ui/window/main_window.hpp"
@@ -141,12 +142,14 @@ std::optional<int> answerInformationOptions(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
   if (const auto status = answerInformationOptions(argc, argv)) return *status;
   std::signal(SIGPIPE, SIG_IGN);  // a save to a pipe whose reader has gone is a write error
+  flex::ui::FontWarmUp fonts;     // while Qt connects to the display
   QApplication app(argc, argv);   // takes Qt's own options out of argv
   QApplication::setApplicationName(QStringLiteral("flexedit"));
   QApplication::setOrganizationName(QStringLiteral("flexedit"));  // settings: "File recenti"
   flex::ui::loadQtTranslations(app);
   const flex::ui::CommandLine line = flex::ui::readCommandLine(argc, argv);
   const flex::ui::UserOptionsFile user = flex::ui::loadUserOptions(line.optionsFile);
+  fonts.wait();
   flex::ui::MainWindow window(flex::ui::desktopPrompts(), user.options);
   window.keepRecoveryCopies(flex::ui::recoveryFolder());
   const flex::ui::QuitSignals quitSignals([&window](int) { window.endAtSignal(); });

@@ -14,21 +14,25 @@ QPixmap blank(int width, int height) {
   return pixmap;
 }
 
-QPixmap spanner(int size) {
-  QPixmap pixmap = blank(size, size);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.scale(size / 32.0, size / 32.0);
-  // Drawn upright on a 32 x 32 grid, then turned 45 degrees about the centre.
-  p.translate(16, 16);
-  p.rotate(45);
-  p.translate(-16, -16);
+// The spanner's outline upright on a 32 x 32 grid.
+QPainterPath spannerShape() {
   QPainterPath body;
   body.addEllipse(QRectF(9, 1, 14, 14));             // open-jaw head
   body.addRoundedRect(QRectF(13, 10, 6, 21), 3, 3);  // handle
   QPainterPath jaw;
   jaw.addRect(QRectF(13.5, 0, 5, 7));  // the jaw's opening
-  const QPainterPath shape = body.simplified().subtracted(jaw);
+  return body.simplified().subtracted(jaw);
+}
+
+QPixmap spanner(const QPainterPath& shape, int size) {
+  QPixmap pixmap = blank(size, size);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(size / 32.0, size / 32.0);
+  // Turned 45 degrees about the centre.
+  p.translate(16, 16);
+  p.rotate(45);
+  p.translate(-16, -16);
   p.setPen(QPen(QColor(64, 64, 64), 1.2));
   p.setBrush(QColor(160, 160, 160));
   p.drawPath(shape);
@@ -88,8 +92,9 @@ QPixmap blankPagePicture() {
 
 QIcon spannerIcon() {
   QIcon icon;
-  icon.addPixmap(spanner(16));
-  icon.addPixmap(spanner(32));
+  const QPainterPath shape = spannerShape();  // the path's arithmetic done once for both sizes
+  icon.addPixmap(spanner(shape, 16));
+  icon.addPixmap(spanner(shape, 32));
   return icon;
 }
 

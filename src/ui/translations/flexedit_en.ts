@@ -697,6 +697,10 @@
         <source>Un altro programma ha modificato %1.</source>
         <translation>Another program changed %1.</translation>
     </message>
+    <message>
+        <source>Avviso sul file su disco</source>
+        <translation>Notice about the file on disk</translation>
+    </message>
 </context>
 <context>
     <name>flex::ui::EditMenu</name>

@@ -34,6 +34,14 @@ bool DiskNotice::redraw() {
     change_ = DiskChange::None;
     watch();
   }
+  setVisible(change_ != DiskChange::None);
+  if (change_ == DiskChange::None) {
+    // Nothing to say and no text to lay out; a name for screen readers that list hidden objects.
+    const QString name = tr("Avviso sul file su disco");
+    if (accessibleName() != name) setAccessibleName(name);
+    return taken;
+  }
+  setAccessibleName(QString());  // the notice's own text
   const QString path = fromFileName(file_);
   const QString name = fontMetrics().elidedText(QFileInfo(path).fileName(), Qt::ElideMiddle, 160);
   const bool unsaved = editor_.hasUnsavedWork();
@@ -47,7 +55,6 @@ bool DiskNotice::redraw() {
   setToolTip(change_ == DiskChange::Gone
                  ? tr("Un altro programma ha spostato o cancellato %1.").arg(path)
                  : tr("Un altro programma ha modificato %1.").arg(path));
-  setVisible(change_ != DiskChange::None);
   return taken;
 }
 

@@ -62,6 +62,9 @@ MainWindow::MainWindow(Prompts prompts, std::shared_ptr<const OptionSet> options
       prompts_(std::move(prompts)),
       editor_(static_cast<EditorView&>(*this), std::move(options)) {
   PngStyle::installOverFusion();  // before the first widget: no image plugin is loaded at start
+  // The menu bar belongs to the window's fixed layout: it is never handed to a desktop's global
+  // menu, which also spares the start a question to the session bus.
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(fromUtf8(kAppTitle));
   setWindowIcon(spannerIcon());
