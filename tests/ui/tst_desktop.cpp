@@ -6,6 +6,7 @@
 #include "session/editor.hpp"
 #include "ui/dialogs/help_window.hpp"
 #include "ui/dialogs/label_dialog.hpp"
+#include "ui/support/font_warm_up.hpp"
 #include "ui/support/png_style.hpp"
 #include "ui/support/qt_translations.hpp"
 #include "window_fixture.hpp"
@@ -338,6 +339,15 @@ class DesktopTest : public WindowFixture {
       };
       QCOMPARE(drawn(png.get()), drawn(fusion.get()));
     }
+  }
+
+  // The font configuration read beside the window's start: waited for, or left to the end.
+  void fontWarmUpEndsEitherWay() {
+    { FontWarmUp unwaited; }
+    FontWarmUp fonts;
+    fonts.wait();
+    fonts.wait();
+    QVERIFY(QFontDatabase::families().contains(QFontInfo(QApplication::font()).family()));
   }
 };
 
