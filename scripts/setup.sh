@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev libpng-dev
   nlohmann-json3-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-dev clang-format
   xvfb xauth

@@ -1,21 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/support/png_style.hpp"
 
+#include <png.h>
 #include <qdrawutil.h>
+
 #include <QApplication>
+#include <QFile>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QSysInfo>
 
 namespace flex::ui {
 namespace {
 
+// Read with libpng itself: even with the format named, Qt's image reader first lists the
+// image-format plugins and reads each one's description, which a start need not wait for.
 QPixmap readPng(const QString& path) {
-  QImageReader reader(path, "png");
-  reader.setAutoDetectImageFormat(false);  // no plugin is asked
-  return QPixmap::fromImage(reader.read());
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray bytes = file.readAll();
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_memory(&image, bytes.constData(), bytes.size())) return {};
+  // 8-bit straight alpha, as QImage::Format_ARGB32 lays it out in memory.
+  image.format = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? PNG_FORMAT_BGRA : PNG_FORMAT_ARGB;
+  QImage read(static_cast<int>(image.width), static_cast<int>(image.height), QImage::Format_ARGB32);
+  if (read.isNull() ||
+      !png_image_finish_read(&image, nullptr, read.bits(),
+                             static_cast<png_int_32>(read.bytesPerLine()), nullptr)) {
+    png_image_free(&image);
+    return {};
+  }
+  return QPixmap::fromImage(read);
 }
 
 // Fusion's space between a group box's title and the top of its frame.

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Fusion style, with the two pictures it reads from Qt's resources when a window like ours
-// starts (the menu bar's overflow arrow, the group box frame) read here with their format named.
-// Qt asks every image-format plugin (gif, ico, jpeg, svg ...) whether it can read a picture whose
-// format it must guess, and so loads them all; named as PNG, it is read by Qt's own reader.
+// starts (the menu bar's overflow arrow, the group box frame) made here without Qt's image
+// reader: Qt asks every image-format plugin (gif, ico, jpeg, svg ...) whether it can read a
+// picture whose format it must guess, and so loads them all, and even for a named format it
+// reads every plugin's description first. The arrow is drawn, the frame read with libpng.
 // Everything else is Fusion's, and so are these two, pixel for pixel.
 #include <QPixmap>
 #include <QProxyStyle>
