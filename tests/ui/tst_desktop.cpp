@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What users of a desktop editor expect of the window: "Salva" in place, keys and letters for
 // the menus, the help window, names and roles for screen readers, the file dialogs in the
-// window's language, whole borders at every screen scale, the page of the user's options.
+// window's language, the question box, whole borders at every screen scale, the page of the
+// user's options.
 #include "options/option_catalog.hpp"
 #include "session/editor.hpp"
+#include "ui/dialogs/close_question.hpp"
 #include "ui/dialogs/help_window.hpp"
 #include "ui/dialogs/label_dialog.hpp"
 #include "ui/support/png_style.hpp"
@@ -132,14 +134,19 @@ class DesktopTest : public WindowFixture {
   }
 
   // "Salva" asks for a name only while the flex came from no file (then it writes that file, as
-  // the editor's tests show); "Salva Flex..." always asks.
-  void saveInPlace() {
+  // the editor's tests show); "Salva Flex..." always asks. "Copia di sicurezza (~)": on by
+  // default, it reaches the editor and is remembered.
+  void saveInPlaceAndBackups() {
     QTemporaryDir dir;
     saveName_ = dir.filePath("mio.hs");
     action("mnuSalvaFile")->trigger();
     action("mnuSalvaFile")->trigger();
     action("mnuSalva")->trigger();
     QVERIFY(folders_.size() == 2 && QFile::exists(saveName_));
+    QVERIFY(action("mnuCopiaSicurezza")->isChecked() && form_->editor().keepsBackups());
+    action("mnuCopiaSicurezza")->trigger();
+    QVERIFY(!form_->editor().keepsBackups());
+    QVERIFY(!MainWindow(Prompts{}).findChild<QAction*>("mnuCopiaSicurezza")->isChecked());
   }
 
   // F1: the option table holds the catalogue, each option once with its record, byte and bits;
@@ -246,6 +253,20 @@ class DesktopTest : public WindowFixture {
     QCOMPARE(shown, QStringList({"Dimensione", QLocale(QLocale::Italian).formattedDataSize(1500)}));
   }
 
+  // The desktop's question box gives the place of the button clicked; Esc, the escape answer.
+  void desktopQuestionBox() {
+    for (const auto& press : {std::pair<QString, int>{"Non salvare", 1}, {"", 2}}) {
+      QTimer::singleShot(0, this, [press] {
+        QWidget* box = QApplication::activeModalWidget();
+        QVERIFY(box && box->objectName() == "closePrompt");
+        for (QAbstractButton* button : box->findChildren<QAbstractButton*>())
+          if (button->text() == press.first) button->click();
+        if (press.first.isEmpty()) QTest::keyClick(box, Qt::Key_Escape);
+      });
+      QCOMPARE(desktopPrompts().ask(form_.get(), closeQuestion({})), press.second);
+    }
+  }
+
   // Every box of the main window and of the label dialog shows all four borders at the screen
   // scale of this run (CTest runs these two at 100, 125, 150, 175 and 200%, QT_SCALE_FACTOR):
   // walking in from outside each side, a line of border comes before the inside, with no line
@@ -302,10 +323,8 @@ class DesktopTest : public WindowFixture {
 
     // The inspector names the user's options on a byte too (in what order: the core's).
     HexView* base = form->preview()->formattedBox(0);
-    const QPoint pair = base->pairRect(0).center();
-    QHelpEvent help(QEvent::ToolTip, pair, base->viewport()->mapToGlobal(pair));
-    QApplication::sendEvent(base->viewport(), &help);
-    QVERIFY(QToolTip::text().endsWith("\nMine Tom & Jerry: bit 1 (non attiva)"));
+    QVERIFY(toolTipAt(base->viewport(), base->pairRect(0).center())
+                .endsWith("\nMine Tom & Jerry: bit 1 (non attiva)"));
   }
 
   // No user's options, no third page; one is enough for it; more than the frame holds: the
