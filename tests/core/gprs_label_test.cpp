@@ -65,19 +65,15 @@ using LabelOptions = flextest::EditorTest;
 // The readback compares slot 2 exactly; it never switches slot 2 nor opens the dialog. The
 // dialog's actions fail while it is closed.
 TEST_F(LabelOptions, ReadbackFollowsSlotTwoAndNeverSwitchesIt) {
-  struct Case {
-    std::string slot2;
-    int gprsNull, personale;
-  };
-  for (const Case& c : {Case{kNull, 1, 0},
-                        {kBuiltIn[2], 0, 0},
-                        {"", 0, 1},
-                        {kBuiltIn[2].substr(0, 67) + "b", 0, 1},
-                        {kNull, 1, 0}}) {
-    editor.editRaw(2, c.slot2);
+  for (const auto& [slot2, gprsNull, personale] : {std::tuple<std::string, int, int>{kNull, 1, 0},
+                                                   {kBuiltIn[2], 0, 0},
+                                                   {"", 0, 1},
+                                                   {kBuiltIn[2].substr(0, 67) + "b", 0, 1},
+                                                   {kNull, 1, 0}}) {
+    editor.editRaw(2, slot2);
     editor.readBackOptions();
     EXPECT_EQ(std::tuple(value("Check1(3)"), value("Check1(5)"), doc().records[2]),
-              std::tuple(c.gprsNull, c.personale, c.slot2));
+              std::tuple(gprsNull, personale, slot2));
   }
   EXPECT_FALSE(editor.confirmLabel() || editor.closeLabelDialog() || editor.setLabelText("x"));
   // A loaded personal label, with GPRS Null ticked before: no dialog, no message, no template.

@@ -35,11 +35,7 @@ TEST_F(Guarded, ASaveOverAFileChangedOnDiskAsksFirst) {
   const auto renamedOver = [this](const std::string& bytes) {
     fs::rename(write("new.hs", bytes), path("in.hs"));
   };
-  const struct {
-    const char* what;
-    std::function<void()> act;
-    DiskChange change;
-  } cases[] = {
+  const std::tuple<const char*, std::function<void()>, DiskChange> cases[] = {
       {"nothing", [] {}, DiskChange::None},
       {"bytes", [&] { sameTime([&] { write("in.hs", changed); }); }, DiskChange::Changed},
       {"size", [&] { sameTime([&] { write("in.hs", original + "\r\n"); }); }, DiskChange::Changed},
@@ -49,23 +45,23 @@ TEST_F(Guarded, ASaveOverAFileChangedOnDiskAsksFirst) {
       {"inode and bytes", [&] { renamedOver(changed); }, DiskChange::Changed},
       {"gone", [&] { fs::rename(path("in.hs"), path("moved.hs")); }, DiskChange::Gone},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& [what, act, change] : cases) {
+    SCOPED_TRACE(what);
     EXPECT_EQ(load(original), FileOutcome::Done);
     click("Check1(0)");
-    c.act();
+    act();
     const std::string onDisk = fs::exists(path("in.hs")) ? read("in.hs") : "none";
     view.messages.clear();
     view.overwriteAsked.clear();
-    EXPECT_EQ(editor.diskChange(), c.change);
-    const bool asks = c.change != DiskChange::None;
+    EXPECT_EQ(editor.diskChange(), change);
+    const bool asks = change != DiskChange::None;
     EXPECT_EQ(save("in.hs"), asks ? FileOutcome::Failed : FileOutcome::Done);
-    EXPECT_EQ(view.overwriteAsked, std::vector(asks ? 1 : 0, c.change));
+    EXPECT_EQ(view.overwriteAsked, std::vector(asks ? 1 : 0, change));
     if (!asks) continue;
     EXPECT_EQ(fs::exists(path("in.hs")) ? read("in.hs") : "none", onDisk);
     EXPECT_TRUE(editor.modified() && editor.statusText() == "File: " + path("in.hs"));
-    const auto why = c.change == DiskChange::Gone ? flex::FileReason::GoneFromDisk
-                                                  : flex::FileReason::ChangedOnDisk;
+    const auto why = change == DiskChange::Gone ? flex::FileReason::GoneFromDisk
+                                                : flex::FileReason::ChangedOnDisk;
     EXPECT_EQ(view.messages.at(0).error, (flex::FileError{flex::FileStep::Check, why, 0, {}}));
   }
   // Another file asks nothing; another name for the same one does; "Annulla", "Sovrascrivi".

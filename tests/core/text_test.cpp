@@ -28,17 +28,13 @@ TEST(Formatting, PairsFromTheFirstDataByteAndDifferingBytes) {
   EXPECT_EQ(flex::formattedView(header + "0102F"), "01 02 F");
 
   // Per byte of the record: differs from the reference; exact text, a byte past its end differs.
-  struct Case {
-    const char* record;
-    const char* reference;
-    std::vector<bool> differs;
-  };
-  const Case cases[] = {{"AAb7CC", "AAB7CC", {false, true, false}},
-                        {"AABBCCDD", "AABB", {false, false, true, true}},
-                        {"AABBC", "AABBCC", {false, false, true}},
-                        {"AABBC", "AABBC", {false, false, false}}};
-  for (const auto& c : cases)
-    EXPECT_EQ(flex::differingBytes(c.record, c.reference), c.differs) << c.record;
+  const std::tuple<const char*, const char*, std::vector<bool>> cases[] = {
+      {"AAb7CC", "AAB7CC", {false, true, false}},
+      {"AABBCCDD", "AABB", {false, false, true, true}},
+      {"AABBC", "AABBCC", {false, false, true}},
+      {"AABBC", "AABBC", {false, false, false}}};
+  for (const auto& [record, reference, differs] : cases)
+    EXPECT_EQ(flex::differingBytes(record, reference), differs) << record;
 }
 
 // The text upper-cased, each code in the low byte of its cell (high bytes stay 00), the first 12

@@ -57,23 +57,21 @@ QString missingBorder(QWidget* box) {
   const QRect r(
       QPoint(qRound(at.left() * ratio), qRound(at.top() * ratio)),
       QPoint(qRound((at.right() + 1) * ratio) - 1, qRound((at.bottom() + 1) * ratio) - 1));
-  const struct {
-    const char* side;
-    QPoint edge, inward, along;
-    int length;
-  } sides[] = {{"top", r.topLeft(), {0, 1}, {1, 0}, r.width()},
-               {"bottom", r.bottomLeft(), {0, -1}, {1, 0}, r.width()},
-               {"left", r.topLeft(), {1, 0}, {0, 1}, r.height()},
-               {"right", r.topRight(), {-1, 0}, {0, 1}, r.height()}};
-  for (const auto& s : sides) {
+  // Each side: where it starts, the way in, the way along it, its length.
+  const std::tuple<const char*, QPoint, QPoint, QPoint, int> sides[] = {
+      {"top", r.topLeft(), {0, 1}, {1, 0}, r.width()},
+      {"bottom", r.bottomLeft(), {0, -1}, {1, 0}, r.width()},
+      {"left", r.topLeft(), {1, 0}, {0, 1}, r.height()},
+      {"right", r.topRight(), {-1, 0}, {0, 1}, r.height()}};
+  for (const auto& [side, edge, inward, along, length] : sides) {
     bool border = false;  // the middle three fifths of the side: the corners are rounded
     for (int depth = -2; depth <= 3; ++depth) {
-      const QPoint from = s.edge + depth * s.inward + s.length / 5 * s.along;
-      if (border && share(image, from, s.along, s.length * 3 / 5, background, 6) > 0.9)
-        return QStringLiteral("%1: a gap inside its %2 border").arg(box->objectName(), s.side);
-      border = border || share(image, from, s.along, s.length * 3 / 5, background, 24) < 0.1;
+      const QPoint from = edge + depth * inward + length / 5 * along;
+      if (border && share(image, from, along, length * 3 / 5, background, 6) > 0.9)
+        return QStringLiteral("%1: a gap inside its %2 border").arg(box->objectName(), side);
+      border = border || share(image, from, along, length * 3 / 5, background, 24) < 0.1;
     }
-    if (!border) return QStringLiteral("%1: no %2 border").arg(box->objectName(), s.side);
+    if (!border) return QStringLiteral("%1: no %2 border").arg(box->objectName(), side);
   }
   return {};
 }
