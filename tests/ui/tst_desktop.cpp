@@ -193,11 +193,7 @@ class DesktopTest : public WindowFixture {
         seen.insert(id);
       }
     }
-    const struct {
-      const char* object;
-      QAccessible::Role role;
-      const char* name;
-    } rows[] = {
+    const std::tuple<const char*, QAccessible::Role, const char*> rows[] = {
         {"txtFlexCall", QAccessible::EditableText, "Record Call"},
         {"txtpreview_2", QAccessible::EditableText, "Etichetta GPRS non formattata"},
         {"Check5_0", QAccessible::CheckBox, "Disabilita Logo Motorola all'accensione"},
@@ -208,16 +204,15 @@ class DesktopTest : public WindowFixture {
         {"txt1", QAccessible::EditableText,
          "Inserisci i caratteri che vuoi visualizzare invece della scritta GPRS (massimo 12):"},
     };
-    for (const auto& row : rows) {
-      QAccessibleInterface* node = QAccessible::queryAccessibleInterface(child(row.object));
+    for (const auto& [object, role, name] : rows) {
+      QAccessibleInterface* node = QAccessible::queryAccessibleInterface(child(object));
       QCOMPARE(std::pair(node->role(), node->text(QAccessible::Name)),
-               std::pair(row.role, QString::fromUtf8(row.name)));
+               std::pair(role, QString::fromUtf8(name)));
     }
-    QAccessible::queryAccessibleInterface(child("Check1_0"))
-        ->actionInterface()
-        ->doAction(QAccessibleActionInterface::toggleAction());
+    auto* toggle = QAccessible::queryAccessibleInterface(child("Check1_0"))->actionInterface();
+    toggle->doAction(QAccessibleActionInterface::toggleAction());
     QVERIFY(form_->editor().document().boxes[0].state == 1);
-    for (std::size_t i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 3; ++i)
       for (QWidget* box : {(QWidget*)formatted(i), (QWidget*)raw(i)}) {
         QAccessibleInterface* node = QAccessible::queryAccessibleInterface(box);
         QAccessibleTextInterface* text = node->textInterface();
@@ -225,7 +220,6 @@ class DesktopTest : public WindowFixture {
         QCOMPARE(text->text(0, text->characterCount()),
                  box == formatted(i) ? formatted(i)->text() : raw(i)->text());
       }
-    }
   }
 
   // The desktop's open dialog: a size in the window's language, the size column wide enough for

@@ -122,21 +122,19 @@ class Form1Test : public WindowFixture {
     box->document()->documentLayout()->blockBoundingRect(block);  // laid out
     QCOMPARE(block.layout()->lineCount(), RawPreview::kLinesPerBlock);
     QCOMPARE(block.layout()->lineAt(0).textLength(), length / RawPreview::kLinesPerBlock);
-    const struct {
-      int at;  // the document position of the cursor
-      Qt::Key key;
-      int erased, then;  // the record position erased; the cursor's document position then
-    } keys[] = {{length + 1, Qt::Key_Backspace, length - 1, length - 1},
-                {length, Qt::Key_Delete, length, length + 1},
-                {length + 1, Qt::Key_Left, -1, length - 1}};
-    for (const auto& k : keys) {
+    // The cursor's document position, a key, the record position erased, the position then.
+    const std::tuple<int, Qt::Key, int, int> keys[] = {
+        {length + 1, Qt::Key_Backspace, length - 1, length - 1},
+        {length, Qt::Key_Delete, length, length + 1},
+        {length + 1, Qt::Key_Left, -1, length - 1}};
+    for (const auto& [at, key, erased, then] : keys) {
       QTextCursor cursor = box->textCursor();
-      cursor.setPosition(k.at);
+      cursor.setPosition(at);
       box->setTextCursor(cursor);
-      QTest::keyClick(box, k.key);
-      if (k.erased >= 0) record.erase(static_cast<std::size_t>(k.erased), 1);
+      QTest::keyClick(box, key);
+      if (erased >= 0) record.erase(static_cast<std::size_t>(erased), 1);
       QCOMPARE(slot(0), record);
-      QCOMPARE(box->textCursor().position(), k.then);
+      QCOMPARE(box->textCursor().position(), then);
     }
     QTest::keyClicks(box, "xy");
     QCOMPARE(slot(0), record.insert(static_cast<std::size_t>(length) - 1, "xy"));

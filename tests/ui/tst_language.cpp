@@ -94,14 +94,12 @@ class LanguageTest : public QObject {
   }
 
   void languageFromTheDesktop() {
-    const struct {
-      QStringList ui;
-      QLocale::Language chosen;
-    } cases[] = {{{"en_US", "it_IT"}, QLocale::English},
-                 {{"it", "en"}, QLocale::Italian},
-                 {{"de_DE", "en_GB"}, QLocale::English},
-                 {{}, QLocale::Italian}};
-    for (const auto& c : cases) QCOMPARE(chooseLanguage(c.ui).language(), c.chosen);
+    const std::pair<QStringList, QLocale::Language> cases[] = {
+        {{"en_US", "it_IT"}, QLocale::English},
+        {{"it", "en"}, QLocale::Italian},
+        {{"de_DE", "en_GB"}, QLocale::English},
+        {{}, QLocale::Italian}};
+    for (const auto& [ui, chosen] : cases) QCOMPARE(chooseLanguage(ui).language(), chosen);
     QCOMPARE(locale_.language(), english_ ? QLocale::English : QLocale::Italian);
     QCOMPARE(QLocale().language(), locale_.language());  // dates and sizes follow
   }
