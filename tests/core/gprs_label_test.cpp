@@ -3,6 +3,8 @@
 // dialog that takes the personal text, and their readback.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "flex/label_encoding.hpp"
 #include "test_support.hpp"
 
@@ -28,15 +30,9 @@ const std::pair<const char*, const char*> kSteps[] = {
     {"N", "10N-x0"},    {"NN", "00G-x0"},    {"tOcw", "00G-x0"}};
 
 TEST(GprsLabel, TheTwoLabelOptionsAndTheLabelDialog) {
-  const auto name = [](const std::string& r) {
-    return r == kBuiltIn[2] ? 'G'
-           : r == kNull     ? 'N'
-           : r == kTemplate ? 'T'
-           : r == kPersonal ? 'P'
-           : r == kTwelve   ? 'L'
-           : r.empty()      ? '-'
-                            : '?';
-  };
+  const std::map<std::string, char> names = {{kBuiltIn[2], 'G'}, {kNull, 'N'},   {kTemplate, 'T'},
+                                             {kPersonal, 'P'},   {kTwelve, 'L'}, {"", '-'}};
+  const auto name = [&](const std::string& r) { return names.contains(r) ? names.at(r) : '?'; };
   for (const auto& [steps, expected] : kSteps) {
     flextest::StartedEditor s;
     flex::Editor& editor = s.editor;

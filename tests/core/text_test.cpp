@@ -41,9 +41,7 @@ TEST(Formatting, PairsFromTheFirstDataByteAndDifferingBytes) {
 // characters only; a cell past the record's end is not written.
 TEST(LabelEncoding, UpperCasedCodesInTheLowBytesOfTwelveCells) {
   const std::string tpl(flex::builtin::kLabelTemplate);
-  EXPECT_EQ(flex::encodeLabel(tpl,
-                              "a\x01\xFF"
-                              "bcdefghijklm"),
+  EXPECT_EQ(flex::encodeLabel(tpl, std::string("a\x01\xFF") + "bcdefghijklm"),
             tpl.substr(0, 44) + "00410001009F00420043004400450046004700480049004A00000000");
   EXPECT_EQ(flex::encodeLabel(tpl.substr(0, 48), "ABCD"), tpl.substr(0, 44) + "0041");
 }
@@ -77,9 +75,7 @@ TEST(Ansi, Windows1252WithC1ForItsUndefinedBytesAndTheSimpleUpperCase) {
   ::iconv_close(cd);
   ::freelocale(utf8);
   // No code in the set, a cut or overlong sequence: "?" for each character or stray byte.
-  EXPECT_EQ(ansi::fromUtf8("A\xE4\xB8\xAD"
-                           "B\xF0\x9F\x98\x80\xC3"
-                           "\xC0\x80"),
+  EXPECT_EQ(ansi::fromUtf8(std::string("A\xE4\xB8\xAD") + "B\xF0\x9F\x98\x80\xC3\xC0\x80"),
             "A?B????");
   EXPECT_EQ(ansi::utf8Length("Citt\xC3\xA0 \xE2\x82\xAC"), 7u);
 }
