@@ -66,8 +66,7 @@ TEST_F(Files, LinesFillTheSlotsFromSlotZeroByteForByte) {
   EXPECT_TRUE(view.messages.empty());
 }
 
-// Each non-empty slot as one line with CR LF, whatever the formatting switch shows; the file is
-// replaced without a prompt.
+// Each non-empty slot as one line with CR LF, whatever the view shows; no prompt to replace a file.
 TEST_F(Files, SavingWritesEachNonEmptySlotAsALine) {
   editor.toggleFormatting();
   // The slot emptied (3: none); the file saved then.

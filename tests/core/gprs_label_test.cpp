@@ -58,8 +58,7 @@ TEST(GprsLabel, TheTwoLabelOptionsAndTheLabelDialog) {
 
 using LabelOptions = flextest::EditorTest;
 
-// The readback compares slot 2 exactly; it never switches slot 2 nor opens the dialog. The
-// dialog's actions fail while it is closed.
+// Readback compares slot 2 exactly, never switches it, opens no dialog; a closed one does nothing.
 TEST_F(LabelOptions, ReadbackFollowsSlotTwoAndNeverSwitchesIt) {
   for (const auto& [slot2, gprsNull, personale] : {std::tuple<std::string, int, int>{kNull, 1, 0},
                                                    {kBuiltIn[2], 0, 0},

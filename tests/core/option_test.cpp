@@ -82,9 +82,8 @@ TEST_F(Options, ClickReadbackAndGatingOfEachOption) {
   }
 }
 
-// Any bit of a mask of several ticks the option. A byte beyond the record's end or not two of
-// 0-9 A-F reads as clear whatever the sense, and a click on its option writes nothing: the record
-// keeps its text and length.
+// Any bit of a mask of several ticks the option. A byte past the record's end or not two of 0-9
+// A-F reads as clear whatever the sense, and a click on its option writes nothing: text, length.
 TEST_F(Options, ReadbackOfAByteAndUnreadableBytes) {
   for (const auto& [id, byte] :
        {std::pair{"Check3(0)", "01"}, {"Check3(0)", "20"}, {"Check4(2)", "80"}}) {

@@ -36,8 +36,7 @@ QStringList cells(QTextTable* table, int row) {
   return texts;
 }
 
-// How much of the line of `length` device pixels from `from` along `step` is `color`, give or
-// take `slack` in each channel.
+// The share of `length` device pixels from `from` along `step` that is `color`, within `slack`.
 double share(const QImage& image, QPoint from, QPoint step, int length, QColor color, int slack) {
   int near = 0;
   for (int i = 0; i < length; ++i) {
@@ -91,9 +90,8 @@ class DesktopTest : public WindowFixture {
   static QPoint at(const QWidget* w, const QWidget* frame) { return w->mapTo(frame, QPoint()); }
 
  private Q_SLOTS:
-  // Each menu's items with their letters (none twice in a menu, in either language: tst_language)
-  // and keys, in the menu bar's font; each key, pressed where the keyboard starts and in a raw
-  // preview, reaches its action.
+  // Each menu's items with their letters (none twice in a menu: tst_language) and keys, in the menu
+  // bar's font; each key, pressed where the keyboard starts and in a raw view, reaches its action.
   void menusKeysAndLetters() {
     QStringList menus;
     for (const QAction* menu : form_->menuBar()->actions()) {
@@ -222,8 +220,7 @@ class DesktopTest : public WindowFixture {
       }
   }
 
-  // The desktop's open dialog: a size in the window's language, the size column wide enough for
-  // its heading and a size.
+  // The desktop's open dialog: a size in the window's language; its column fits heading and size.
   void fileDialogInWindowLanguage() {
     loadQtTranslations(*qApp);
     QTemporaryDir dir;
@@ -260,9 +257,8 @@ class DesktopTest : public WindowFixture {
   }
 
   // Every box of the main window and of the label dialog shows all four borders at the screen
-  // scale of this run (CTest runs these two at 100, 125, 150, 175 and 200%, QT_SCALE_FACTOR):
-  // walking in from outside each side, a line of border comes before the inside, with no line
-  // of the background between them.
+  // scale of this run (CTest runs these two at 100 to 200%, QT_SCALE_FACTOR): walking in from
+  // outside each side, a line of border comes before the inside, no background line between them.
   void everyBoxHasFourBorders() {
     QCOMPARE(form_->devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
     for (std::size_t i = 0; i < 3; ++i) QCOMPARE(missingBorder(formatted(i)), QString());
@@ -273,8 +269,7 @@ class DesktopTest : public WindowFixture {
     QCOMPARE(missingBorder(form_->labelDialog()->textField()), QString());
   }
 
-  // "MyBit" reads ticked from the built-in byte 90 (07); "Mine" clear from byte 22 (D2); "Long"
-  // has a caption wider than the page.
+  // Built-in byte 90 (07) ticks "MyBit", byte 22 (D2) leaves "Mine" clear; "Long" is too wide.
   void thirdPageShowsClicksUndoesAndInspects() {
     const std::string longCaption = "Long " + std::string(60, 'W');
     auto form = window({{"MyBit", "My bit", "", RecordKind::Base, 181, {3}, true, false},
@@ -319,8 +314,7 @@ class DesktopTest : public WindowFixture {
                 .endsWith("\nMine Tom & Jerry: bit 1 (non attiva)"));
   }
 
-  // No user's options, no third page; one is enough for it; more than the frame holds: the
-  // column scrolls to the last.
+  // No user's options, no third page; one is enough; more than the frame holds: it scrolls to all.
   void absentOrScrolling() {
     QVERIFY(!child("frmPagina3") && form_->optionPages()->tabStrip()->count() == 2);
     auto one = window({{"Only", "Option", "", RecordKind::Base, 45, {1}}});

@@ -259,8 +259,7 @@ class Form1Test : public WindowFixture {
     QCOMPARE(folders_, QStringList({QDir::currentPath(), folder, dir.path()}));
   }
 
-  // "Modifica" enabled as the editor allows (naming the step: tst_language); its keys work in a
-  // raw preview too.
+  // "Modifica" enabled as the editor allows (the step's name: tst_language), its keys in raw views.
   void editMenuAndKeys() {
     QCOMPARE(undoRedoEnabled(), std::pair(false, false));
     click("Check1_0");
@@ -366,8 +365,7 @@ class Form1Test : public WindowFixture {
                          "Salvare le modifiche a \"caf\uFFFD.hs\" prima di aprire un altro file?"));
   }
 
-  // 16 pairs a line under the ruler's columns, row labels beside the lines (the captions fit:
-  // tst_language, in each language).
+  // 16 pairs a line under the ruler's columns, row labels beside lines (captions: tst_language).
   void layoutLinesUpAndClipsNothing() {
     for (const QString& line : formatted(0)->lines().mid(0, 6))  // of 100 data bytes
       QCOMPARE(line.split(' ').size(), 16);

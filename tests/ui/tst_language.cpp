@@ -104,8 +104,7 @@ class LanguageTest : public QObject {
     QCOMPARE(QLocale().language(), locale_.language());  // dates and sizes follow
   }
 
-  // A core caption, a menu, a step's name, a message and a button of Qt's own file dialog (every
-  // other text: the walk below).
+  // A core caption, a menu, a step's name, a message, a button of Qt's file dialog (others: below).
   void windowSpeaksIt() {
     const auto say = [this](const char* it, const char* en) {
       return QString::fromUtf8(english_ ? en : it);
@@ -130,8 +129,7 @@ class LanguageTest : public QObject {
              say("&Salva", "&Save"));
   }
 
-  // In Italian every text shown is in the English translation; in English none is left Italian.
-  // Captions fit their controls.
+  // In Italian each text shown is in the English translation, in English none is Italian; all fit.
   void everyTextTranslatedAndWhole() {
     click("Check1_5");  // the label dialog
     form_->findChild<QAction*>("mnuAbout")->trigger();
