@@ -80,15 +80,11 @@ TEST_F(Guarded, ASaveOverAFileChangedOnDiskAsksFirst) {
 // Before "Apri Flex" or "Carica Flex Interna" replaces a flex with unsaved work (the records
 // changed, or a label typed in the open dialog and not confirmed), the view is asked. Script:
 // m modifies the records, l opens the label dialog and types "AB", e opens it and leaves it empty.
-// Each case starts from the built-in flex, of no file, so "Salva" asks for a name.
+// Each case starts from the built-in flex, of no file, so "Salva" asks for a name: its dialog
+// chooses out.hs (saveChosen) or is cancelled.
 TEST_F(Guarded, AnotherFlexAsksFirstWhenWorkIsNotSaved) {
   const std::string other = base(45, "D3");
-  const struct {
-    char script;
-    UnsavedAnswer answer;
-    bool saveChosen;  // "Salva": the save dialog chooses out.hs, or is cancelled
-    bool asked, replaced, dialogOpen;
-  } cases[] = {
+  const std::tuple<char, UnsavedAnswer, bool, bool, bool, bool> cases[] = {
       {' ', UnsavedAnswer::Cancel, false, false, true, false},
       {'e', UnsavedAnswer::Cancel, false, false, true, true},
       {'m', UnsavedAnswer::Cancel, false, true, false, false},
@@ -101,37 +97,36 @@ TEST_F(Guarded, AnotherFlexAsksFirstWhenWorkIsNotSaved) {
       {'l', UnsavedAnswer::NotAsked, false, true, true, true},
   };
   for (const bool builtinFlex : {false, true})
-    for (const auto& c : cases) {
-      SCOPED_TRACE(std::string(1, c.script) + std::to_string(int(c.answer)) +
-                   (builtinFlex ? "B" : ""));
+    for (const auto& [script, answer, saveChosen, asked, replaced, dialogOpen] : cases) {
+      SCOPED_TRACE(std::string(1, script) + std::to_string(int(answer)) + (builtinFlex ? "B" : ""));
       flex::Editor fresh{view};
       fresh.start();
       fs::remove(path("out.hs"));
-      if (c.script != ' ')
-        fresh.clickOption(flextest::row(c.script == 'm' ? "Check1(0)" : "Check1(5)"));
-      if (c.script == 'l') fresh.setLabelText("AB");
+      if (script != ' ')
+        fresh.clickOption(flextest::row(script == 'm' ? "Check1(0)" : "Check1(5)"));
+      if (script == 'l') fresh.setLabelText("AB");
       const auto before = std::pair(fresh.document().records, fresh.form());
       const std::string label = flex::encodeLabel(fresh.document().personalLabel, "AB");
       view.unsavedAsked = 0;
-      view.unsavedAnswer = c.answer;
-      view.fileAnswer = c.saveChosen ? path("out.hs") : "";
+      view.unsavedAnswer = answer;
+      view.fileAnswer = saveChosen ? path("out.hs") : "";
       write("in.hs", flextest::hsFile({other}));
       FileOutcome outcome = FileOutcome::Done;
       if (builtinFlex)
         fresh.loadBuiltinFlex();
       else
         outcome = fresh.openFile(path("in.hs"));
-      EXPECT_EQ(view.unsavedAsked, c.asked ? 1 : 0);
-      EXPECT_EQ(fresh.form().labelDialogOpen, c.dialogOpen);
-      EXPECT_EQ(fs::exists(path("out.hs")), c.saveChosen);
+      EXPECT_EQ(view.unsavedAsked, asked ? 1 : 0);
+      EXPECT_EQ(fresh.form().labelDialogOpen, dialogOpen);
+      EXPECT_EQ(fs::exists(path("out.hs")), saveChosen);
       EXPECT_TRUE(builtinFlex ||
-                  outcome == (c.replaced ? FileOutcome::Done : FileOutcome::Cancelled));
-      if (c.replaced) {
+                  outcome == (replaced ? FileOutcome::Done : FileOutcome::Cancelled));
+      if (replaced) {
         EXPECT_EQ(fresh.document().records[0], builtinFlex ? kBuiltIn[0] : other);
       } else {
         EXPECT_EQ(std::pair(fresh.document().records, fresh.form()), before);  // nothing changed
       }
-      if (c.script == 'l' && c.saveChosen) {  // the label confirmed first, then saved
+      if (script == 'l' && saveChosen) {  // the label confirmed first, then saved
         EXPECT_EQ(read("out.hs").substr(306), label + "\r\n");
       }
     }

@@ -197,8 +197,7 @@ class Form1Test : public WindowFixture {
   void opensFromButtonCommandLineOrDrop() {
     QFETCH(QString, way);
     QTemporaryDir dir;
-    std::string base(builtin::kBase);
-    base.replace(180, 2, "B7");  // "Menu Engineering" ticked
+    const std::string base = std::string(builtin::kBase).replace(180, 2, "B7");  // Menu Engineering
     const QString good = dir.filePath("mio.hs");
     std::ofstream(good.toStdString()) << base;
     if (way == "drop on raw") click("CheckFormattazioneTesto");
@@ -295,8 +294,7 @@ class Form1Test : public WindowFixture {
     QVERIFY(!notice->isVisible());
     const QImage before = child("client")->grab().toImage();
     const std::string base = slot(0);
-    std::string other = base;
-    other.replace(180, 2, "B7");
+    const std::string other = std::string(base).replace(180, 2, "B7");
     std::ofstream(dir.filePath("new.hs").toStdString()) << other << "\r\n";  // saved by rename
     QCOMPARE(std::rename(qPrintable(dir.filePath("new.hs")), qPrintable(file)), 0);
     QTRY_VERIFY(notice->isVisible());
