@@ -17,12 +17,8 @@ using flex::setByteBit;
 using flextest::hex2;
 
 TEST(Conversion, ZeroShortcutErrorsAndTheWorkingRange) {
-  struct Case {
-    const char* n1;
-    int b1, b2;
-    const char* expected;
-  };
-  const Case cases[] = {
+  // The number, its base, the base wanted; the result.
+  const std::tuple<const char*, int, int, const char*> cases[] = {
       {"0", 99, 99, "0"},
       {"00", 1, 63, "0"},
       {"00000000", 2, 16, ""},
@@ -38,10 +34,9 @@ TEST(Conversion, ZeroShortcutErrorsAndTheWorkingRange) {
       {"Z", 35, 10, "bad format number"},
       {"-1", 10, 16, "bad format number"},
       {"7FFFFFFF", 16, 10, "2147483647"},
-      {"80000000", 16, 10, "bad format number"},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(convertBase(c.n1, c.b1, c.b2), c.expected) << c.n1 << ", " << c.b1 << ", " << c.b2;
+      {"80000000", 16, 10, "bad format number"}};
+  for (const auto& [n1, b1, b2, expected] : cases)
+    EXPECT_EQ(convertBase(n1, b1, b2), expected) << n1 << ", " << b1 << ", " << b2;
   const std::string digits = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
   for (int d = 1; d < 62; ++d) EXPECT_EQ(convertBase({&digits[d], 1}, 62, 10), std::to_string(d));
   for (int base = 2; base <= 62; ++base)

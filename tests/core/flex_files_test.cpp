@@ -66,23 +66,19 @@ TEST_F(Files, LinesFillTheSlotsFromSlotZeroByteForByte) {
   EXPECT_TRUE(view.messages.empty());
 }
 
-// Each non-empty slot as one line with CR LF, whatever the formatting switch shows; the file is
-// replaced without a prompt.
+// Each non-empty slot as one line with CR LF, whatever the view shows; no prompt to replace a file.
 TEST_F(Files, SavingWritesEachNonEmptySlotAsALine) {
   editor.toggleFormatting();
-  struct Step {
-    std::size_t emptied;
-    std::string expected;
-  };
-  const Step steps[] = {{3, kBuiltInFile},
-                        {1, hsFile({kBuiltIn[0], kBuiltIn[2]})},
-                        {2, kBuiltIn[0] + "\r\n"},
-                        {0, ""}};
-  for (const auto& s : steps) {
-    editor.editRaw(s.emptied, "");
+  // The slot emptied (3: none); the file saved then.
+  const std::pair<std::size_t, std::string> steps[] = {{3, kBuiltInFile},
+                                                       {1, hsFile({kBuiltIn[0], kBuiltIn[2]})},
+                                                       {2, kBuiltIn[0] + "\r\n"},
+                                                       {0, ""}};
+  for (const auto& [emptied, expected] : steps) {
+    editor.editRaw(emptied, "");
     EXPECT_EQ(save("out.hs"), FileOutcome::Done);
-    EXPECT_EQ(read("out.hs"), s.expected);
-    if (s.emptied != 3) continue;
+    EXPECT_EQ(read("out.hs"), expected);
+    if (emptied != 3) continue;
     click("Check1(0)");  // the saved flex loads back as it was
     view.fileAnswer = path("out.hs");
     EXPECT_EQ(editor.openWithDialog(), FileOutcome::Done);

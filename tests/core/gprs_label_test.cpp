@@ -3,6 +3,8 @@
 // dialog that takes the personal text, and their readback.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "flex/label_encoding.hpp"
 #include "test_support.hpp"
 
@@ -28,15 +30,9 @@ const std::pair<const char*, const char*> kSteps[] = {
     {"N", "10N-x0"},    {"NN", "00G-x0"},    {"tOcw", "00G-x0"}};
 
 TEST(GprsLabel, TheTwoLabelOptionsAndTheLabelDialog) {
-  const auto name = [](const std::string& r) {
-    return r == kBuiltIn[2] ? 'G'
-           : r == kNull     ? 'N'
-           : r == kTemplate ? 'T'
-           : r == kPersonal ? 'P'
-           : r == kTwelve   ? 'L'
-           : r.empty()      ? '-'
-                            : '?';
-  };
+  const std::map<std::string, char> names = {{kBuiltIn[2], 'G'}, {kNull, 'N'},   {kTemplate, 'T'},
+                                             {kPersonal, 'P'},   {kTwelve, 'L'}, {"", '-'}};
+  const auto name = [&](const std::string& r) { return names.contains(r) ? names.at(r) : '?'; };
   for (const auto& [steps, expected] : kSteps) {
     flextest::StartedEditor s;
     flex::Editor& editor = s.editor;
@@ -62,22 +58,17 @@ TEST(GprsLabel, TheTwoLabelOptionsAndTheLabelDialog) {
 
 using LabelOptions = flextest::EditorTest;
 
-// The readback compares slot 2 exactly; it never switches slot 2 nor opens the dialog. The
-// dialog's actions fail while it is closed.
+// Readback compares slot 2 exactly, never switches it, opens no dialog; a closed one does nothing.
 TEST_F(LabelOptions, ReadbackFollowsSlotTwoAndNeverSwitchesIt) {
-  struct Case {
-    std::string slot2;
-    int gprsNull, personale;
-  };
-  for (const Case& c : {Case{kNull, 1, 0},
-                        {kBuiltIn[2], 0, 0},
-                        {"", 0, 1},
-                        {kBuiltIn[2].substr(0, 67) + "b", 0, 1},
-                        {kNull, 1, 0}}) {
-    editor.editRaw(2, c.slot2);
+  for (const auto& [slot2, gprsNull, personale] : {std::tuple<std::string, int, int>{kNull, 1, 0},
+                                                   {kBuiltIn[2], 0, 0},
+                                                   {"", 0, 1},
+                                                   {kBuiltIn[2].substr(0, 67) + "b", 0, 1},
+                                                   {kNull, 1, 0}}) {
+    editor.editRaw(2, slot2);
     editor.readBackOptions();
     EXPECT_EQ(std::tuple(value("Check1(3)"), value("Check1(5)"), doc().records[2]),
-              std::tuple(c.gprsNull, c.personale, c.slot2));
+              std::tuple(gprsNull, personale, slot2));
   }
   EXPECT_FALSE(editor.confirmLabel() || editor.closeLabelDialog() || editor.setLabelText("x"));
   // A loaded personal label, with GPRS Null ticked before: no dialog, no message, no template.

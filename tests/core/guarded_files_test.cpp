@@ -35,11 +35,7 @@ TEST_F(Guarded, ASaveOverAFileChangedOnDiskAsksFirst) {
   const auto renamedOver = [this](const std::string& bytes) {
     fs::rename(write("new.hs", bytes), path("in.hs"));
   };
-  const struct {
-    const char* what;
-    std::function<void()> act;
-    DiskChange change;
-  } cases[] = {
+  const std::tuple<const char*, std::function<void()>, DiskChange> cases[] = {
       {"nothing", [] {}, DiskChange::None},
       {"bytes", [&] { sameTime([&] { write("in.hs", changed); }); }, DiskChange::Changed},
       {"size", [&] { sameTime([&] { write("in.hs", original + "\r\n"); }); }, DiskChange::Changed},
@@ -49,23 +45,23 @@ TEST_F(Guarded, ASaveOverAFileChangedOnDiskAsksFirst) {
       {"inode and bytes", [&] { renamedOver(changed); }, DiskChange::Changed},
       {"gone", [&] { fs::rename(path("in.hs"), path("moved.hs")); }, DiskChange::Gone},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& [what, act, change] : cases) {
+    SCOPED_TRACE(what);
     EXPECT_EQ(load(original), FileOutcome::Done);
     click("Check1(0)");
-    c.act();
+    act();
     const std::string onDisk = fs::exists(path("in.hs")) ? read("in.hs") : "none";
     view.messages.clear();
     view.overwriteAsked.clear();
-    EXPECT_EQ(editor.diskChange(), c.change);
-    const bool asks = c.change != DiskChange::None;
+    EXPECT_EQ(editor.diskChange(), change);
+    const bool asks = change != DiskChange::None;
     EXPECT_EQ(save("in.hs"), asks ? FileOutcome::Failed : FileOutcome::Done);
-    EXPECT_EQ(view.overwriteAsked, std::vector(asks ? 1 : 0, c.change));
+    EXPECT_EQ(view.overwriteAsked, std::vector(asks ? 1 : 0, change));
     if (!asks) continue;
     EXPECT_EQ(fs::exists(path("in.hs")) ? read("in.hs") : "none", onDisk);
     EXPECT_TRUE(editor.modified() && editor.statusText() == "File: " + path("in.hs"));
-    const auto why = c.change == DiskChange::Gone ? flex::FileReason::GoneFromDisk
-                                                  : flex::FileReason::ChangedOnDisk;
+    const auto why = change == DiskChange::Gone ? flex::FileReason::GoneFromDisk
+                                                : flex::FileReason::ChangedOnDisk;
     EXPECT_EQ(view.messages.at(0).error, (flex::FileError{flex::FileStep::Check, why, 0, {}}));
   }
   // Another file asks nothing; another name for the same one does; "Annulla", "Sovrascrivi".
@@ -84,15 +80,11 @@ TEST_F(Guarded, ASaveOverAFileChangedOnDiskAsksFirst) {
 // Before "Apri Flex" or "Carica Flex Interna" replaces a flex with unsaved work (the records
 // changed, or a label typed in the open dialog and not confirmed), the view is asked. Script:
 // m modifies the records, l opens the label dialog and types "AB", e opens it and leaves it empty.
-// Each case starts from the built-in flex, of no file, so "Salva" asks for a name.
+// Each case starts from the built-in flex, of no file, so "Salva" asks for a name: its dialog
+// chooses out.hs (saveChosen) or is cancelled.
 TEST_F(Guarded, AnotherFlexAsksFirstWhenWorkIsNotSaved) {
   const std::string other = base(45, "D3");
-  const struct {
-    char script;
-    UnsavedAnswer answer;
-    bool saveChosen;  // "Salva": the save dialog chooses out.hs, or is cancelled
-    bool asked, replaced, dialogOpen;
-  } cases[] = {
+  const std::tuple<char, UnsavedAnswer, bool, bool, bool, bool> cases[] = {
       {' ', UnsavedAnswer::Cancel, false, false, true, false},
       {'e', UnsavedAnswer::Cancel, false, false, true, true},
       {'m', UnsavedAnswer::Cancel, false, true, false, false},
@@ -105,37 +97,36 @@ TEST_F(Guarded, AnotherFlexAsksFirstWhenWorkIsNotSaved) {
       {'l', UnsavedAnswer::NotAsked, false, true, true, true},
   };
   for (const bool builtinFlex : {false, true})
-    for (const auto& c : cases) {
-      SCOPED_TRACE(std::string(1, c.script) + std::to_string(int(c.answer)) +
-                   (builtinFlex ? "B" : ""));
+    for (const auto& [script, answer, saveChosen, asked, replaced, dialogOpen] : cases) {
+      SCOPED_TRACE(std::string(1, script) + std::to_string(int(answer)) + (builtinFlex ? "B" : ""));
       flex::Editor fresh{view};
       fresh.start();
       fs::remove(path("out.hs"));
-      if (c.script != ' ')
-        fresh.clickOption(flextest::row(c.script == 'm' ? "Check1(0)" : "Check1(5)"));
-      if (c.script == 'l') fresh.setLabelText("AB");
+      if (script != ' ')
+        fresh.clickOption(flextest::row(script == 'm' ? "Check1(0)" : "Check1(5)"));
+      if (script == 'l') fresh.setLabelText("AB");
       const auto before = std::pair(fresh.document().records, fresh.form());
       const std::string label = flex::encodeLabel(fresh.document().personalLabel, "AB");
       view.unsavedAsked = 0;
-      view.unsavedAnswer = c.answer;
-      view.fileAnswer = c.saveChosen ? path("out.hs") : "";
+      view.unsavedAnswer = answer;
+      view.fileAnswer = saveChosen ? path("out.hs") : "";
       write("in.hs", flextest::hsFile({other}));
       FileOutcome outcome = FileOutcome::Done;
       if (builtinFlex)
         fresh.loadBuiltinFlex();
       else
         outcome = fresh.openFile(path("in.hs"));
-      EXPECT_EQ(view.unsavedAsked, c.asked ? 1 : 0);
-      EXPECT_EQ(fresh.form().labelDialogOpen, c.dialogOpen);
-      EXPECT_EQ(fs::exists(path("out.hs")), c.saveChosen);
+      EXPECT_EQ(view.unsavedAsked, asked ? 1 : 0);
+      EXPECT_EQ(fresh.form().labelDialogOpen, dialogOpen);
+      EXPECT_EQ(fs::exists(path("out.hs")), saveChosen);
       EXPECT_TRUE(builtinFlex ||
-                  outcome == (c.replaced ? FileOutcome::Done : FileOutcome::Cancelled));
-      if (c.replaced) {
+                  outcome == (replaced ? FileOutcome::Done : FileOutcome::Cancelled));
+      if (replaced) {
         EXPECT_EQ(fresh.document().records[0], builtinFlex ? kBuiltIn[0] : other);
       } else {
         EXPECT_EQ(std::pair(fresh.document().records, fresh.form()), before);  // nothing changed
       }
-      if (c.script == 'l' && c.saveChosen) {  // the label confirmed first, then saved
+      if (script == 'l' && saveChosen) {  // the label confirmed first, then saved
         EXPECT_EQ(read("out.hs").substr(306), label + "\r\n");
       }
     }

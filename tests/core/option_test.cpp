@@ -82,9 +82,8 @@ TEST_F(Options, ClickReadbackAndGatingOfEachOption) {
   }
 }
 
-// Any bit of a mask of several ticks the option. A byte beyond the record's end or not two of
-// 0-9 A-F reads as clear whatever the sense, and a click on its option writes nothing: the record
-// keeps its text and length.
+// Any bit of a mask of several ticks the option. A byte past the record's end or not two of 0-9
+// A-F reads as clear whatever the sense, and a click on its option writes nothing: text, length.
 TEST_F(Options, ReadbackOfAByteAndUnreadableBytes) {
   for (const auto& [id, byte] :
        {std::pair{"Check3(0)", "01"}, {"Check3(0)", "20"}, {"Check4(2)", "80"}}) {
@@ -134,29 +133,27 @@ TEST(ByteInspector, NamesTheOptionsOnAByte) {
 // "record offset ab" for each data byte those options do not explain. A user's option explains
 // the bits it writes, as a built-in one does.
 TEST(FlexDiff, OptionsAndTheBytesNoOptionExplains) {
-  struct Case {
-    std::size_t slot, position;
-    std::string text, expected;
-  };
   const flex::OptionSet options = userOptions();
-  for (const Case& c : {Case{0, 181, "B7", "Check1(0) 1 0;"},
-                        {0, 49, "89", "Base 24 8988;"},
-                        {0, 181, "B6", "Check1(0) 1 0;Base 90 B607;"},
-                        {0, 181, "87", "Base 90 8707;"},  // a bit Check1(0) writes, not reads
-                        {0, 181, "b7", "Base 90 b707;"},
-                        {1, 53, "0F", "Cb 0 1;"},
-                        {0, 85, "EF", "Mine 1 0;"},
-                        {0, 85, "67", "Check2(3) 1 0;"},  // bit 3 alone: Mine stays clear
-                        {2, 45, std::string(16, '0'), "Check1(3) 1 0;"}}) {  // the whole label
+  using Case = std::tuple<std::size_t, std::size_t, std::string, std::string>;
+  for (const auto& [slot, position, text, expected] :
+       {Case{0, 181, "B7", "Check1(0) 1 0;"},
+        {0, 49, "89", "Base 24 8988;"},
+        {0, 181, "B6", "Check1(0) 1 0;Base 90 B607;"},
+        {0, 181, "87", "Base 90 8707;"},  // a bit Check1(0) writes, not reads
+        {0, 181, "b7", "Base 90 b707;"},
+        {1, 53, "0F", "Cb 0 1;"},
+        {0, 85, "EF", "Mine 1 0;"},
+        {0, 85, "67", "Check2(3) 1 0;"},                     // bit 3 alone: Mine stays clear
+        {2, 45, std::string(16, '0'), "Check1(3) 1 0;"}}) {  // the whole label
     flextest::Records a = kBuiltIn;
-    a[c.slot].replace(c.position - 1, c.text.size(), c.text);
+    a[slot].replace(position - 1, text.size(), text);
     const flex::FlexDiff d = flex::diffFlexes(options, a, kBuiltIn);
     std::string lines;
     for (const auto& o : d.options)
       lines += std::string(options[o.row].id) + " " + char('0' + o.a) + " " + char('0' + o.b) + ";";
     for (const auto& b : d.bytes)
       lines += (b.slot ? "Call " : "Base ") + std::to_string(b.offset) + " " + b.a + b.b + ";";
-    EXPECT_EQ(lines, c.expected);
+    EXPECT_EQ(lines, expected);
     EXPECT_TRUE(!d.equal && d.records.empty());
   }
 }

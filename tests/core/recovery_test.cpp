@@ -2,7 +2,6 @@
 // Recovery copies: every byte kept; damaged, foreign and unreadable files told apart and never
 // taken; a copy whose window runs never an orphan; the editor's restore.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "session/message_catalog.hpp"
 #include "session/recovery_writer.hpp"
@@ -81,8 +80,7 @@ TEST_F(RecoveryFolder, OrphansAreCopiesNoWindowHolds) {
     writer.keep(copy);
     writer.flush();
     id = writer.id();
-    struct stat info {};
-    EXPECT_TRUE(::stat(dir.c_str(), &info) == 0 && (info.st_mode & 0777) == 0700);
+    EXPECT_EQ(std::filesystem::status(dir).permissions(), std::filesystem::perms::owner_all);
     EXPECT_FALSE(folder.lock(id).held());
     EXPECT_TRUE(folder.heldElsewhere(path("state/../mio.hs"), "other"));
     EXPECT_FALSE(folder.heldElsewhere(copy.document.fileName, id));  // its own

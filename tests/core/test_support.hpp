@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The core tests' fixture: an editor started as the window starts it, with a scratch folder for
-// its files.
+// The core tests' fixture: an editor started as the window starts it, and a scratch folder.
 #include <gtest/gtest.h>
 
 #include <array>

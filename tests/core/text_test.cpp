@@ -28,26 +28,20 @@ TEST(Formatting, PairsFromTheFirstDataByteAndDifferingBytes) {
   EXPECT_EQ(flex::formattedView(header + "0102F"), "01 02 F");
 
   // Per byte of the record: differs from the reference; exact text, a byte past its end differs.
-  struct Case {
-    const char* record;
-    const char* reference;
-    std::vector<bool> differs;
-  };
-  const Case cases[] = {{"AAb7CC", "AAB7CC", {false, true, false}},
-                        {"AABBCCDD", "AABB", {false, false, true, true}},
-                        {"AABBC", "AABBCC", {false, false, true}},
-                        {"AABBC", "AABBC", {false, false, false}}};
-  for (const auto& c : cases)
-    EXPECT_EQ(flex::differingBytes(c.record, c.reference), c.differs) << c.record;
+  const std::tuple<const char*, const char*, std::vector<bool>> cases[] = {
+      {"AAb7CC", "AAB7CC", {false, true, false}},
+      {"AABBCCDD", "AABB", {false, false, true, true}},
+      {"AABBC", "AABBCC", {false, false, true}},
+      {"AABBC", "AABBC", {false, false, false}}};
+  for (const auto& [record, reference, differs] : cases)
+    EXPECT_EQ(flex::differingBytes(record, reference), differs) << record;
 }
 
 // The text upper-cased, each code in the low byte of its cell (high bytes stay 00), the first 12
 // characters only; a cell past the record's end is not written.
 TEST(LabelEncoding, UpperCasedCodesInTheLowBytesOfTwelveCells) {
   const std::string tpl(flex::builtin::kLabelTemplate);
-  EXPECT_EQ(flex::encodeLabel(tpl,
-                              "a\x01\xFF"
-                              "bcdefghijklm"),
+  EXPECT_EQ(flex::encodeLabel(tpl, std::string("a\x01\xFF") + "bcdefghijklm"),
             tpl.substr(0, 44) + "00410001009F00420043004400450046004700480049004A00000000");
   EXPECT_EQ(flex::encodeLabel(tpl.substr(0, 48), "ABCD"), tpl.substr(0, 44) + "0041");
 }
@@ -81,9 +75,7 @@ TEST(Ansi, Windows1252WithC1ForItsUndefinedBytesAndTheSimpleUpperCase) {
   ::iconv_close(cd);
   ::freelocale(utf8);
   // No code in the set, a cut or overlong sequence: "?" for each character or stray byte.
-  EXPECT_EQ(ansi::fromUtf8("A\xE4\xB8\xAD"
-                           "B\xF0\x9F\x98\x80\xC3"
-                           "\xC0\x80"),
+  EXPECT_EQ(ansi::fromUtf8(std::string("A\xE4\xB8\xAD") + "B\xF0\x9F\x98\x80\xC3\xC0\x80"),
             "A?B????");
   EXPECT_EQ(ansi::utf8Length("Citt\xC3\xA0 \xE2\x82\xAC"), 7u);
 }

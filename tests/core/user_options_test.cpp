@@ -52,10 +52,8 @@ TEST(OptionFile, WhatLoadsFromGoodAndBadFiles) {
     many += (k ? "," : "") + entry({{"id", "A" + std::to_string(k)}});
   }
   const std::string over = file(entry({{"toolTip", std::string(flex::kMaxOptionFileSize, 'x')}}));
-  struct Case {
-    std::string content, loaded, problems;  // the file; the ids that load; problems()
-  };
-  const Case cases[] = {
+  // The file; the ids that load; problems().
+  const std::tuple<std::string, std::string, std::string> cases[] = {
       {file(two), "A B", ""},
       {file(entry({{"position", 1048575}, {"bits", {8, 1, 2, 3, 4, 5, 6, 7}}})), "A", ""},
       {file(entry({{"record", "Call"}, {"position", 1048573}, {"id", "Check_1"}})), "Check_1", ""},
@@ -101,13 +99,13 @@ TEST(OptionFile, WhatLoadsFromGoodAndBadFiles) {
        "bit/0/A/bits/0 bit/0/A/bits/9 dupbit/0/A/bits/3 "},
       {file(entry({{"polarity", "ticked set"}})), "", "polarity/0/A/polarity/ticked set "},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.content.substr(0, 200));
-    const flex::OptionFile read = flex::parseOptionFile(c.content);
+  for (const auto& [content, loaded, found] : cases) {
+    SCOPED_TRACE(content.substr(0, 200));
+    const flex::OptionFile read = flex::parseOptionFile(content);
     std::string ids;
     for (const flex::UserOption& o : read.options) ids += (ids.empty() ? "" : " ") + o.id;
-    EXPECT_EQ(ids, c.loaded);
-    EXPECT_EQ(problems(read.problems), c.problems);
+    EXPECT_EQ(ids, loaded);
+    EXPECT_EQ(problems(read.problems), found);
   }
   // Every field as the file gives it, and the defaults of the optional ones.
   const auto read = flex::parseOptionFile(file(entry({{"toolTip", "t"},

@@ -62,8 +62,7 @@ TEST_F(Saves, AReplacedFileKeepsItsMetadataOrIsWrittenInPlace) {
 }
 
 // NAME~ keeps what a file held before this session first saved it, with its mode, once per file:
-// a second name of it gets none. Where a folder has the name NAME~, the copy goes to the restore
-// folder.
+// a second name of it gets none. Where NAME~ is a folder, the copy goes to the restore folder.
 TEST_F(Saves, BackupsKeepWhatTheFileHeldBeforeTheSession) {
   editor.setKeepBackups(true);
   const std::string file = write("old.hs", "old\r\n");
@@ -92,8 +91,7 @@ TEST_F(Saves, AFailedInPlaceWriteLeavesTheFileWholeOrACopy) {
   const std::string file = write("old.hs", "old\r\n");
   fs::create_hard_link(file, path("other.hs"));  // written in place
   expect({.file = file, .written = {"old.hs", "other.hs"}, .backedUp = {"old.hs"}});
-  // The flex's write to the file (two names; its copies have one or none) stops a byte short,
-  // then the disk is full for `full` writes.
+  // The write to the file of two names stops a byte short, then the disk is full for `full` writes.
   const auto stopShort = [](int full) -> Fault {
     return [full](auto& c) {
       c.write = [real = c.write, full, n = 0](int fd, const void* data, size_t size) mutable {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What users of a desktop editor expect of the window: "Salva" in place, keys and letters for
 // the menus, the help window, names and roles for screen readers, the file dialogs in the
-// window's language, whole borders at every screen scale, the page of the user's options.
+// window's language, the question box, whole borders at every screen scale, the page of the
+// user's options.
 #include "options/option_catalog.hpp"
 #include "session/editor.hpp"
+#include "ui/dialogs/close_question.hpp"
 #include "ui/dialogs/help_window.hpp"
 #include "ui/dialogs/label_dialog.hpp"
 #include "ui/support/font_warm_up.hpp"
@@ -35,8 +37,7 @@ QStringList cells(QTextTable* table, int row) {
   return texts;
 }
 
-// How much of the line of `length` device pixels from `from` along `step` is `color`, give or
-// take `slack` in each channel.
+// The share of `length` device pixels from `from` along `step` that is `color`, within `slack`.
 double share(const QImage& image, QPoint from, QPoint step, int length, QColor color, int slack) {
   int near = 0;
   for (int i = 0; i < length; ++i) {
@@ -56,23 +57,21 @@ QString missingBorder(QWidget* box) {
   const QRect r(
       QPoint(qRound(at.left() * ratio), qRound(at.top() * ratio)),
       QPoint(qRound((at.right() + 1) * ratio) - 1, qRound((at.bottom() + 1) * ratio) - 1));
-  const struct {
-    const char* side;
-    QPoint edge, inward, along;
-    int length;
-  } sides[] = {{"top", r.topLeft(), {0, 1}, {1, 0}, r.width()},
-               {"bottom", r.bottomLeft(), {0, -1}, {1, 0}, r.width()},
-               {"left", r.topLeft(), {1, 0}, {0, 1}, r.height()},
-               {"right", r.topRight(), {-1, 0}, {0, 1}, r.height()}};
-  for (const auto& s : sides) {
+  // Each side: where it starts, the way in, the way along it, its length.
+  const std::tuple<const char*, QPoint, QPoint, QPoint, int> sides[] = {
+      {"top", r.topLeft(), {0, 1}, {1, 0}, r.width()},
+      {"bottom", r.bottomLeft(), {0, -1}, {1, 0}, r.width()},
+      {"left", r.topLeft(), {1, 0}, {0, 1}, r.height()},
+      {"right", r.topRight(), {-1, 0}, {0, 1}, r.height()}};
+  for (const auto& [side, edge, inward, along, length] : sides) {
     bool border = false;  // the middle three fifths of the side: the corners are rounded
     for (int depth = -2; depth <= 3; ++depth) {
-      const QPoint from = s.edge + depth * s.inward + s.length / 5 * s.along;
-      if (border && share(image, from, s.along, s.length * 3 / 5, background, 6) > 0.9)
-        return QStringLiteral("%1: a gap inside its %2 border").arg(box->objectName(), s.side);
-      border = border || share(image, from, s.along, s.length * 3 / 5, background, 24) < 0.1;
+      const QPoint from = edge + depth * inward + length / 5 * along;
+      if (border && share(image, from, along, length * 3 / 5, background, 6) > 0.9)
+        return QStringLiteral("%1: a gap inside its %2 border").arg(box->objectName(), side);
+      border = border || share(image, from, along, length * 3 / 5, background, 24) < 0.1;
     }
-    if (!border) return QStringLiteral("%1: no %2 border").arg(box->objectName(), s.side);
+    if (!border) return QStringLiteral("%1: no %2 border").arg(box->objectName(), side);
   }
   return {};
 }
@@ -92,9 +91,8 @@ class DesktopTest : public WindowFixture {
   static QPoint at(const QWidget* w, const QWidget* frame) { return w->mapTo(frame, QPoint()); }
 
  private Q_SLOTS:
-  // Each menu's items with their letters (none twice in a menu, in either language: tst_language)
-  // and keys, in the menu bar's font; each key, pressed where the keyboard starts and in a raw
-  // preview, reaches its action.
+  // Each menu's items with their letters (none twice in a menu: tst_language) and keys, in the menu
+  // bar's font; each key, pressed where the keyboard starts and in a raw view, reaches its action.
   void menusKeysAndLetters() {
     QStringList menus;
     for (const QAction* menu : form_->menuBar()->actions()) {
@@ -133,14 +131,19 @@ class DesktopTest : public WindowFixture {
   }
 
   // "Salva" asks for a name only while the flex came from no file (then it writes that file, as
-  // the editor's tests show); "Salva Flex..." always asks.
-  void saveInPlace() {
+  // the editor's tests show); "Salva Flex..." always asks. "Copia di sicurezza (~)": on by
+  // default, it reaches the editor and is remembered.
+  void saveInPlaceAndBackups() {
     QTemporaryDir dir;
     saveName_ = dir.filePath("mio.hs");
     action("mnuSalvaFile")->trigger();
     action("mnuSalvaFile")->trigger();
     action("mnuSalva")->trigger();
     QVERIFY(folders_.size() == 2 && QFile::exists(saveName_));
+    QVERIFY(action("mnuCopiaSicurezza")->isChecked() && form_->editor().keepsBackups());
+    action("mnuCopiaSicurezza")->trigger();
+    QVERIFY(!form_->editor().keepsBackups());
+    QVERIFY(!MainWindow(Prompts{}).findChild<QAction*>("mnuCopiaSicurezza")->isChecked());
   }
 
   // F1: the option table holds the catalogue, each option once with its record, byte and bits;
@@ -156,11 +159,10 @@ class DesktopTest : public WindowFixture {
     QCOMPARE(cells(tables[1], 0), HelpWindow::optionColumns());
     QStringList shown, expected;  // each option once; how a row reads, on one
     for (int row = 1; row < tables[1]->rows(); ++row) shown << cells(tables[1], row)[0];
+    const int menu = shown.indexOf("Menu Engineering") + 1;  // its record, byte, bits
+    QCOMPARE(cells(tables[1], menu).mid(2, 3).join('|'), "Base|90 (0x5A)|8, 6, 5");
     for (const flex::OptionDef& o : flex::optionCatalog()) expected << QString::fromUtf8(o.caption);
     QCOMPARE((shown.sort(), shown), (expected.sort(), expected));
-    for (int row = 1; row < tables[1]->rows(); ++row)  // record, byte, bits
-      if (cells(tables[1], row)[0] == "Menu Engineering")
-        QCOMPARE(cells(tables[1], row).mid(2, 3).join('|'), "Base|90 (0x5A)|8, 6, 5");
     QPalette dark = help->palette();
     dark.setColor(QPalette::Base, Qt::black);
     help->setPalette(dark);
@@ -189,11 +191,7 @@ class DesktopTest : public WindowFixture {
         seen.insert(id);
       }
     }
-    const struct {
-      const char* object;
-      QAccessible::Role role;
-      const char* name;
-    } rows[] = {
+    const std::tuple<const char*, QAccessible::Role, const char*> rows[] = {
         {"txtFlexCall", QAccessible::EditableText, "Record Call"},
         {"txtpreview_2", QAccessible::EditableText, "Etichetta GPRS non formattata"},
         {"Check5_0", QAccessible::CheckBox, "Disabilita Logo Motorola all'accensione"},
@@ -204,16 +202,15 @@ class DesktopTest : public WindowFixture {
         {"txt1", QAccessible::EditableText,
          "Inserisci i caratteri che vuoi visualizzare invece della scritta GPRS (massimo 12):"},
     };
-    for (const auto& row : rows) {
-      QAccessibleInterface* node = QAccessible::queryAccessibleInterface(child(row.object));
+    for (const auto& [object, role, name] : rows) {
+      QAccessibleInterface* node = QAccessible::queryAccessibleInterface(child(object));
       QCOMPARE(std::pair(node->role(), node->text(QAccessible::Name)),
-               std::pair(row.role, QString::fromUtf8(row.name)));
+               std::pair(role, QString::fromUtf8(name)));
     }
-    QAccessible::queryAccessibleInterface(child("Check1_0"))
-        ->actionInterface()
-        ->doAction(QAccessibleActionInterface::toggleAction());
+    auto* toggle = QAccessible::queryAccessibleInterface(child("Check1_0"))->actionInterface();
+    toggle->doAction(QAccessibleActionInterface::toggleAction());
     QVERIFY(form_->editor().document().boxes[0].state == 1);
-    for (std::size_t i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 3; ++i)
       for (QWidget* box : {(QWidget*)formatted(i), (QWidget*)raw(i)}) {
         QAccessibleInterface* node = QAccessible::queryAccessibleInterface(box);
         QAccessibleTextInterface* text = node->textInterface();
@@ -221,11 +218,9 @@ class DesktopTest : public WindowFixture {
         QCOMPARE(text->text(0, text->characterCount()),
                  box == formatted(i) ? formatted(i)->text() : raw(i)->text());
       }
-    }
   }
 
-  // The desktop's open dialog: a size in the window's language, the size column wide enough for
-  // its heading and a size.
+  // The desktop's open dialog: a size in the window's language; its column fits heading and size.
   void fileDialogInWindowLanguage() {
     loadQtTranslations(*qApp);
     QTemporaryDir dir;
@@ -247,10 +242,23 @@ class DesktopTest : public WindowFixture {
     QCOMPARE(shown, QStringList({"Dimensione", QLocale(QLocale::Italian).formattedDataSize(1500)}));
   }
 
+  // The desktop's question box gives the place of the button clicked; Esc, the escape answer.
+  void desktopQuestionBox() {
+    for (const auto& press : {std::pair<QString, int>{"Non salvare", 1}, {"", 2}}) {
+      QTimer::singleShot(0, this, [press] {
+        QWidget* box = QApplication::activeModalWidget();
+        QVERIFY(box && box->objectName() == "closePrompt");
+        for (QAbstractButton* button : box->findChildren<QAbstractButton*>())
+          if (button->text() == press.first) button->click();
+        if (press.first.isEmpty()) QTest::keyClick(box, Qt::Key_Escape);
+      });
+      QCOMPARE(desktopPrompts().ask(form_.get(), closeQuestion({})), press.second);
+    }
+  }
+
   // Every box of the main window and of the label dialog shows all four borders at the screen
-  // scale of this run (CTest runs these two at 100, 125, 150, 175 and 200%, QT_SCALE_FACTOR):
-  // walking in from outside each side, a line of border comes before the inside, with no line
-  // of the background between them.
+  // scale of this run (CTest runs these two at 100 to 200%, QT_SCALE_FACTOR): walking in from
+  // outside each side, a line of border comes before the inside, no background line between them.
   void everyBoxHasFourBorders() {
     QCOMPARE(form_->devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
     for (std::size_t i = 0; i < 3; ++i) QCOMPARE(missingBorder(formatted(i)), QString());
@@ -261,17 +269,15 @@ class DesktopTest : public WindowFixture {
     QCOMPARE(missingBorder(form_->labelDialog()->textField()), QString());
   }
 
-  // "MyBit" reads ticked from the built-in byte 90 (07); "Mine" clear from byte 22 (D2); "Long"
-  // has a caption wider than the page.
+  // Built-in byte 90 (07) ticks "MyBit", byte 22 (D2) leaves "Mine" clear; "Long" is too wide.
   void thirdPageShowsClicksUndoesAndInspects() {
     const std::string longCaption = "Long " + std::string(60, 'W');
     auto form = window({{"MyBit", "My bit", "", RecordKind::Base, 181, {3}, true, false},
                         {"Mine", "Tom & Jerry", "", RecordKind::Base, 45, {1}, true, false},
                         {"Long", longCaption, "tip", RecordKind::Call, 51, {8}, false, false}});
-    const auto box = [&form](std::size_t k) {
-      return form->optionPages()->box(flex::kOptionCount + k);
-    };
-    QTabBar* tabs = form->optionPages()->tabStrip();
+    OptionPages* pages = form->optionPages();
+    const auto box = [pages](std::size_t k) { return pages->box(flex::kOptionCount + k); };
+    QTabBar* tabs = pages->tabStrip();
     QCOMPARE(tabs->count(), 3);
     QCOMPARE(tabs->tabText(2), QStringLiteral("Opzioni utente"));
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
@@ -303,14 +309,11 @@ class DesktopTest : public WindowFixture {
 
     // The inspector names the user's options on a byte too (in what order: the core's).
     HexView* base = form->preview()->formattedBox(0);
-    const QPoint pair = base->pairRect(0).center();
-    QHelpEvent help(QEvent::ToolTip, pair, base->viewport()->mapToGlobal(pair));
-    QApplication::sendEvent(base->viewport(), &help);
-    QVERIFY(QToolTip::text().endsWith("\nMine Tom & Jerry: bit 1 (non attiva)"));
+    QVERIFY(toolTipAt(base->viewport(), base->pairRect(0).center())
+                .endsWith("\nMine Tom & Jerry: bit 1 (non attiva)"));
   }
 
-  // No user's options, no third page; one is enough for it; more than the frame holds: the
-  // column scrolls to the last.
+  // No user's options, no third page; one is enough; more than the frame holds: it scrolls to all.
   void absentOrScrolling() {
     QVERIFY(!child("frmPagina3") && form_->optionPages()->tabStrip()->count() == 2);
     auto one = window({{"Only", "Option", "", RecordKind::Base, 45, {1}}});

@@ -12,7 +12,6 @@
 #include "text/ansi.hpp"
 #include "ui/app/command_line.hpp"
 #include "ui/dialogs/about_dialog.hpp"
-#include "ui/dialogs/close_question.hpp"
 #include "ui/dialogs/label_dialog.hpp"
 #include "ui/previews/preview_panel.hpp"
 #include "ui/previews/raw_preview.hpp"
@@ -25,15 +24,6 @@ using namespace flex::ui;
 namespace builtin = flex::builtin;
 
 namespace {
-
-// The tool-tip a resting mouse gets at `pos` of a viewport; empty when none shows.
-QString toolTipAt(QWidget* viewport, QPoint pos) {
-  QToolTip::hideText();
-  if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); })) return QStringLiteral("(stuck)");
-  QHelpEvent help(QEvent::ToolTip, pos, viewport->mapToGlobal(pos));
-  QApplication::sendEvent(viewport, &help);
-  return QToolTip::isVisible() ? QToolTip::text() : QString();
-}
 
 // Files dragged from the desktop and dropped on `target`; whether the drop was taken.
 bool dropFiles(QWidget* target, const QList<QUrl>& urls) {
@@ -132,21 +122,19 @@ class Form1Test : public WindowFixture {
     box->document()->documentLayout()->blockBoundingRect(block);  // laid out
     QCOMPARE(block.layout()->lineCount(), RawPreview::kLinesPerBlock);
     QCOMPARE(block.layout()->lineAt(0).textLength(), length / RawPreview::kLinesPerBlock);
-    const struct {
-      int at;  // the document position of the cursor
-      Qt::Key key;
-      int erased, then;  // the record position erased; the cursor's document position then
-    } keys[] = {{length + 1, Qt::Key_Backspace, length - 1, length - 1},
-                {length, Qt::Key_Delete, length, length + 1},
-                {length + 1, Qt::Key_Left, -1, length - 1}};
-    for (const auto& k : keys) {
+    // The cursor's document position, a key, the record position erased, the position then.
+    const std::tuple<int, Qt::Key, int, int> keys[] = {
+        {length + 1, Qt::Key_Backspace, length - 1, length - 1},
+        {length, Qt::Key_Delete, length, length + 1},
+        {length + 1, Qt::Key_Left, -1, length - 1}};
+    for (const auto& [at, key, erased, then] : keys) {
       QTextCursor cursor = box->textCursor();
-      cursor.setPosition(k.at);
+      cursor.setPosition(at);
       box->setTextCursor(cursor);
-      QTest::keyClick(box, k.key);
-      if (k.erased >= 0) record.erase(static_cast<std::size_t>(k.erased), 1);
+      QTest::keyClick(box, key);
+      if (erased >= 0) record.erase(static_cast<std::size_t>(erased), 1);
       QCOMPARE(slot(0), record);
-      QCOMPARE(box->textCursor().position(), k.then);
+      QCOMPARE(box->textCursor().position(), then);
     }
     QTest::keyClicks(box, "xy");
     QCOMPARE(slot(0), record.insert(static_cast<std::size_t>(length) - 1, "xy"));
@@ -177,10 +165,7 @@ class Form1Test : public WindowFixture {
     QTRY_COMPARE(focus(), QStringLiteral("txt1"));
     QCOMPARE(field->text(), typed.left(12));
     field->insert(QStringLiteral("\t\r\n\x01"));  // as pasted
-    if (key == 0)
-      click(dialog->okButton());
-    else
-      QTest::keyClick(field, Qt::Key(key));
+    key == 0 ? click(dialog->okButton()) : QTest::keyClick(field, Qt::Key(key));
     QTRY_VERIFY(dialog.isNull());
     QCOMPARE(ticked("Check1_5"), !typed.isEmpty());             // cleared when left without a text
     QCOMPARE(slot(2), typed.isEmpty() || key == Qt::Key_Escape  // the cells: the core's tests
@@ -212,8 +197,7 @@ class Form1Test : public WindowFixture {
   void opensFromButtonCommandLineOrDrop() {
     QFETCH(QString, way);
     QTemporaryDir dir;
-    std::string base(builtin::kBase);
-    base.replace(180, 2, "B7");  // "Menu Engineering" ticked
+    const std::string base = std::string(builtin::kBase).replace(180, 2, "B7");  // Menu Engineering
     const QString good = dir.filePath("mio.hs");
     std::ofstream(good.toStdString()) << base;
     if (way == "drop on raw") click("CheckFormattazioneTesto");
@@ -221,17 +205,13 @@ class Form1Test : public WindowFixture {
     const QUrl notFlex = QUrl::fromLocalFile(QCoreApplication::applicationFilePath());
     QVERIFY(!dropFiles(target, {notFlex}) && !dropFiles(target, {QUrl("https://a.org/a.hs")}));
     click("Check1_1");
+    openName_ = good;
     for (const QString answer : {"Annulla", "Non salvare"}) {
       answer_ = answer;
-      if (way == "button") {
-        openName_ = good;
-        click("cmdApri");
-      } else if (way == "command line") {
-        form_->startLater(QFile::encodeName(good).toStdString());
-        QVERIFY(status().isEmpty());  // not before the event loop runs
-      } else {
-        QVERIFY(dropFiles(target, {QUrl::fromLocalFile(good), notFlex}));
-      }
+      if (way == "button") click("cmdApri");
+      if (way == "command line") form_->startLater(QFile::encodeName(good).toStdString());
+      if (way.startsWith("drop")) QVERIFY(dropFiles(target, {QUrl::fromLocalFile(good), notFlex}));
+      QVERIFY(way != "command line" || status().isEmpty());  // not before the event loop runs
       QTRY_COMPARE(asked_, "Salvare le modifiche alla flex interna prima di aprire un altro file?");
       QTRY_COMPARE(status(), answer == "Annulla" ? QString() : "File: " + good);
     }
@@ -239,10 +219,9 @@ class Form1Test : public WindowFixture {
     if (way != "command line") return;
     // The first file, made absolute; --options FILE is no file.
     const char* argv[] = {"flexedit", "--options", "o.json", "mio.hs", "altro.hs"};
-    QVERIFY(!readCommandLine(1, argv).file);
     const CommandLine line = readCommandLine(5, argv);
+    QVERIFY(!readCommandLine(1, argv).file && line.optionsFile == "o.json");
     QCOMPARE(QString::fromStdString(*line.file), QDir::current().absoluteFilePath("mio.hs"));
-    QCOMPARE(line.optionsFile, "o.json");
   }
 
   // "Genera File FLEX"; the title names the file last loaded or saved, marked while changed;
@@ -279,8 +258,7 @@ class Form1Test : public WindowFixture {
     QCOMPARE(folders_, QStringList({QDir::currentPath(), folder, dir.path()}));
   }
 
-  // "Modifica" enabled as the editor allows (naming the step: tst_language); its keys work in a
-  // raw preview too.
+  // "Modifica" enabled as the editor allows (the step's name: tst_language), its keys in raw views.
   void editMenuAndKeys() {
     QCOMPARE(undoRedoEnabled(), std::pair(false, false));
     click("Check1_0");
@@ -316,8 +294,7 @@ class Form1Test : public WindowFixture {
     QVERIFY(!notice->isVisible());
     const QImage before = child("client")->grab().toImage();
     const std::string base = slot(0);
-    std::string other = base;
-    other.replace(180, 2, "B7");
+    const std::string other = std::string(base).replace(180, 2, "B7");
     std::ofstream(dir.filePath("new.hs").toStdString()) << other << "\r\n";  // saved by rename
     QCOMPARE(std::rename(qPrintable(dir.filePath("new.hs")), qPrintable(file)), 0);
     QTRY_VERIFY(notice->isVisible() && notice->accessibleName().isEmpty());  // its text is read
@@ -333,38 +310,12 @@ class Form1Test : public WindowFixture {
     answer_ = "Sovrascrivi";  // what each answer does is the editor's
     click("cmdGenera");
     QVERIFY(asked_.contains("mio.hs") && !notice->isVisible());
-    QFile saved(file);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    const QByteArray bytes = saved.readAll();
-    QFile::remove(file);
+    QVERIFY(QFile::rename(file, dir.filePath("saved.hs")));
     QTRY_COMPARE(notice->text(), "\"mio.hs\" è stato spostato o cancellato.");
     std::ofstream(file.toStdString()) << "x";  // made again: seen in the folder, then watched
     QTRY_VERIFY(notice->text().contains("cambiato"));
-    std::ofstream(file.toStdString()) << bytes.toStdString();  // as saved: nothing to tell
+    QVERIFY(QFile::remove(file) && QFile::rename(dir.filePath("saved.hs"), file));  // as it was
     QTRY_VERIFY(!notice->isVisible());
-  }
-
-  // The desktop's question box gives the place of the button clicked; Esc, the escape answer.
-  void desktopQuestionBox() {
-    for (const auto& press : {std::pair<QString, int>{"Non salvare", 1}, {"", 2}}) {
-      QTimer::singleShot(0, this, [press] {
-        QWidget* box = QApplication::activeModalWidget();
-        QVERIFY(box && box->objectName() == "closePrompt");
-        for (QAbstractButton* button : box->findChildren<QAbstractButton*>())
-          if (button->text() == press.first) button->click();
-        if (press.first.isEmpty()) QTest::keyClick(box, Qt::Key_Escape);
-      });
-      QCOMPARE(desktopPrompts().ask(form_.get(), closeQuestion({})), press.second);
-    }
-  }
-
-  // "Copia di sicurezza (~)": on by default, it reaches the editor and is remembered.
-  void backupItem() {
-    QAction* backup = form_->findChild<QAction*>("mnuCopiaSicurezza");
-    QVERIFY(backup->isChecked() && form_->editor().keepsBackups());
-    backup->trigger();
-    QVERIFY(!form_->editor().keepsBackups());
-    QVERIFY(!MainWindow(Prompts{}).findChild<QAction*>("mnuCopiaSicurezza")->isChecked());
   }
 
   // "File recenti": another run's list (stored as text by earlier runs) enables it as the File
@@ -383,10 +334,7 @@ class Form1Test : public WindowFixture {
              std::pair(QAccessible::MenuItem, path));
     QTemporaryDir dir;
     auto name = [&dir](int i) { return dir.filePath(QStringLiteral("f%1.hs").arg(i)); };
-    for (int i = 0; i < 9; ++i) {
-      saveName_ = name(i);
-      click("cmdGenera");
-    }
+    for (int i = 0; i < 9; ++i) saveName_ = name(i), click("cmdGenera");
     openName_ = name(3);
     click("cmdApri");
     QList<QByteArray> expected;
@@ -415,8 +363,7 @@ class Form1Test : public WindowFixture {
                          "Salvare le modifiche a \"caf\uFFFD.hs\" prima di aprire un altro file?"));
   }
 
-  // 16 pairs a line under the ruler's columns, row labels beside the lines (the captions fit:
-  // tst_language, in each language).
+  // 16 pairs a line under the ruler's columns, row labels beside lines (captions: tst_language).
   void layoutLinesUpAndClipsNothing() {
     for (const QString& line : formatted(0)->lines().mid(0, 6))  // of 100 data bytes
       QCOMPARE(line.split(' ').size(), 16);

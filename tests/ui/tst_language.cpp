@@ -94,20 +94,17 @@ class LanguageTest : public QObject {
   }
 
   void languageFromTheDesktop() {
-    const struct {
-      QStringList ui;
-      QLocale::Language chosen;
-    } cases[] = {{{"en_US", "it_IT"}, QLocale::English},
-                 {{"it", "en"}, QLocale::Italian},
-                 {{"de_DE", "en_GB"}, QLocale::English},
-                 {{}, QLocale::Italian}};
-    for (const auto& c : cases) QCOMPARE(chooseLanguage(c.ui).language(), c.chosen);
+    const std::pair<QStringList, QLocale::Language> cases[] = {
+        {{"en_US", "it_IT"}, QLocale::English},
+        {{"it", "en"}, QLocale::Italian},
+        {{"de_DE", "en_GB"}, QLocale::English},
+        {{}, QLocale::Italian}};
+    for (const auto& [ui, chosen] : cases) QCOMPARE(chooseLanguage(ui).language(), chosen);
     QCOMPARE(locale_.language(), english_ ? QLocale::English : QLocale::Italian);
     QCOMPARE(QLocale().language(), locale_.language());  // dates and sizes follow
   }
 
-  // A core caption, a menu, a step's name, a message and a button of Qt's own file dialog (every
-  // other text: the walk below).
+  // A core caption, a menu, a step's name, a message, a button of Qt's file dialog (others: below).
   void windowSpeaksIt() {
     const auto say = [this](const char* it, const char* en) {
       return QString::fromUtf8(english_ ? en : it);
@@ -132,8 +129,7 @@ class LanguageTest : public QObject {
              say("&Salva", "&Save"));
   }
 
-  // In Italian every text shown is in the English translation; in English none is left Italian.
-  // Captions fit their controls.
+  // In Italian each text shown is in the English translation, in English none is Italian; all fit.
   void everyTextTranslatedAndWhole() {
     click("Check1_5");  // the label dialog
     form_->findChild<QAction*>("mnuAbout")->trigger();

@@ -43,33 +43,25 @@ class SysInfoTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void startSysInfo_data() {
-    QTest::addColumn<QString>("path");    // the first registry value
-    QTest::addColumn<QString>("folder");  // the second
-    QTest::addColumn<QStringList>("steps");
-    const QString tool = "C:\\Tools\\msinfo32.exe", broken = "C:\\Broken\\msinfo32.exe";
-    const QString message = "System Information Is Unavailable At This Time | Tessaron Orvane";
-    QTest::newRow("first value: started, no existence test")
-        << tool << "C:\\Missing" << QStringList{"start " + tool};
-    QTest::newRow("second value, tool there")
-        << QString() << "C:\\MSInfo"
-        << QStringList{"exists C:\\MSInfo\\MSINFO32.EXE", "start C:\\MSInfo\\MSINFO32.EXE"};
-    QTest::newRow("second value, tool missing")
-        << QString() << "C:\\Missing" << QStringList{"exists C:\\Missing\\MSINFO32.EXE", message};
-    QTest::newRow("neither value") << QString() << QString() << QStringList{message};
-    QTest::newRow("tool does not start")
-        << broken << QString() << QStringList{"start " + broken, message};
-  }
+  // The first registry value and the second; the steps taken.
   void startSysInfo() {
-    FakeHost host;
-    QFETCH(QString, path);
-    QFETCH(QString, folder);
-    QFETCH(QStringList, steps);
-    host.path = path;
-    host.folder = folder;
-    QCOMPARE(flex::ui::startSysInfo(host, "Tessaron Orvane") == SysInfoOutcome::Started,
-             steps.last().startsWith("start"));
-    QCOMPARE(host.steps, steps);
+    const QString tool = "C:\\Tools\\msinfo32.exe", broken = "C:\\Broken\\msinfo32.exe";
+    const QString there = "C:\\MSInfo\\MSINFO32.EXE", missing = "C:\\Missing\\MSINFO32.EXE";
+    const QString message = "System Information Is Unavailable At This Time | Tessaron Orvane";
+    const std::tuple<QString, QString, QStringList> rows[] = {
+        {tool, "C:\\Missing", {"start " + tool}},  // the first value: no existence test
+        {{}, "C:\\MSInfo", {"exists " + there, "start " + there}},
+        {{}, "C:\\Missing", {"exists " + missing, message}},
+        {{}, {}, {message}},
+        {broken, {}, {"start " + broken, message}}};  // the tool does not start
+    for (const auto& [path, folder, steps] : rows) {
+      FakeHost host;
+      host.path = path;
+      host.folder = folder;
+      QCOMPARE(flex::ui::startSysInfo(host, "Tessaron Orvane") == SysInfoOutcome::Started,
+               steps.last().startsWith("start"));
+      QCOMPARE(host.steps, steps);
+    }
   }
 
   // Quick clicks on "System Info..." start the tool once; a click after a pause again.

@@ -17,6 +17,15 @@ inline bool activate(QWidget* w) {
   return QTest::qWaitFor([w] { return QApplication::activeWindow() == w; });
 }
 
+// The tool-tip a resting mouse gets at `pos` of a viewport; empty when none shows.
+inline QString toolTipAt(QWidget* viewport, QPoint pos) {
+  QToolTip::hideText();
+  if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); })) return QStringLiteral("(stuck)");
+  QHelpEvent help(QEvent::ToolTip, pos, viewport->mapToGlobal(pos));
+  QApplication::sendEvent(viewport, &help);
+  return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
 class WindowFixture : public QObject {
   Q_OBJECT
 
