@@ -41,7 +41,7 @@ bool DiskNotice::redraw() {
     if (accessibleName() != name) setAccessibleName(name);
     return taken;
   }
-  setAccessibleName(QString());  // the notice's own text
+  if (!accessibleName().isEmpty()) setAccessibleName(QString());  // read by its own text
   const QString path = fromFileName(file_);
   const QString name = fontMetrics().elidedText(QFileInfo(path).fileName(), Qt::ElideMiddle, 160);
   const bool unsaved = editor_.hasUnsavedWork();
